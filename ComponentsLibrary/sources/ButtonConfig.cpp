@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonConfig.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonConfig::ButtonConfig(QWidget *parent)
+    : ButtonStatus(tr("Config"), parent)
+{
+    commonInit();
+}
+
+ButtonConfig::ButtonConfig(const QString &text, QWidget *parent)
+    : ButtonStatus(text, parent)
+{
+    commonInit();
+}
+
+ButtonConfig::ButtonConfig(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonStatus(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonConfig::~ButtonConfig() = default;
+
+void ButtonConfig::commonInit()
+{
+    setProperty("Status", QStringLiteral("Config"));
+}
+
+} // namespace Components
+} // namespace Nalu

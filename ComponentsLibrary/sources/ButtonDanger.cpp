@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonDanger.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonDanger::ButtonDanger(QWidget *parent)
+    : ButtonStatus(tr("Danger"), parent)
+{
+    commonInit();
+}
+
+ButtonDanger::ButtonDanger(const QString &text, QWidget *parent)
+    : ButtonStatus(text, parent)
+{
+    commonInit();
+}
+
+ButtonDanger::ButtonDanger(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonStatus(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonDanger::~ButtonDanger() = default;
+
+void ButtonDanger::commonInit()
+{
+    setProperty("Status", QStringLiteral("Danger"));
+}
+
+} // namespace Components
+} // namespace Nalu

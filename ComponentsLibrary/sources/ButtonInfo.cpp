@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonInfo.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonInfo::ButtonInfo(QWidget *parent)
+    : ButtonStatus(tr("Info"), parent)
+{
+    commonInit();
+}
+
+ButtonInfo::ButtonInfo(const QString &text, QWidget *parent)
+    : ButtonStatus(text, parent)
+{
+    commonInit();
+}
+
+ButtonInfo::ButtonInfo(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonStatus(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonInfo::~ButtonInfo() = default;
+
+void ButtonInfo::commonInit()
+{
+    setProperty("Status", QStringLiteral("Info"));
+}
+
+} // namespace Components
+} // namespace Nalu

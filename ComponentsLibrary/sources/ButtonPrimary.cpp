@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonPrimary.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonPrimary::ButtonPrimary(QWidget *parent)
+    : ButtonPriority(tr("Primary"), parent)
+{
+    commonInit();
+}
+
+ButtonPrimary::ButtonPrimary(const QString &text, QWidget *parent)
+    : ButtonPriority(text, parent)
+{
+    commonInit();
+}
+
+ButtonPrimary::ButtonPrimary(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonPriority(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonPrimary::~ButtonPrimary() = default;
+
+void ButtonPrimary::commonInit()
+{
+    setProperty("Order", QStringLiteral("Primary"));
+}
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonTertiary.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonTertiary::ButtonTertiary(QWidget *parent)
+    : ButtonPriority(tr("Tertiary"), parent)
+{
+    commonInit();
+}
+
+ButtonTertiary::ButtonTertiary(const QString &text, QWidget *parent)
+    : ButtonPriority(text, parent)
+{
+    commonInit();
+}
+
+ButtonTertiary::ButtonTertiary(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonPriority(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonTertiary::~ButtonTertiary() = default;
+
+void ButtonTertiary::commonInit()
+{
+    setProperty("Order", QStringLiteral("Tertiary"));
+}
+
+} // namespace Components
+} // namespace Nalu

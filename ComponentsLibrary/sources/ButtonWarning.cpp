@@ -1,0 +1,34 @@
+#include <ComponentsLibrary/ButtonWarning.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+ButtonWarning::ButtonWarning(QWidget *parent)
+    : ButtonStatus(tr("Warning"), parent)
+{
+    commonInit();
+}
+
+ButtonWarning::ButtonWarning(const QString &text, QWidget *parent)
+    : ButtonStatus(text, parent)
+{
+    commonInit();
+}
+
+ButtonWarning::ButtonWarning(const QIcon &icon, const QString &text, QWidget *parent)
+    : ButtonStatus(icon, text, parent)
+{
+    commonInit();
+}
+
+ButtonWarning::~ButtonWarning() = default;
+
+void ButtonWarning::commonInit()
+{
+    setProperty("Status", QStringLiteral("Warning"));
+}
+
+} // namespace Components
+} // namespace Nalu

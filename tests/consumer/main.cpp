@@ -1,0 +1,36 @@
+// Uses the library as an application would: installed headers (both header
+// forms), the exported target and the sibling libraries it brings along.
+#include <ComponentsLibrary/ButtonDanger>
+#include <ComponentsLibrary/ButtonPrimary.h>
+#include <ComponentsLibrary/ToolButton.h>
+
+#include <vantor_common_utils/Helpers.h>
+
+#include <QApplication>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *primary = new Nalu::Components::ButtonPrimary(&window);
+    auto *danger = new Nalu::Components::ButtonDanger(QStringLiteral("Delete"), &window);
+    auto *tool = new Nalu::Components::ToolButton(&window, false, false, true, false);
+    danger->setOutline(true);
+    layout->addWidget(primary);
+    layout->addWidget(danger);
+    layout->addWidget(tool);
+    window.show();
+    QApplication::processEvents();
+
+    const bool ok = primary->text() == QStringLiteral("Primary")
+        && primary->property("Order").toString() == QStringLiteral("Primary")
+        && danger->property("Status").toString() == QStringLiteral("Danger") && danger->isOutline()
+        && tool->isCircular() && Nalu::Helpers::getReadableForegroundColor(Qt::white) == QColor(Qt::black);
+    std::puts(ok ? "consumer: OK" : "consumer: FAILED");
+    return ok ? 0 : 1;
+}
