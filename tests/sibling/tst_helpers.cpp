@@ -1,0 +1,238 @@
+#include <vantor_common_utils/Helpers.h>
+
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QThread>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <memory>
+
+using Nalu::Helpers;
+
+namespace {
+
+// WCAG 2 contrast ratio written out independently of the library.
+double referenceContrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &color) {
+        auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isFilled(const QImage &image, int x, int y)
+{
+    return qAlpha(image.pixel(x, y)) != 0;
+}
+
+// A single chain `depth` levels deep whose indexes carry their level, so it costs no memory.
+class ChainModel : public QAbstractItemModel
+{
+public:
+    static constexpr quintptr depth = 100000;
+
+    QModelIndex index(int row, int column, const QModelIndex &parent) const override
+    {
+        const quintptr level = parent.internalId() + 1; // the root's id is 0
+        return row == 0 && column == 0 && level <= depth ? createIndex(0, 0, level) : QModelIndex();
+    }
+    QModelIndex parent(const QModelIndex &child) const override
+    {
+        return child.internalId() > 1 ? createIndex(0, 0, child.internalId() - 1) : QModelIndex();
+    }
+    int rowCount(const QModelIndex &parent) const override { return parent.internalId() < depth ? 1 : 0; }
+    int columnCount(const QModelIndex &) const override { return 1; }
+    QVariant data(const QModelIndex &, int) const override { return QVariant(); }
+};
+
+} // namespace
+
+class TestHelpers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void roundedRect_data();
+    void roundedRect();
+    void readableForeground_data();
+    void readableForeground();
+    void readableForegroundSweep();
+    void inputStatusIndicator();
+    void modelMaxDepth_data();
+    void modelMaxDepth();
+    void modelMaxDepthNullAndColumns();
+    void modelMaxDepthVeryDeepChain();
+};
+
+void TestHelpers::roundedRect_data()
+{
+    QTest::addColumn<int>("flags");
+    QTest::addColumn<int>("radius");
+    // Square corners, clockwise from top-left: 'x' square (pixel filled), '.' rounded.
+    QTest::addColumn<QString>("square");
+
+    QTest::newRow("none square (16)") << 16 << 10 << QStringLiteral("....");
+    QTest::newRow("all square (15)") << 15 << 10 << QStringLiteral("xxxx");
+    QTest::newRow("top (3)") << 3 << 10 << QStringLiteral("xx..");
+    QTest::newRow("bottom (12)") << 12 << 10 << QStringLiteral("..xx");
+    QTest::newRow("left (9)") << 9 << 10 << QStringLiteral("x..x");
+    QTest::newRow("right (6)") << 6 << 10 << QStringLiteral(".xx.");
+    QTest::newRow("top-left (1)") << 1 << 10 << QStringLiteral("x...");
+    QTest::newRow("top-right (2)") << 2 << 10 << QStringLiteral(".x..");
+    QTest::newRow("bottom-right (4)") << 4 << 10 << QStringLiteral("..x.");
+    QTest::newRow("bottom-left (8)") << 8 << 10 << QStringLiteral("...x");
+    QTest::newRow("corner bit wins over 16 (17)") << 17 << 10 << QStringLiteral("x...");
+    QTest::newRow("zero radius is a plain rect") << 16 << 0 << QStringLiteral("xxxx");
+    QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << QStringLiteral("....");
+}
+
+void TestHelpers::roundedRect()
+{
+    QFETCH(int, flags);
+    QFETCH(int, radius);
+    QFETCH(QString, square);
+
+    QImage image(40, 40, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::red);
+    Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::StraightCornerFlags(flags), &painter);
+    Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::NoStraightCorner, nullptr);
+    painter.end();
+
+    const QPoint corners[] = {{1, 1}, {38, 1}, {38, 38}, {1, 38}};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(isFilled(image, corners[i].x(), corners[i].y()), square.at(i) == QLatin1Char('x'));
+    }
+    QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::red));
+}
+
+void TestHelpers::readableForeground_data()
+{
+    QTest::addColumn<QColor>("background");
+    QTest::addColumn<QColor>("expected");
+
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    QTest::newRow("white") << white << black;
+    QTest::newRow("black") << black << white;
+    QTest::newRow("yellow") << QColor(255, 255, 0) << black;
+    QTest::newRow("dark blue") << QColor(0, 0, 139) << white;
+    QTest::newRow("yellow given as HSV") << QColor::fromHsv(60, 255, 255) << black;
+    QTest::newRow("invalid") << QColor() << black;
+}
+
+void TestHelpers::readableForeground()
+{
+    QFETCH(QColor, background);
+    QFETCH(QColor, expected);
+
+    QCOMPARE(Helpers::getReadableForegroundColor(background), expected);
+}
+
+void TestHelpers::readableForegroundSweep()
+{
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
+    for (int hue = 0; hue < 360; hue += 15) {
+        for (int saturation : {0, 100, 255}) {
+            for (int value = 0; value <= 255; value += 5) {
+                const QColor background(QColor::fromHsv(hue, saturation, value).rgb());
+                const QByteArray where = background.name().toLatin1();
+                QVERIFY2(qAbs(Helpers::contrastRatio(background, white) - referenceContrast(background, white)) < 1e-9,
+                         where.constData());
+
+                const QColor chosen = Helpers::getReadableForegroundColor(background);
+                QVERIFY2(chosen == black || chosen == white, where.constData());
+                const QColor other = chosen == black ? white : black;
+                QVERIFY2(referenceContrast(background, chosen) >= referenceContrast(background, other),
+                         where.constData());
+            }
+        }
+    }
+}
+
+void TestHelpers::inputStatusIndicator()
+{
+    QImage image(40, 40, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::black, 3));
+    painter.setBrush(Qt::blue);
+    const QRect rect(10, 10, 20, 20);
+    Helpers::drawInputStatusIndicator(rect, 0, Qt::red, &painter);
+    Helpers::drawInputStatusIndicator(rect, 0, Qt::green, nullptr);
+    QCOMPARE(painter.brush().color(), QColor(Qt::blue)); // caller's state restored
+    painter.end();
+
+    QCOMPARE(QColor(image.pixel(27, 12)), QColor(Qt::red)); // near the top-right corner
+    QVERIFY(!isFilled(image, 12, 27)); // bottom-left half stays empty
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QByteArray where = QByteArray::number(x) + ',' + QByteArray::number(y);
+            QVERIFY2(!isFilled(image, x, y) || (rect.contains(x, y) && QColor(image.pixel(x, y)) == Qt::red),
+                     where.constData());
+        }
+    }
+}
+
+void TestHelpers::modelMaxDepth_data()
+{
+    // Item i is appended under item parents[i], or at top level for -1.
+    QTest::addColumn<QVector<int>>("parents");
+    QTest::addColumn<int>("depth");
+
+    QTest::newRow("empty") << QVector<int>() << 1;
+    QTest::newRow("flat") << QVector<int> {-1, -1, -1} << 1;
+    QTest::newRow("nested") << QVector<int> {-1, 0, 1} << 3;
+    QTest::newRow("deepest top-level branch last") << QVector<int> {-1, 0, -1, 2, 3, 4} << 4;
+    QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
+}
+
+void TestHelpers::modelMaxDepth()
+{
+    QFETCH(QVector<int>, parents);
+    QFETCH(int, depth);
+
+    QStandardItemModel model;
+    QVector<QStandardItem *> items;
+    for (int parent : parents) {
+        items.append(new QStandardItem(QStringLiteral("item")));
+        (parent < 0 ? model.invisibleRootItem() : items.at(parent))->appendRow(items.last());
+    }
+    QCOMPARE(Helpers::getModelMaxDepth(&model), depth);
+}
+
+void TestHelpers::modelMaxDepthNullAndColumns()
+{
+    QCOMPARE(Helpers::getModelMaxDepth(nullptr), 0);
+
+    // Views show children under column 0 only; a chain under column 1 must not count.
+    QStandardItemModel model(1, 2);
+    auto *hidden = new QStandardItem(QStringLiteral("hidden"));
+    hidden->appendRow(new QStandardItem(QStringLiteral("deeper")));
+    model.setItem(0, 1, hidden);
+    QCOMPARE(Helpers::getModelMaxDepth(&model), 1);
+}
+
+void TestHelpers::modelMaxDepthVeryDeepChain()
+{
+    // A small stack: any recursion over 100 000 levels overflows it.
+    ChainModel model;
+    int result = -1;
+    std::unique_ptr<QThread> thread(QThread::create([&]() { result = Helpers::getModelMaxDepth(&model); }));
+    thread->setStackSize(1024 * 1024);
+    thread->start();
+    QVERIFY(thread->wait(60000));
+    QCOMPARE(result, int(ChainModel::depth));
+}
+
+QTEST_MAIN(TestHelpers)
+#include "tst_helpers.moc"
