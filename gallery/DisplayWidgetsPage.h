@@ -1,0 +1,22 @@
+#pragma once
+
+#include "GalleryPage.h"
+
+namespace Nalu {
+namespace Gallery {
+
+/** @brief The gallery page for display widgets. */
+class DisplayWidgetsPage : public GalleryPage
+{
+    Q_OBJECT
+
+public:
+    explicit DisplayWidgetsPage(QWidget *parent = nullptr);
+    ~DisplayWidgetsPage() override;
+
+private:
+    Q_DISABLE_COPY(DisplayWidgetsPage)
+};
+
+} // namespace Gallery
+} // namespace Nalu

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "GalleryPage.h"
+
+namespace Nalu {
+namespace Gallery {
+
+/** @brief The gallery page for inputs. */
+class InputsPage : public GalleryPage
+{
+    Q_OBJECT
+
+public:
+    explicit InputsPage(QWidget *parent = nullptr);
+    ~InputsPage() override;
+
+private:
+    Q_DISABLE_COPY(InputsPage)
+};
+
+} // namespace Gallery
+} // namespace Nalu

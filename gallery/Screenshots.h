@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class QTextStream;
+
+namespace Nalu {
+namespace Gallery {
+
+class GalleryWindow;
+
+/**
+ * @brief The PNG file name for a page: two-digit position, then the title in lower-case words joined by '-'.
+ *
+ * For example position 2 and "Cards and expanders" give "02-cards-and-expanders.png".
+ */
+QString screenshotFileName(int position, const QString &title);
+
+/**
+ * @brief Renders every page of @p window to a PNG in @p directory, creating it if needed.
+ *
+ * The window is 1100x800, made taller for a page that would otherwise scroll.
+ *
+ * Each written path goes to @p out, one per line; problems go to @p err.
+ * Returns the process exit code: 0 when every page was written.
+ */
+int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err);
+
+} // namespace Gallery
+} // namespace Nalu
