@@ -1,0 +1,61 @@
+#pragma once
+
+#include <ComponentsLibrary/ComponentsLibraryExport.h>
+
+#include <QToolButton>
+
+#include <memory>
+
+class QMenu;
+
+namespace Nalu {
+namespace Components {
+
+class ToolButtonPopUpBasePrivate;
+
+/**
+ * @brief A tool button whose menu opens as soon as it is pressed and can hold one arbitrary widget.
+ *
+ * The pop-up mode is QToolButton::InstantPopup and the button carries the selector property "no menu arrow" = true
+ * for the style sheet to hide the menu indicator. With drawPopUpIndicator set, a small triangle in the lower right
+ * corner turns the button into a split button: only a press in the lower right third opens the menu, a press
+ * elsewhere clicks the button (or toggles it, when checkable).
+ */
+class COMPONENTSLIBRARY_EXPORT ToolButtonPopUpBase : public QToolButton
+{
+    Q_OBJECT
+    /** @brief Paints the corner triangle and splits the button into a menu zone and a button zone; default false. */
+    Q_PROPERTY(bool drawPopUpIndicator READ getDrawPopUpIndicator WRITE setDrawPopUpIndicator)
+
+public:
+    explicit ToolButtonPopUpBase(QWidget *parent = nullptr);
+    ~ToolButtonPopUpBase() override;
+
+    bool getDrawPopUpIndicator() const;
+
+public Q_SLOTS:
+    /** @brief Stores the flag and repaints, even when it is unchanged. */
+    void setDrawPopUpIndicator(bool draw);
+
+protected:
+    /**
+     * @brief Replaces the menu by a fresh one, from createMenuInstance(), that holds only the widget.
+     *
+     * The widget becomes the default widget of a QWidgetAction, which owns it; passing the same widget again moves
+     * that same action into the new menu. The previous menu is detached, emptied and kept as a child of the button.
+     * A null widget is ignored.
+     */
+    virtual void setMenuWidget(QWidget *widget);
+    /** @brief A new, empty menu owned by the button; the base returns a plain QMenu. */
+    virtual QMenu *createMenuInstance();
+
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(ToolButtonPopUpBase)
+    std::unique_ptr<ToolButtonPopUpBasePrivate> const d;
+};
+
+} // namespace Components
+} // namespace Nalu

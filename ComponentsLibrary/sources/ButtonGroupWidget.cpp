@@ -1,0 +1,311 @@
+#include <ComponentsLibrary/ButtonGroupWidget.h>
+
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QStyle>
+#include <QToolBar>
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+namespace {
+
+constexpr int contentsMargin = 3;
+
+QBrush themeBrush(const QWidget *widget, const char *name)
+{
+    return widget->property(name).value<QBrush>();
+}
+
+} // namespace
+
+class ButtonGroupWidgetPrivate
+{
+public:
+    QButtonGroup *group = nullptr;
+    QBoxLayout *layout = nullptr;
+    Qt::Orientation orientation = Qt::Horizontal;
+    bool workflow = false;
+    QMetaObject::Connection toolBarConnection;
+};
+
+ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
+    : QWidget(parent, f)
+    , d(std::make_unique<ButtonGroupWidgetPrivate>())
+{
+    d->group = new QButtonGroup(this);
+
+    const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    d->layout = new QHBoxLayout(this);
+    d->layout->setContentsMargins(contentsMargin, contentsMargin, contentsMargin, contentsMargin);
+    d->layout->setSpacing(unit);
+
+    d->group->setExclusive(false);
+
+    connect(d->group, qOverload<QAbstractButton *>(&QButtonGroup::buttonClicked), this,
+            &ButtonGroupWidget::buttonClicked);
+    connect(d->group, qOverload<QAbstractButton *>(&QButtonGroup::buttonPressed), this,
+            &ButtonGroupWidget::buttonPressed);
+    connect(d->group, qOverload<QAbstractButton *>(&QButtonGroup::buttonReleased), this,
+            &ButtonGroupWidget::buttonReleased);
+    connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
+            &ButtonGroupWidget::buttonToggled);
+
+    if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
+        setOrientation(toolBar->orientation());
+        d->toolBarConnection
+            = connect(toolBar, &QToolBar::orientationChanged, this, &ButtonGroupWidget::setOrientation);
+    }
+
+    setProperty("ButtonGroupWidget_Container", true);
+}
+
+ButtonGroupWidget::~ButtonGroupWidget()
+{
+    // The members die in QWidget's destructor, after this object's state is gone: make sure none of them calls
+    // back into it on the way out.
+    disconnect(d->toolBarConnection);
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    for (QAbstractButton *button : buttons) {
+        button->removeEventFilter(this);
+        disconnect(button, nullptr, this, nullptr);
+    }
+}
+
+const Qt::Orientation &ButtonGroupWidget::getOrientation() const
+{
+    return d->orientation;
+}
+
+bool ButtonGroupWidget::isExclusive() const
+{
+    return d->group->exclusive();
+}
+
+bool ButtonGroupWidget::isWorkflow() const
+{
+    return d->workflow;
+}
+
+void ButtonGroupWidget::addButton(QAbstractButton *button)
+{
+    if (!button || d->group->buttons().contains(button)) {
+        return;
+    }
+    button->setParent(this);
+    button->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::MinimumExpanding);
+    if (d->group->exclusive()) {
+        button->setCheckable(true);
+    }
+    d->layout->addWidget(button);
+    d->group->addButton(button);
+    if (d->workflow) {
+        const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+        button->setMinimumWidth(button->width() + unit);
+        button->setMinimumHeight(button->height() + unit);
+    }
+    updateButtonVisibleIndex();
+    button->installEventFilter(this);
+    // QAbstractButton leaves its group when destroyed; renumber the survivors once it is gone.
+    connect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
+}
+
+void ButtonGroupWidget::removeButton(QAbstractButton *button)
+{
+    if (!button || !d->group->buttons().contains(button)) {
+        return;
+    }
+    d->group->removeButton(button);
+    d->layout->removeWidget(button);
+    button->setParent(nullptr);
+    updateButtonVisibleIndex();
+    button->removeEventFilter(this);
+    disconnect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
+}
+
+QList<QAbstractButton *> ButtonGroupWidget::getButtons() const
+{
+    return d->group->buttons();
+}
+
+void ButtonGroupWidget::setButtons(QList<QAbstractButton *> buttons)
+{
+    for (QAbstractButton *button : qAsConst(buttons)) {
+        addButton(button);
+    }
+}
+
+QAbstractButton *ButtonGroupWidget::getButton(int index) const
+{
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    return index >= 0 && index < buttons.size() ? buttons.at(index) : nullptr;
+}
+
+QAbstractButton *ButtonGroupWidget::getCheckedButton() const
+{
+    return d->group->checkedButton();
+}
+
+void ButtonGroupWidget::setOrientation(const Qt::Orientation &orientation)
+{
+    if (d->orientation == orientation) {
+        return;
+    }
+    setUpdatesEnabled(false);
+    d->orientation = orientation;
+
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    for (QAbstractButton *button : buttons) {
+        d->layout->removeWidget(button);
+    }
+    delete d->layout;
+
+    if (orientation == Qt::Horizontal) {
+        d->layout = new QHBoxLayout(this);
+    } else {
+        d->layout = new QVBoxLayout(this);
+    }
+    d->layout->setContentsMargins(contentsMargin, contentsMargin, contentsMargin, contentsMargin);
+    const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    d->layout->setSpacing(d->workflow ? 2 * unit : unit);
+    for (QAbstractButton *button : buttons) {
+        d->layout->addWidget(button);
+    }
+
+    setUpdatesEnabled(true);
+    updateGeometry();
+}
+
+void ButtonGroupWidget::setExclusive(bool exclusive)
+{
+    if (d->group->exclusive() == exclusive) {
+        return;
+    }
+    d->group->setExclusive(exclusive);
+    setProperty("ButtonGroupWidget_Exclusive", exclusive);
+
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    for (QAbstractButton *button : buttons) {
+        if (!exclusive) {
+            button->setChecked(false);
+        }
+        button->setCheckable(exclusive);
+    }
+    update();
+}
+
+void ButtonGroupWidget::setWorkflow(bool workflow)
+{
+    if (d->workflow == workflow) {
+        return;
+    }
+    d->workflow = workflow;
+    setProperty("ButtonGroupWidget_Workflow", workflow);
+
+    const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    d->layout->setSpacing(workflow ? 2 * unit : unit);
+
+    const int delta = workflow ? unit : -unit;
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    for (QAbstractButton *button : buttons) {
+        // A button narrower than the unit cannot shrink below nothing.
+        button->setMinimumWidth(qMax(0, button->width() + delta));
+        button->setMinimumHeight(qMax(0, button->height() + delta));
+    }
+    update();
+}
+
+void ButtonGroupWidget::updateButtonVisibleIndex()
+{
+    int visibleCount = 0;
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    for (QAbstractButton *button : buttons) {
+        if (button->isVisible()) {
+            button->setProperty("Button_VisibleIndex", visibleCount);
+            ++visibleCount;
+        } else {
+            button->setProperty("Button_VisibleIndex", -1);
+        }
+    }
+    setProperty("ButtonGroupWidget_VisibleCount", visibleCount);
+}
+
+bool ButtonGroupWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    // Only the group's own list is walked: a member on its way out has already left it.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+        updateButtonVisibleIndex();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ButtonGroupWidget::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    QPainter painter(this);
+
+    const bool enabled = isEnabled();
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QBrush background = themeBrush(this, enabled ? "BackgroundBrush" : "BackgroundBrushDisabled");
+    QPen borderPen(themeBrush(this, "BorderBrush").color());
+    if (!enabled) {
+        borderPen.setColor(themeBrush(this, "BorderBrushDisabled").color());
+    }
+    borderPen.setJoinStyle(Qt::MiterJoin);
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(borderPen);
+    painter.setBrush(background);
+    if (!testAttribute(Qt::WA_TranslucentBackground)) {
+        const qreal radius = property("CornerRadius").toInt();
+        painter.drawRoundedRect(frame, radius, radius, Qt::AbsoluteSize);
+    }
+
+    const QList<QAbstractButton *> buttons = d->group->buttons();
+    const int spacing = d->layout->spacing();
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    d->layout->getContentsMargins(&left, &top, &right, &bottom);
+    const bool horizontal = d->orientation == Qt::Horizontal;
+    const int w = width();
+    const int h = height();
+    const QPen linkPen(themeBrush(this, enabled ? "WorkflowLinkBrush" : "WorkflowLinkBrushDisabled").color());
+
+    qreal position = 0.0;
+    for (int i = 0; i < buttons.size() - 1; ++i) {
+        const int size = horizontal ? buttons.at(i)->width() : buttons.at(i)->height();
+        position += i == 0 ? left + spacing / 2 : spacing;
+        position += size;
+
+        if (!d->workflow) {
+            if (horizontal) {
+                painter.drawLine(QPointF(position, 4.0), QPointF(position, h - 5));
+            } else {
+                painter.drawLine(QPointF(4.0, position), QPointF(w - 5, position));
+            }
+            continue;
+        }
+        if (!buttons.at(i + 1)->isVisible()) {
+            continue;
+        }
+        // The link covers the gap after member i as if every member had member i's size.
+        painter.setPen(linkPen);
+        const int start = (i + 1) * size + i * spacing + (horizontal ? left : top);
+        const int end = (i + 1) * (size + spacing) + (horizontal ? left : top);
+        if (horizontal) {
+            painter.drawLine(QPointF(start, h / 2.0), QPointF(end, h / 2.0));
+        } else {
+            painter.drawLine(QPointF(w / 2.0, start), QPointF(w / 2.0, end));
+        }
+    }
+}
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,24 @@
+#include <ComponentsLibrary/PushButtonHighlighted.h>
+
+namespace Nalu {
+namespace Components {
+
+PushButtonHighlighted::PushButtonHighlighted(QWidget *parent)
+    : PushButton(tr("PushButtonHighlighted"), parent, false, true, false, false)
+{
+}
+
+PushButtonHighlighted::PushButtonHighlighted(const QString &text, QWidget *parent)
+    : PushButton(text, parent, false, true, false, false)
+{
+}
+
+PushButtonHighlighted::PushButtonHighlighted(const QIcon &icon, const QString &text, QWidget *parent)
+    : PushButton(icon, text, parent, false, true, false, false)
+{
+}
+
+PushButtonHighlighted::~PushButtonHighlighted() = default;
+
+} // namespace Components
+} // namespace Nalu

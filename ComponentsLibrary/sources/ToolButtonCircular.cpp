@@ -1,0 +1,15 @@
+#include <ComponentsLibrary/ToolButtonCircular.h>
+
+namespace Nalu {
+namespace Components {
+
+ToolButtonCircular::ToolButtonCircular(QWidget *parent)
+    : ToolButton(parent, false, false, true, false)
+{
+    setText(tr("ToolButtonCircular"));
+}
+
+ToolButtonCircular::~ToolButtonCircular() = default;
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,164 @@
+#include <ComponentsLibrary/ToolButtonGroupPopUp.h>
+
+#include <ComponentsLibrary/ButtonGroupWidget.h>
+
+#include <QMenu>
+#include <QPointer>
+#include <QShowEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace Nalu {
+namespace Components {
+
+namespace {
+
+Qt::Orientation perpendicular(Qt::Orientation orientation)
+{
+    return orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal;
+}
+
+// The menu of a group pop-up: centred on its button along the tool bar the button sits in.
+class ToolButtonPopUpMenu : public QMenu
+{
+public:
+    explicit ToolButtonPopUpMenu(QToolButton *button)
+        : QMenu(button)
+        , m_button(button)
+    {
+        setWindowFlags(windowFlags() | Qt::NoDropShadowWindowHint);
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QMenu::showEvent(event);
+        if (!m_button) {
+            return;
+        }
+        auto *toolBar = qobject_cast<QToolBar *>(m_button->parentWidget());
+        if (!toolBar) {
+            return;
+        }
+        if (toolBar->orientation() == Qt::Horizontal) {
+            move(x() - (width() - m_button->width()) / 2, y());
+        } else {
+            move(x(), y() - (height() - m_button->height()) / 2 - 1);
+        }
+    }
+
+private:
+    QPointer<QToolButton> m_button;
+};
+
+} // namespace
+
+class ToolButtonGroupPopUpPrivate
+{
+public:
+    QPointer<ButtonGroupWidget> group;
+    QMetaObject::Connection toggledConnection;
+    QMetaObject::Connection toolBarConnection;
+};
+
+ToolButtonGroupPopUp::ToolButtonGroupPopUp(QWidget *parent)
+    : ToolButtonPopUpBase(parent)
+    , d(std::make_unique<ToolButtonGroupPopUpPrivate>())
+{
+    d->group = new ButtonGroupWidget(this);
+    setMenuWidget(d->group);
+
+    d->toggledConnection
+        = connect(d->group, &ButtonGroupWidget::buttonToggled, this, [this](QAbstractButton *button, bool checked) {
+              if (!checked || !button || !d->group || !d->group->isExclusive()) {
+                  return;
+              }
+              setIcon(button->icon());
+              setText(button->text());
+              setToolTip(button->toolTip());
+              if (QMenu *popUp = menu()) {
+                  popUp->hide();
+              }
+          });
+
+    if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
+        d->group->setOrientation(perpendicular(toolBar->orientation()));
+        d->toolBarConnection
+            = connect(toolBar, &QToolBar::orientationChanged, this, [this](Qt::Orientation orientation) {
+                  if (!d->group) {
+                      return;
+                  }
+                  d->group->setOrientation(perpendicular(orientation));
+                  // A menu keeps the size it computed for the old layout; a fresh one fits the new one.
+                  setMenuWidget(d->group);
+              });
+    }
+}
+
+ToolButtonGroupPopUp::~ToolButtonGroupPopUp()
+{
+    // The group and its members are destroyed with the menus, after this object's state: no call-backs then.
+    disconnect(d->toggledConnection);
+    disconnect(d->toolBarConnection);
+}
+
+QMenu *ToolButtonGroupPopUp::createMenuInstance()
+{
+    return new ToolButtonPopUpMenu(this);
+}
+
+void ToolButtonGroupPopUp::addButton(QAbstractButton *button)
+{
+    // Buttons the group would refuse are left untouched.
+    if (!d->group || !button || d->group->getButtons().contains(button)) {
+        return;
+    }
+    if (auto *toolButton = qobject_cast<QToolButton *>(button)) {
+        toolButton->setAutoRaise(true);
+    }
+    d->group->addButton(button);
+}
+
+void ToolButtonGroupPopUp::removeButton(QAbstractButton *button)
+{
+    if (d->group) {
+        d->group->removeButton(button);
+    }
+}
+
+QList<QAbstractButton *> ToolButtonGroupPopUp::getButtons() const
+{
+    return d->group ? d->group->getButtons() : QList<QAbstractButton *>();
+}
+
+void ToolButtonGroupPopUp::setButtons(QList<QAbstractButton *> buttons)
+{
+    if (d->group) {
+        d->group->setButtons(buttons);
+    }
+}
+
+QAbstractButton *ToolButtonGroupPopUp::getButton(int index) const
+{
+    return d->group ? d->group->getButton(index) : nullptr;
+}
+
+QAbstractButton *ToolButtonGroupPopUp::getCheckedButton() const
+{
+    return d->group ? d->group->getCheckedButton() : nullptr;
+}
+
+bool ToolButtonGroupPopUp::isExclusive() const
+{
+    return d->group && d->group->isExclusive();
+}
+
+void ToolButtonGroupPopUp::setExclusive(bool exclusive)
+{
+    if (d->group) {
+        d->group->setExclusive(exclusive);
+    }
+}
+
+} // namespace Components
+} // namespace Nalu
