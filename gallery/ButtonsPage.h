@@ -18,6 +18,10 @@ private:
     void addPriorityButtons();
     void addStatusButtons();
     void addFlagButtons();
+    void addLookVariants();
+    void addBlinkingButtons();
+    void addGroupsAndPopUps();
+    void addColorButtons();
 
     Q_DISABLE_COPY(ButtonsPage)
 };

@@ -84,7 +84,12 @@ void GalleryPage::addComponents(const QList<QWidget *> &variants, const QString 
     textLayout->addWidget(makeLabel(shownCaption, QStringLiteral("galleryCaption"), textCell));
     const QString description = ownClassDescription(metaObject);
     if (!description.isEmpty()) {
-        textLayout->addWidget(makeLabel(description, QStringLiteral("galleryDescription"), textCell));
+        // Long descriptions are documentation: the row shows their first
+        // paragraph and the tool tip the whole text.
+        QLabel *label = makeLabel(description.section(QStringLiteral("\n\n"), 0, 0),
+                                  QStringLiteral("galleryDescription"), textCell);
+        label->setToolTip(description);
+        textLayout->addWidget(label);
     }
     textLayout->addStretch(1);
 
