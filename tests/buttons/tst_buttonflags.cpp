@@ -1,7 +1,6 @@
 #include <ComponentsLibrary/PushButton.h>
 #include <ComponentsLibrary/ToolButton.h>
 
-#include <QMetaProperty>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -73,8 +72,6 @@ class tst_ButtonFlags : public QObject
 private Q_SLOTS:
     void constructorsStoreFlagsAndNothingElse_data();
     void constructorsStoreFlagsAndNothingElse();
-    void flagsAreDeclaredPropertiesWithNotifiers_data();
-    void flagsAreDeclaredPropertiesWithNotifiers();
     void writesNotifyOnceAndOnlyOnChange_data();
     void writesNotifyOnceAndOnlyOnChange();
     void changeRepaintsButUnchangedDoesNot_data();
@@ -117,36 +114,6 @@ void tst_ButtonFlags::constructorsStoreFlagsAndNothingElse()
     QVERIFY(button->dynamicPropertyNames().isEmpty());
     const QMetaObject *meta = button->metaObject();
     QCOMPARE(meta->classInfoCount() - meta->classInfoOffset(), 0);
-}
-
-void tst_ButtonFlags::flagsAreDeclaredPropertiesWithNotifiers_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("push") << QStringLiteral("push");
-    QTest::newRow("tool") << QStringLiteral("tool");
-}
-
-void tst_ButtonFlags::flagsAreDeclaredPropertiesWithNotifiers()
-{
-    QFETCH(QString, kind);
-    const bool none[4] = {false, false, false, false};
-    auto button = makeButton(kind, none);
-    const QMetaObject *meta = button->metaObject();
-    // Exactly the four flags, in order; the class's own signals are their
-    // notifiers in the same order, followed by the four setter slots.
-    QCOMPARE(meta->propertyCount() - meta->propertyOffset(), 4);
-    QCOMPARE(meta->methodCount() - meta->methodOffset(), 8);
-    for (int i = 0; i < 4; ++i) {
-        const QMetaProperty property = meta->property(meta->propertyOffset() + i);
-        QCOMPARE(property.name(), flagNames[i]);
-        QCOMPARE(property.type(), QVariant::Bool);
-        QVERIFY(property.isWritable() && property.isDesignable() && property.isScriptable() && property.isStored());
-        QCOMPARE(property.notifySignalIndex(), meta->methodOffset() + i);
-        QCOMPARE(property.notifySignal().name(), QByteArray(flagNames[i]) + "Changed");
-        const QMetaMethod setter = meta->method(meta->methodOffset() + 4 + i);
-        QCOMPARE(setter.methodType(), QMetaMethod::Slot);
-        QCOMPARE(setter.access(), QMetaMethod::Public);
-    }
 }
 
 void tst_ButtonFlags::writesNotifyOnceAndOnlyOnChange_data()
