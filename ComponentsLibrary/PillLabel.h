@@ -39,7 +39,7 @@ class COMPONENTSLIBRARY_EXPORT PillLabel : public QWidget
                 "}")
     /** @brief The text shown; default empty. */
     Q_PROPERTY(QString text READ getText WRITE setText NOTIFY textChanged)
-    /** @brief Fill colour of the pill; default invalid (nothing filled). */
+    /** @brief Fill colour of the pill; default invalid, which QPainter fills black: set one. */
     Q_PROPERTY(QColor pillColor READ getPillColor WRITE setPillColor NOTIFY pillColorChanged)
 
 public:
