@@ -15,6 +15,9 @@ public:
     ~DisplayWidgetsPage() override;
 
 private:
+    void addPillLabelSection();
+    void addUserConnectorSection();
+
     Q_DISABLE_COPY(DisplayWidgetsPage)
 };
 

@@ -15,6 +15,9 @@ public:
     ~InputsPage() override;
 
 private:
+    void addErrorInputsSection();
+    void addSwitchSection();
+
     Q_DISABLE_COPY(InputsPage)
 };
 

@@ -15,6 +15,9 @@ public:
     ~LayoutScrollingTabsPage() override;
 
 private:
+    void addFlowLayoutSection();
+    void addStretchedTabsSection();
+
     Q_DISABLE_COPY(LayoutScrollingTabsPage)
 };
 

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <ComponentsLibrary/ComponentsLibraryExport.h>
+
+#include <QCheckBox>
+
+#include <memory>
+
+namespace Nalu {
+namespace Components {
+
+class ErrorCheckBoxPrivate;
+
+/**
+ * @brief A QCheckBox with an error state and an error message shown as a tool tip over the error indicator.
+ *
+ * Style sheet selector: drawErrorIndicator, the error state, set from the first change of the state on.
+ */
+class COMPONENTSLIBRARY_EXPORT ErrorCheckBox : public QCheckBox
+{
+    Q_OBJECT
+    Q_CLASSINFO("package", "ComponentsLibrary")
+    Q_CLASSINFO("description",
+                "A check box with an error state: while errorState is true the style sheet marks its indicator "
+                "in red, and errorMessage shows as a tool tip over the indicator.")
+    /** @brief Whether the error is shown; default false. */
+    Q_PROPERTY(bool errorState READ getErrorState WRITE setErrorState NOTIFY errorStateChanged)
+    /** @brief Text of the error tool tip; default tr("Error"). */
+    Q_PROPERTY(QString errorMessage READ getErrorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
+
+public:
+    explicit ErrorCheckBox(QWidget *parent = nullptr);
+    ErrorCheckBox(const QString &text, QWidget *parent);
+    ~ErrorCheckBox() override;
+
+    bool getErrorState() const;
+    const QString &getErrorMessage() const;
+
+public Q_SLOTS:
+    void setErrorState(bool errorState);
+    void setErrorMessage(const QString &errorMessage);
+
+Q_SIGNALS:
+    void errorStateChanged(bool errorState);
+    void errorMessageChanged(const QString &errorMessage);
+
+protected:
+    /** @brief Shows the error message as a rich-text tip over the indicator zone, the ordinary tip elsewhere. */
+    bool event(QEvent *event) override;
+    /** @brief Paints the check box, then remembers where its indicator is for the error tip. */
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(ErrorCheckBox)
+    std::unique_ptr<ErrorCheckBoxPrivate> const d;
+};
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <ComponentsLibrary/ComponentsLibraryExport.h>
+
+#include <QComboBox>
+
+#include <memory>
+
+namespace Nalu {
+namespace Components {
+
+class ErrorComboBoxPrivate;
+
+/**
+ * @brief A QComboBox with an error state and an error message shown as a tool tip over the error indicator.
+ *
+ * Style sheet selector: drawErrorIndicator, the error state, set from the first change of the state on.
+ */
+class COMPONENTSLIBRARY_EXPORT ErrorComboBox : public QComboBox
+{
+    Q_OBJECT
+    Q_CLASSINFO("package", "ComponentsLibrary")
+    Q_CLASSINFO("description",
+                "A combo box with an error state: while errorState is true the style sheet outlines it and shows "
+                "a red indicator in its top-right corner, over which errorMessage shows as a tool tip.")
+    /** @brief Whether the error is shown; default false. */
+    Q_PROPERTY(bool errorState READ getErrorState WRITE setErrorState NOTIFY errorStateChanged)
+    /** @brief Text of the error tool tip; default tr("Error"). */
+    Q_PROPERTY(QString errorMessage READ getErrorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
+
+public:
+    explicit ErrorComboBox(QWidget *parent = nullptr);
+    ~ErrorComboBox() override;
+
+    bool getErrorState() const;
+    const QString &getErrorMessage() const;
+
+public Q_SLOTS:
+    void setErrorState(bool errorState);
+    void setErrorMessage(const QString &errorMessage);
+
+Q_SIGNALS:
+    void errorStateChanged(bool errorState);
+    void errorMessageChanged(const QString &errorMessage);
+
+protected:
+    /** @brief Shows the error message as a rich-text tip over the indicator zone, the ordinary tip elsewhere. */
+    bool event(QEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(ErrorComboBox)
+    std::unique_ptr<ErrorComboBoxPrivate> const d;
+};
+
+} // namespace Components
+} // namespace Nalu

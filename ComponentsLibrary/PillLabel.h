@@ -1,0 +1,70 @@
+#pragma once
+
+#include <ComponentsLibrary/ComponentsLibraryExport.h>
+
+#include <QColor>
+#include <QWidget>
+
+#include <memory>
+
+namespace Nalu {
+namespace Components {
+
+class PillLabelPrivate;
+
+/**
+ * @brief A short text centred in a filled pill, with a text colour that stays readable on the pill.
+ *
+ * The pill is as high as the style's small-icon size and sits at the top of the widget. Style sheet
+ * selector: Pill_Font=true, set in the constructor, for the style sheet to give pills their font.
+ * The setters only store and notify: the change shows at the next repaint and layout pass.
+ */
+class COMPONENTSLIBRARY_EXPORT PillLabel : public QWidget
+{
+    Q_OBJECT
+    Q_CLASSINFO("package", "ComponentsLibrary")
+    Q_CLASSINFO("description",
+                "A short text, such as a tag or a status word, centred inside a filled pill. The application "
+                "chooses pillColor; the text colour is derived from it so that it stays readable. A disabled "
+                "pill is drawn darker. The style sheet gives pills their font through the property Pill_Font.")
+    Q_CLASSINFO("example",
+                "auto *layout = new QHBoxLayout(parent);\n"
+                "const QList<QPair<QString, QColor>> tags = {{QObject::tr(\"New\"), QColor(0x1f, 0x5f, 0xbf)},\n"
+                "                                           {QObject::tr(\"Beta\"), QColor(0xf2, 0xc2, 0x3a)}};\n"
+                "for (const auto &tag : tags) {\n"
+                "    auto *pill = new Nalu::Components::PillLabel(parent);\n"
+                "    pill->setText(tag.first);\n"
+                "    pill->setPillColor(tag.second);\n"
+                "    layout->addWidget(pill);\n"
+                "}")
+    /** @brief The text shown; default empty. */
+    Q_PROPERTY(QString text READ getText WRITE setText NOTIFY textChanged)
+    /** @brief Fill colour of the pill; default invalid, which QPainter fills black: set one. */
+    Q_PROPERTY(QColor pillColor READ getPillColor WRITE setPillColor NOTIFY pillColorChanged)
+
+public:
+    explicit PillLabel(QWidget *parent = nullptr);
+    ~PillLabel() override;
+
+    QString getText() const;
+    void setText(const QString &text);
+    QColor getPillColor() const;
+    void setPillColor(const QColor &pillColor);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void textChanged(const QString &text);
+    void pillColorChanged(const QColor &pillColor);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    Q_DISABLE_COPY(PillLabel)
+    std::unique_ptr<PillLabelPrivate> const d;
+};
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,80 @@
+#pragma once
+
+// Internal: the error state shared by the error-state inputs.
+
+#include <QHelpEvent>
+#include <QRect>
+#include <QString>
+#include <QStyle>
+#include <QToolTip>
+#include <QVariant>
+#include <QWidget>
+
+namespace Nalu {
+namespace Components {
+namespace Internal {
+
+struct ErrorState
+{
+    explicit ErrorState(const QString &message)
+        : errorMessage(message)
+    {
+    }
+
+    bool errorState = false;
+    QString errorMessage;
+};
+
+// The selector property only appears with the first change, so that untouched inputs carry none.
+template<typename Input>
+void assignErrorState(Input *input, ErrorState &state, bool value)
+{
+    if (state.errorState == value) {
+        return;
+    }
+    state.errorState = value;
+    input->setProperty("drawErrorIndicator", value);
+    input->update();
+    Q_EMIT input->errorStateChanged(value);
+}
+
+template<typename Input>
+void assignErrorMessage(Input *input, ErrorState &state, const QString &value)
+{
+    if (state.errorMessage == value) {
+        return;
+    }
+    state.errorMessage = value;
+    input->update();
+    Q_EMIT input->errorMessageChanged(value);
+}
+
+// Half the style's indicator width, truncated toward zero.
+inline int indicatorHalf(const QWidget *widget, const QStyleOption &option)
+{
+    return static_cast<int>(widget->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, widget) / 2.0);
+}
+
+// The square zone that shows the error tip, hanging from @p topRight to the left and down.
+inline QRect indicatorZone(const QPoint &topRight, int half)
+{
+    return QRect(topRight.x() - 2 * half, topRight.y(), 2 * half, 2 * half);
+}
+
+// Answers a tool-tip event: the error message over the zone while in error, the widget's own tip
+// (or none) elsewhere. The event is always consumed.
+inline bool showErrorToolTip(QWidget *widget, QEvent *event, const ErrorState &state, const QRect &zone)
+{
+    const auto *help = static_cast<QHelpEvent *>(event);
+    if (state.errorState && zone.contains(help->pos())) {
+        const QString text = QStringLiteral("<p class=\"errorTooltip\">") + state.errorMessage + QStringLiteral("</p>");
+        QToolTip::showText(help->globalPos(), text, widget, zone);
+    } else {
+        QToolTip::showText(help->globalPos(), widget->toolTip(), nullptr);
+    }
+    return true;
+}
+
+} // namespace Internal
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,17 @@
+#include <ComponentsLibrary/TabBarStretched.h>
+
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+TabBarStretched::TabBarStretched(QWidget *parent)
+    : QTabBar(parent)
+{
+    setProperty("stretched", true);
+}
+
+TabBarStretched::~TabBarStretched() = default;
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,462 @@
+#include <ComponentsLibrary/ErrorCheckBox.h>
+#include <ComponentsLibrary/ErrorComboBox.h>
+#include <ComponentsLibrary/ErrorLineEdit.h>
+#include <ComponentsLibrary/FlowLayout.h>
+#include <ComponentsLibrary/PillLabel.h>
+#include <ComponentsLibrary/SwitchCheckBox.h>
+#include <ComponentsLibrary/TabBarStretched.h>
+#include <ComponentsLibrary/TabWidgetStretched.h>
+#include <ComponentsLibrary/UserConnector.h>
+
+#include <vantor_common_models/User.h>
+#include <vantor_common_models/UserHelpers.h>
+#include <vantor_common_utils/Helpers.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QProxyStyle>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+
+using namespace Nalu::Components;
+using Nalu::Models::User;
+using Nalu::Models::UserConnectorModel;
+using Sizes = QVector<QSize>;
+using Rects = QVector<QRect>;
+using UserList = QList<const Nalu::Models::UserInterface *>;
+
+namespace {
+
+// A widget-less item of a known size hint that records where it was put.
+struct FixedItem : QLayoutItem
+{
+    FixedItem(QSize size, bool empty = false)
+        : m_size(size)
+        , m_empty(empty)
+    {
+    }
+    QSize sizeHint() const override { return m_size; }
+    QSize minimumSize() const override { return m_size / 2; }
+    QSize maximumSize() const override { return m_size; }
+    Qt::Orientations expandingDirections() const override { return {}; }
+    void setGeometry(const QRect &rect) override { m_geometry = rect; }
+    QRect geometry() const override { return m_geometry; }
+    bool isEmpty() const override { return m_empty; }
+    QSize m_size;
+    bool m_empty;
+    QRect m_geometry;
+};
+
+// Known metrics: layout spacings 13 and 9, a 13-pixel indicator (half = 6), the check indicator at (10, 5).
+class MetricStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric pm, const QStyleOption *option, const QWidget *widget) const override
+    {
+        return pm == PM_LayoutHorizontalSpacing || pm == PM_IndicatorWidth ? 13
+            : pm == PM_LayoutVerticalSpacing                               ? 9
+                                             : QProxyStyle::pixelMetric(pm, option, widget);
+    }
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
+    {
+        return element == SE_CheckBoxIndicator ? QRect(10, 5, 13, 13)
+                                               : QProxyStyle::subElementRect(element, option, widget);
+    }
+};
+
+std::unique_ptr<QWidget> makeInput(char kind, QStyle *style)
+{
+    std::unique_ptr<QWidget> input(kind == 'l'
+                                       ? static_cast<QWidget *>(new ErrorLineEdit(QStringLiteral("text"), nullptr))
+                                       : kind == 'c' ? static_cast<QWidget *>(new ErrorComboBox)
+                                                     : new ErrorCheckBox(QStringLiteral("label"), nullptr));
+    input->setStyle(style);
+    input->setFixedSize(100, 30);
+    return input;
+}
+
+void sendToolTip(QWidget *widget, const QPoint &pos)
+{
+    QHelpEvent event(QEvent::ToolTip, pos, widget->mapToGlobal(pos));
+    QVERIFY(QApplication::sendEvent(widget, &event)); // always consumed
+}
+
+int countPixels(const QImage &image, const QRect &area, const QColor &color)
+{
+    const QImage part = image.copy(area); // 32-bit pixels, rows without padding
+    const auto *pixels = reinterpret_cast<const QRgb *>(part.constBits());
+    return int(std::count(pixels, pixels + part.width() * part.height(), color.rgba()));
+}
+
+QAction *logOut(UserConnector &button)
+{
+    return button.findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+class tst_Widgets : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void wrapping_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("margin");
+        QTest::addColumn<Sizes>("sizes"); // a negative width marks a hidden item
+        QTest::addColumn<Rects>("expected");
+        QTest::addColumn<int>("height");
+        const QSize s(50, 20);
+        const QRect a(0, 0, 50, 20), b(60, 0, 50, 20), c(0, 25, 50, 20);
+        // Spacings are 10 horizontally and 5 vertically.
+        QTest::newRow("third wraps") << 150 << 0 << Sizes {s, s, s} << Rects {a, b, c} << 45;
+        QTest::newRow("right() is width - 1") << 170 << 0 << Sizes {s, s, s} << Rects {a, b, c} << 45;
+        QTest::newRow("fits") << 171 << 0 << Sizes {s, s, s} << Rects {a, b, {120, 0, 50, 20}} << 20;
+        QTest::newRow("oversized") << 100 << 0 << Sizes {{300, 30}, s} << Rects {{0, 0, 300, 30}, {0, 35, 50, 20}}
+                                   << 55;
+        QTest::newRow("hidden") << 150 << 0 << Sizes {s, {-50, 20}, s, {-50, 20}} << Rects {a, {}, b, {}} << 20;
+        QTest::newRow("tallest sets row height") << 150 << 0 << Sizes {{50, 10}, {50, 40}, s}
+                                                 << Rects {{0, 0, 50, 10}, {60, 0, 50, 40}, {0, 45, 50, 20}} << 65;
+        QTest::newRow("margins") << 164 << 7 << Sizes {s, s, s}
+                                 << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59;
+        QTest::newRow("empty") << 100 << 3 << Sizes {} << Rects {} << 6;
+    }
+
+    void wrapping()
+    {
+        QFETCH(int, width);
+        QFETCH(int, margin);
+        QFETCH(Sizes, sizes);
+        QFETCH(Rects, expected);
+        QFETCH(int, height);
+        FlowLayout layout(margin, 10, 5);
+        QVector<FixedItem *> items;
+        for (const QSize &size : sizes) {
+            items.append(new FixedItem(QSize(qAbs(size.width()), size.height()), size.width() < 0));
+            layout.addItem(items.last());
+        }
+        QCOMPARE(layout.heightForWidth(width), height);
+        QVERIFY(items.isEmpty() || items.first()->geometry().isNull()); // asking the height places nothing
+        layout.setGeometry(QRect(100, 40, width, 500)); // the rows keep their shape away from the origin
+        for (int i = 0; i < items.size(); ++i) {
+            QCOMPARE(items.at(i)->geometry(), expected.at(i).isNull() ? QRect() : expected.at(i).translated(100, 40));
+        }
+    }
+
+    void spacingFromParent()
+    {
+        MetricStyle style;
+        QWidget window;
+        window.setStyle(&style);
+        auto *layout = new FlowLayout(&window, 0);
+        QVERIFY(layout->horizontalSpacing() == 13 && layout->verticalSpacing() == 9);
+        QWidget w[3];
+        for (QWidget &widget : w) {
+            widget.setFixedSize(40, 20);
+            layout->addWidget(&widget);
+        }
+        layout->setGeometry(QRect(0, 0, 100, 100));
+        QCOMPARE(w[1].geometry(), QRect(53, 0, 40, 20));
+        QCOMPARE(w[2].geometry(), QRect(0, 29, 40, 20));
+
+        QVBoxLayout outer; // nested: that layout's spacing; parentless: -1
+        outer.setSpacing(7);
+        auto *inner = new FlowLayout;
+        QCOMPARE(inner->horizontalSpacing(), -1);
+        outer.addLayout(inner);
+        QCOMPARE(inner->verticalSpacing(), 7);
+        // Then no one to ask and no widget in the items: the application style's gap, never negative.
+        auto *second = new FixedItem(QSize(50, 20));
+        inner->setParent(nullptr);
+        const std::unique_ptr<FlowLayout> orphan(inner);
+        orphan->addItem(new FixedItem(QSize(50, 20)));
+        orphan->addItem(second);
+        orphan->addItem(new QSpacerItem(10, 10));
+        orphan->setGeometry(QRect(0, 0, 500, 100));
+        QCOMPARE(
+            second->geometry().x(),
+            50
+                + qMax(0,
+                       qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal)));
+    }
+
+    void parentHeightFollowsWidth()
+    {
+        // Fixed and Maximum policies follow, also for a parentless layout given to the widget later.
+        for (const auto policy : {QSizePolicy::Fixed, QSizePolicy::Maximum, QSizePolicy::Preferred}) {
+            for (const bool setLater : {false, true}) {
+                QWidget top;
+                auto *window = new QWidget(&top); // a child: no window minimum size gets in the way
+                window->setSizePolicy(QSizePolicy::Preferred, policy);
+                FlowLayout *layout = setLater ? new FlowLayout(0, 4, 4) : new FlowLayout(window, 0, 4, 4);
+                if (setLater) {
+                    window->setLayout(layout);
+                }
+                for (int i = 0; i < 6; ++i) {
+                    auto *w = new QWidget(window);
+                    w->setFixedSize(50, 30);
+                    layout->addWidget(w);
+                }
+                top.show();
+                // One row of six, three rows of two, six rows of one.
+                for (const QSize &widthHeight : {QSize(400, 30), QSize(120, 98), QSize(60, 200)}) {
+                    window->resize(widthHeight.width(), 300);
+                    const int h = layout->heightForWidth(widthHeight.width());
+                    QCOMPARE(h, widthHeight.height());
+                    const int height = window->height();
+                    QVERIFY(policy == QSizePolicy::Maximum ? height <= h
+                                                           : height == (policy == QSizePolicy::Fixed ? h : 300));
+                    QCOMPARE(window->minimumHeight(), policy == QSizePolicy::Fixed ? h : 0);
+                    QCOMPARE(window->maximumHeight(), policy == QSizePolicy::Preferred ? QWIDGETSIZE_MAX : h);
+                }
+            }
+        }
+    }
+
+    void itemListAndHints()
+    {
+        FlowLayout layout(4, 2, 2);
+        QCOMPARE(layout.sizeHint(), QSize(7, 7)); // invalid size plus twice the left and top margins
+        QLayoutItem *small = new FixedItem(QSize(30, 50)), *wide = new FixedItem(QSize(80, 10), true);
+        for (QLayoutItem *item : {small, wide}) {
+            layout.addItem(item);
+        }
+        QCOMPARE(layout.sizeHint(), QSize(88, 58));
+        QCOMPARE(layout.minimumSize(), QSize(48, 33));
+        QVERIFY(!layout.itemAt(-1) && !layout.itemAt(2) && !layout.takeAt(-1) && !layout.takeAt(2));
+        const std::unique_ptr<QLayoutItem> taken(layout.takeAt(0));
+        QVERIFY(taken.get() == small && layout.count() == 1 && layout.itemAt(0) == wide);
+    }
+
+    void stretchedTabs()
+    {
+        TabWidgetStretched tabs;
+        auto *tabBar = qobject_cast<TabBarStretched *>(tabs.tabBar());
+        QVERIFY(tabBar && tabBar->parent() == &tabs && tabBar->property("stretched").toBool());
+        QVERIFY(tabs.property("stretched").toBool() && TabBarStretched().property("stretched").toBool());
+    }
+
+    void errorStateAndMessage()
+    {
+        for (const char kind : {'l', 'c', 'x'}) { // line edit, combo box, check box
+            const auto input = makeInput(kind, nullptr);
+            QVERIFY(kind == 'l' || input->hasMouseTracking()); // QLineEdit tracks the mouse by itself
+            QVERIFY(!input->property("errorState").toBool() && !input->property("drawErrorIndicator").isValid()
+                    && input->property("errorMessage") == QStringLiteral("Error"));
+            QSignalSpy stateSpy(input.get(), SIGNAL(errorStateChanged(bool)));
+            QSignalSpy messageSpy(input.get(), SIGNAL(errorMessageChanged(QString)));
+            for (bool state : {true, true, false, false, true}) {
+                input->setProperty("errorState", state);
+                QCOMPARE(input->property("drawErrorIndicator"), QVariant(state));
+            }
+            QVERIFY(stateSpy.size() == 3 && stateSpy.at(1).at(0) == QVariant(false));
+            input->setProperty("errorMessage", QStringLiteral("Too short"));
+            input->setProperty("errorMessage", QStringLiteral("Too short"));
+            QVERIFY(messageSpy.size() == 1 && messageSpy.at(0).at(0).toString() == QStringLiteral("Too short"));
+        }
+    }
+
+    void errorToolTip_data()
+    {
+        QTest::addColumn<char>("kind");
+        QTest::addColumn<bool>("error");
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<bool>("expectError");
+        // Line edit and combo box: the zone is QRect(87, 0, 12, 12), left of the last column.
+        QTest::newRow("line edit, zone top-left") << 'l' << true << QPoint(87, 0) << true;
+        QTest::newRow("line edit, last column") << 'l' << true << QPoint(99, 0) << false;
+        QTest::newRow("line edit, left of zone") << 'l' << true << QPoint(86, 5) << false;
+        QTest::newRow("line edit, no error") << 'l' << false << QPoint(90, 5) << false;
+        QTest::newRow("combo box, zone bottom-right") << 'c' << true << QPoint(98, 11) << true;
+        QTest::newRow("combo box, below zone") << 'c' << true << QPoint(90, 12) << false;
+        // Check box: the zone hangs from its indicator, QRect(10, 5, 12, 12).
+        QTest::newRow("check box, zone") << 'x' << true << QPoint(15, 10) << true;
+        QTest::newRow("check box, widget corner") << 'x' << true << QPoint(90, 5) << false;
+    }
+
+    void errorToolTip()
+    {
+        QFETCH(char, kind);
+        QFETCH(bool, error);
+        QFETCH(QPoint, pos);
+        QFETCH(bool, expectError);
+        MetricStyle style;
+        const auto input = makeInput(kind, &style);
+        input->setToolTip(QStringLiteral("Plain"));
+        input->setProperty("errorMessage", QStringLiteral("Bad <b>value</b>"));
+        input->setProperty("errorState", error);
+        input->show();
+        QVERIFY(QTest::qWaitForWindowExposed(input.get()));
+        if (kind == 'x') { // before its first paint the check box does not know its indicator
+            const auto unpainted = makeInput(kind, &style);
+            unpainted->setProperty("errorState", true);
+            unpainted->setToolTip(QStringLiteral("Unpainted"));
+            sendToolTip(unpainted.get(), pos);
+            QCOMPARE(QToolTip::text(), QStringLiteral("Unpainted"));
+            input->grab();
+        }
+        sendToolTip(input.get(), pos);
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(),
+                 expectError ? QStringLiteral("<p class=\"errorTooltip\">Bad <b>value</b></p>")
+                             : QStringLiteral("Plain"));
+        input->setToolTip(QString()); // then no ordinary tip: the tip hides
+        sendToolTip(input.get(), QPoint(1, 29));
+        QTRY_VERIFY(!QToolTip::isVisible());
+    }
+
+    void framelessMarker()
+    {
+        MetricStyle style;
+        for (const bool frame : {false, true}) {
+            ErrorLineEdit edit[2]; // without and with the error
+            for (ErrorLineEdit &e : edit) {
+                e.setStyle(&style);
+                e.setFixedSize(100, 30);
+                e.setFrame(frame);
+            }
+            edit[1].setErrorState(true);
+            const QImage without = edit[0].grab().toImage();
+            const QImage withError = edit[1].grab().toImage();
+            // The 7 x 6 marker at x = 93..99 fills its top-right half only; a framed edit draws nothing.
+            for (const QPoint &p : {QPoint(99, 0), QPoint(98, 1), QPoint(97, 0)}) {
+                QCOMPARE(withError.pixelColor(p) == QColor(Qt::red), !frame);
+            }
+            QVERIFY(withError.pixel(94, 4) == without.pixel(94, 4) && withError.pixel(92, 0) == without.pixel(92, 0));
+            QCOMPARE(withError == without, frame);
+        }
+    }
+
+    void switchTextAlignment()
+    {
+        SwitchCheckBox box(QStringLiteral("Wi-Fi"), nullptr);
+        QVERIFY(box.property("switch").toBool() && SwitchCheckBox().property("switch").toBool());
+        QList<int> emitted;
+        connect(&box, &SwitchCheckBox::textAlignmentChanged, this, [&](Qt::AlignmentFlag a) { emitted.append(a); });
+        // Left is the default; beyond the three meant values, anything is stored and announced as given.
+        for (int alignment : {int(Qt::AlignLeft), int(Qt::AlignRight), int(Qt::AlignRight), int(Qt::AlignHCenter), 7}) {
+            box.setTextAlignment(alignment);
+            QCOMPARE(int(box.getTextAlignment()), alignment);
+        }
+        QCOMPARE(emitted, (QList<int> {Qt::AlignRight, Qt::AlignHCenter, 7}));
+    }
+
+    void pill()
+    {
+        PillLabel pill;
+        const int h = pill.style()->pixelMetric(QStyle::PM_SmallIconSize);
+        const int margin = pill.style()->pixelMetric(QStyle::PM_ButtonMargin);
+        QVERIFY(pill.property("Pill_Font").toBool() && !pill.getPillColor().isValid()
+                && pill.sizePolicy().verticalPolicy() == QSizePolicy::Fixed);
+        QCOMPARE(pill.sizeHint(), QSize(2 * margin, h));
+        QCOMPARE(pill.minimumSizeHint(), QSize(-1, h));
+        // A light pill: the text is dark on it, but would be light on the darkened pill.
+        const QColor color(255, 230, 100);
+        const QColor textColor = Nalu::Helpers::getReadableForegroundColor(color);
+        QVERIFY(textColor != Nalu::Helpers::getReadableForegroundColor(color.darker(200)));
+        QSignalSpy textSpy(&pill, &PillLabel::textChanged);
+        QSignalSpy colorSpy(&pill, &PillLabel::pillColorChanged);
+        for (int i = 0; i < 2; ++i) {
+            pill.setText(QStringLiteral("HHHH"));
+            pill.setPillColor(color);
+        }
+        QVERIFY(textSpy.size() == 1 && colorSpy.size() == 1 && pill.sizeHint().width() > 2 * margin);
+        pill.setStyleSheet(QStringLiteral("font: bold 12px"));
+        pill.resize(120, 60); // taller than the pill
+        for (const bool enabled : {true, false}) {
+            pill.setEnabled(enabled);
+            QImage image(pill.size(), QImage::Format_ARGB32);
+            image.fill(Qt::transparent);
+            pill.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QColor fill = enabled ? color : color.darker(200);
+            QCOMPARE(image.pixel(h / 4 + 1, h / 2), fill.rgba()); // inside the half circles
+            QCOMPARE(image.pixel(119 - h / 4, h / 2), fill.rgba());
+            QVERIFY(image.pixelColor(0, 0).alpha() == 0 && image.pixelColor(119, h - 1).alpha() == 0); // round ends
+            QCOMPARE(countPixels(image, QRect(0, h, 120, 60 - h), fill), 0); // nothing below the pill
+            QVERIFY(countPixels(image, QRect(0, 0, 120, h), textColor) > 10);
+        }
+    }
+
+    void connectorSignedOut()
+    {
+        UserConnectorModel model;
+        for (UserConnectorModel *m : {static_cast<UserConnectorModel *>(nullptr), &model}) { // none, or no user
+            UserConnector button(m, nullptr);
+            QVERIFY(button.text() == QStringLiteral("Log In") && button.toolTip() == button.text());
+            QVERIFY(!button.menu() && logOut(button) && !logOut(button)->isEnabled());
+            QVERIFY(button.property("ButtonType") == QStringLiteral("UserConnector")
+                    && button.iconSize() == QSize(24, 24));
+            QVERIFY(button.isFrameless() && !button.isOutline()
+                    && button.toolButtonStyle() == Qt::ToolButtonTextBesideIcon);
+            QCOMPARE(button.icon().cacheKey(), Nalu::Models::UserHelpers::getDefaultAvatar().cacheKey());
+            QSignalSpy logIn(&button, &UserConnector::logInRequested);
+            QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
+            QCOMPARE(logIn.size(), 1);
+        }
+    }
+
+    void connectorFlow()
+    {
+        UserConnectorModel model;
+        User ada(QStringLiteral("Ada"), QStringLiteral("Lovelace"));
+        User alan(QStringLiteral("Alan"), QStringLiteral("Turing"));
+        model.setCurrentUser(&alan);
+        UserConnector button(&model, nullptr);
+        QCOMPARE(button.text(), QStringLiteral("Alan Turing")); // shown, but its renames are not followed
+        alan.setFirstName(QStringLiteral("A."));
+        QCOMPARE(button.text(), QStringLiteral("Alan Turing"));
+        model.setCurrentUser(&ada);
+        QVERIFY(button.text() == QStringLiteral("Ada Lovelace")
+                && button.icon().cacheKey() == ada.getAvatar().cacheKey());
+        QVERIFY(button.menu() && button.menu()->actions().contains(logOut(button)) && logOut(button)->isEnabled());
+        ada.setFirstName(QStringLiteral("Augusta"));
+        QCOMPARE(button.text(), QStringLiteral("Augusta Lovelace"));
+        ada.setLastName(QStringLiteral("King"));
+        alan.setLastName(QStringLiteral("T.")); // no longer current
+        QCOMPARE(button.toolTip(), QStringLiteral("Augusta King"));
+        QSignalSpy minimizedSpy(&button, &UserConnector::minimizedChanged);
+        button.setMinimized(true);
+        button.setMinimized(true);
+        QVERIFY(minimizedSpy.size() == 1 && button.toolButtonStyle() == Qt::ToolButtonIconOnly
+                && button.text() == QStringLiteral("Augusta King"));
+        // Log-out is announced while the user is still current, then the model is cleared.
+        UserList userAtLogOut;
+        connect(&button, &UserConnector::logOutRequested, this, [&] { userAtLogOut.append(model.getCurrentUser()); });
+        logOut(button)->trigger();
+        QCOMPARE(userAtLogOut, UserList {&ada});
+        QVERIFY(!model.getCurrentUser() && !button.menu() && !logOut(button)->isEnabled());
+        QVERIFY(button.text() == QStringLiteral("Log In") && button.toolButtonStyle() == Qt::ToolButtonIconOnly);
+    }
+
+    void connectorDeletions()
+    {
+        auto model = std::make_unique<UserConnectorModel>();
+        auto user = std::make_unique<User>(QStringLiteral("Grace"), QStringLiteral("Hopper"));
+        UserConnector button(model.get(), nullptr);
+        model->setCurrentUser(user.get());
+        QCOMPARE(button.text(), QStringLiteral("Grace Hopper"));
+        user.reset(); // the model announces the loss of its user
+        QVERIFY(button.text() == QStringLiteral("Log In") && !button.menu());
+        User other(QStringLiteral("Edsger"), QStringLiteral("Dijkstra"));
+        model->setCurrentUser(&other);
+        model.reset(); // a deleted model counts as none
+        QVERIFY(button.text() == QStringLiteral("Log In") && !button.menu());
+        other.setFirstName(QStringLiteral("E. W."));
+        QSignalSpy logOutSpy(&button, &UserConnector::logOutRequested);
+        logOut(button)->trigger(); // the handler runs without a model
+        QCOMPARE(logOutSpy.size(), 1);
+        button.setModel(nullptr);
+        button.setModel(nullptr);
+    }
+};
+
+QTEST_MAIN(tst_Widgets)
+#include "tst_widgets.moc"
