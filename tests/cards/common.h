@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QProxyStyle>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -43,9 +44,11 @@ public:
             return QProxyStyle::standardIcon(pixmap, option, widget);
         }
         requests.append(widget ? widget->property("highlightedIcon").toString() : QString());
-        QPixmap square(64, 64);
-        square.fill(Qt::magenta);
-        return QIcon(square);
+        // A mark in the middle half only, so that what lies below it stays visible.
+        QPixmap mark(64, 64);
+        mark.fill(Qt::transparent);
+        QPainter(&mark).fillRect(16, 16, 32, 32, Qt::magenta);
+        return QIcon(mark);
     }
     mutable QStringList requests;
 };
