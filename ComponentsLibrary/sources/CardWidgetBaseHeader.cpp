@@ -328,7 +328,8 @@ void CardWidgetBaseHeader::updateExpandIndicator()
 
 void CardWidgetBaseHeader::expandShortcut()
 {
-    if (!underMouse() || d->sideWidgetUnderMouse()) {
+    // Like the mouse, the keys only act on a header the user can expand.
+    if (!d->expandable || !underMouse() || d->sideWidgetUnderMouse()) {
         return;
     }
     setExpanded(!d->expanded);

@@ -17,6 +17,7 @@ CardWidgetGroup::CardWidgetGroup(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<CardWidgetGroupPrivate>())
 {
+    qRegisterMetaType<CardWidget *>(); // for queued connections and signal spies
     d->widgetGroup = new WidgetGroup(this);
     connect(d->widgetGroup, &WidgetGroup::widgetAdded, this, [this](QWidget *widget) {
         auto *card = qobject_cast<CardWidget *>(widget);

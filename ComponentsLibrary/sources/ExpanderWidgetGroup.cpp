@@ -17,6 +17,7 @@ ExpanderWidgetGroup::ExpanderWidgetGroup(QObject *parent)
     : QObject(parent)
     , d(std::make_unique<ExpanderWidgetGroupPrivate>())
 {
+    qRegisterMetaType<ExpanderWidget *>(); // for queued connections and signal spies
     d->widgetGroup = new WidgetGroup(this);
     connect(d->widgetGroup, &WidgetGroup::widgetAdded, this, [this](QWidget *widget) {
         auto *expander = qobject_cast<ExpanderWidget *>(widget);
