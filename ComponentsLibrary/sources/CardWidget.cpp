@@ -1,0 +1,170 @@
+#include <ComponentsLibrary/CardWidget.h>
+
+#include <ComponentsLibrary/CardWidgetBaseHeader.h>
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRubberBand>
+#include <QStyle>
+#include <QVariant>
+
+namespace Nalu {
+namespace Components {
+
+class CardWidgetPrivate
+{
+public:
+    bool checkable = false;
+    bool checked = false;
+    QLabel *checkIndicator = nullptr;
+    QRubberBand *highlight = nullptr;
+};
+
+CardWidget::CardWidget(QWidget *parent)
+    : CardWidgetBase(parent)
+    , d(std::make_unique<CardWidgetPrivate>())
+{
+    init();
+}
+
+CardWidget::CardWidget(const QString &title, QWidget *parent)
+    : CardWidgetBase(title, parent)
+    , d(std::make_unique<CardWidgetPrivate>())
+{
+    init();
+}
+
+CardWidget::CardWidget(const QString &title, const QString &subtitle, QWidget *parent)
+    : CardWidgetBase(title, subtitle, parent)
+    , d(std::make_unique<CardWidgetPrivate>())
+{
+    init();
+}
+
+CardWidget::~CardWidget() = default;
+
+void CardWidget::init()
+{
+    // A rubber band stays above its siblings and lets the mouse through; the indicator inside it does too.
+    d->highlight = new QRubberBand(QRubberBand::Rectangle, this);
+    d->highlight->hide();
+    d->checkIndicator = new QLabel(d->highlight);
+    d->checkIndicator->hide();
+
+    connect(this, &CardWidgetBase::titleChanged, this, &CardWidget::updateCheckIndicatorPosition);
+    connect(this, &CardWidgetBase::subtitleChanged, this, &CardWidget::updateCheckIndicatorPosition);
+    connect(this, &CardWidgetBase::upperCaseTitleChanged, this, &CardWidget::updateCheckIndicatorPosition);
+    connect(this, &CardWidgetBase::invertedAppearanceChanged, this, &CardWidget::updateCheckIndicatorPosition);
+
+    header()->installEventFilter(this);
+    contentsContainer()->installEventFilter(this);
+    footerContainer()->installEventFilter(this);
+}
+
+bool CardWidget::isCheckable() const
+{
+    return d->checkable;
+}
+
+bool CardWidget::isChecked() const
+{
+    return d->checked;
+}
+
+void CardWidget::setCheckable(bool checkable)
+{
+    if (d->checkable == checkable) {
+        return;
+    }
+    if (!checkable) {
+        setChecked(false);
+    }
+    d->checkable = checkable;
+    update();
+    Q_EMIT checkableChanged(checkable);
+}
+
+void CardWidget::setChecked(bool checked)
+{
+    if (!d->checkable || d->checked == checked) {
+        return;
+    }
+    d->checked = checked;
+    d->checkIndicator->setVisible(checked);
+    d->highlight->setVisible(checked);
+    updateCheckIndicatorPosition();
+    update();
+    Q_EMIT checkedChanged(checked);
+}
+
+void CardWidget::updateCheckIndicatorPosition()
+{
+    if (!d->checkable) {
+        return;
+    }
+    // The highlight covers the whole card, so card coordinates are the indicator's coordinates too.
+    const QPoint corner = contentsContainer()->geometry().bottomRight();
+    d->checkIndicator->setGeometry(corner.x() - 44, corner.y() - 44, 32, 32);
+    d->highlight->setGeometry(rect());
+    update();
+}
+
+bool CardWidget::event(QEvent *event)
+{
+    const bool result = CardWidgetBase::event(event);
+    if (event->type() == QEvent::Polish) {
+        d->checkIndicator->setProperty("highlightedIcon", QStringLiteral("status.checked.circular.colored"));
+        QPixmap pixmap(32, 32);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            painter.setRenderHint(QPainter::Antialiasing);
+            // The disc hides the card's border under the mark.
+            const QBrush brush = property(isEnabled() ? "BackgroundBrush" : "BackgroundBrushDisabled").value<QBrush>();
+            painter.setBrush(brush);
+            painter.setPen(QPen(brush.color()));
+            painter.drawEllipse(pixmap.rect().adjusted(3, 3, -3, -3));
+            painter.drawPixmap(0, 0,
+                               style()->standardIcon(QStyle::SP_CustomBase, nullptr, d->checkIndicator).pixmap(32, 32));
+        }
+        d->checkIndicator->setPixmap(pixmap);
+    }
+    return result;
+}
+
+bool CardWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Move) {
+        updateCheckIndicatorPosition();
+    }
+    return CardWidgetBase::eventFilter(watched, event);
+}
+
+void CardWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!d->checkable) {
+        CardWidgetBase::mouseReleaseEvent(event);
+    } else if (event->button() == Qt::LeftButton) {
+        setChecked(!d->checked);
+    } else {
+        event->ignore();
+    }
+}
+
+void CardWidget::resizeEvent(QResizeEvent *)
+{
+    updateCheckIndicatorPosition();
+}
+
+void CardWidget::setContentsContainer(QWidget *widget)
+{
+    if (!widget || widget == contentsContainer()) {
+        return;
+    }
+    CardWidgetBase::setContentsContainer(widget);
+    widget->installEventFilter(this);
+}
+
+} // namespace Components
+} // namespace Nalu

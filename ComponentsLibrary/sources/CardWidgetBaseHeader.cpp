@@ -1,0 +1,382 @@
+#include <ComponentsLibrary/CardWidgetBaseHeader.h>
+
+#include "ui_CardWidgetBaseHeader.h"
+
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QShortcut>
+#include <QStyle>
+
+namespace Nalu {
+namespace Components {
+
+class CardWidgetBaseHeaderPrivate
+{
+public:
+    std::unique_ptr<Ui::CardWidgetBaseHeader> form = std::make_unique<Ui::CardWidgetBaseHeader>();
+    QString title;
+    QString subtitle;
+    bool upperCaseTitle = true;
+    bool invertedAppearance = false;
+    bool expandable = false;
+    bool expanded = false;
+    bool minimized = false;
+    // Observed, not owned: the caller may delete them while they are placed.
+    QPointer<QWidget> headerRightWidget;
+    QPointer<QWidget> headerBottomWidget;
+    QList<QShortcut *> shortcuts;
+
+    QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
+
+    // Clicks and keys aimed at the caller's own widgets must not fold the card.
+    bool sideWidgetUnderMouse() const
+    {
+        return (headerRightWidget && headerRightWidget->underMouse())
+            || (headerBottomWidget && headerBottomWidget->underMouse());
+    }
+
+    QFont themeTitleFont() const
+    {
+        return form->title
+            ->property(minimized ? "CardWidgetBase_Title_MinimizedFont" : "CardWidgetBase_Title_DefaultFont")
+            .value<QFont>();
+    }
+
+    static void placeWidget(QPointer<QWidget> &slot, QWidget *container, QWidget *widget, const QMargins &margins)
+    {
+        if (slot) {
+            if (container->layout()) {
+                container->layout()->removeWidget(slot);
+            }
+            slot->setParent(nullptr);
+        }
+        slot = widget;
+        if (widget) {
+            widget->setParent(container);
+            if (!container->layout()) {
+                auto *layout = new QHBoxLayout(container);
+                layout->setContentsMargins(margins);
+            }
+            container->layout()->addWidget(widget);
+        }
+        container->setVisible(widget != nullptr);
+    }
+};
+
+CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<CardWidgetBaseHeaderPrivate>())
+{
+    d->form->setupUi(this);
+    Ui::CardWidgetBaseHeader *form = d->form.get();
+
+    // The form's texts are only placeholders for the designer.
+    form->title->clear();
+    form->title->hide();
+    form->subtitle->clear();
+    form->subtitle->hide();
+    form->expandIndicator->clear();
+    form->expandIndicator->setVisible(d->expandable);
+    updateExpandIndicator();
+
+    form->menuButton->hide();
+    form->headerRightWidget->hide();
+    form->headerBottomWidget->hide();
+
+    form->title->setMinimumHeight(form->menuButton->sizeHint().height());
+    form->title->setProperty("CardWidgetBase_Title", true);
+    form->subtitle->setProperty("CardWidgetBase_Subtitle", true);
+
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+    for (const int key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_Return}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WindowShortcut);
+        d->shortcuts.append(shortcut);
+        connect(shortcut, &QShortcut::activated, this, &CardWidgetBaseHeader::expandShortcut);
+        shortcut->setEnabled(false);
+    }
+}
+
+CardWidgetBaseHeader::CardWidgetBaseHeader(const QString &title, QWidget *parent)
+    : CardWidgetBaseHeader(parent)
+{
+    setTitle(title);
+}
+
+CardWidgetBaseHeader::CardWidgetBaseHeader(const QString &title, const QString &subtitle, QWidget *parent)
+    : CardWidgetBaseHeader(title, parent)
+{
+    setSubtitle(subtitle);
+}
+
+CardWidgetBaseHeader::~CardWidgetBaseHeader() = default;
+
+const QString &CardWidgetBaseHeader::title() const
+{
+    return d->title;
+}
+
+const QString &CardWidgetBaseHeader::subtitle() const
+{
+    return d->subtitle;
+}
+
+bool CardWidgetBaseHeader::hasUpperCaseTitle() const
+{
+    return d->upperCaseTitle;
+}
+
+bool CardWidgetBaseHeader::hasInvertedAppearance() const
+{
+    return d->invertedAppearance;
+}
+
+bool CardWidgetBaseHeader::isExpandable() const
+{
+    return d->expandable;
+}
+
+bool CardWidgetBaseHeader::isExpanded() const
+{
+    return d->expanded;
+}
+
+bool CardWidgetBaseHeader::isMinimized() const
+{
+    return d->minimized;
+}
+
+QWidget *CardWidgetBaseHeader::getHeaderRightWidget() const
+{
+    return d->headerRightWidget;
+}
+
+void CardWidgetBaseHeader::setHeaderRightWidget(QWidget *widget)
+{
+    CardWidgetBaseHeaderPrivate::placeWidget(d->headerRightWidget, d->form->headerRightWidget, widget, {});
+    update();
+}
+
+QWidget *CardWidgetBaseHeader::getHeaderBottomWidget() const
+{
+    return d->headerBottomWidget;
+}
+
+void CardWidgetBaseHeader::setHeaderBottomWidget(QWidget *widget)
+{
+    CardWidgetBaseHeaderPrivate::placeWidget(d->headerBottomWidget, d->form->headerBottomWidget, widget,
+                                             QMargins(0, 6, 0, 0));
+    update();
+}
+
+QMenu *CardWidgetBaseHeader::getMenu() const
+{
+    return d->form->menuButton->menu();
+}
+
+void CardWidgetBaseHeader::setMenu(QMenu *menu)
+{
+    d->form->menuButton->setMenu(menu);
+    d->form->menuButton->setVisible(menu != nullptr);
+    d->form->menuButton->update();
+}
+
+QSize CardWidgetBaseHeader::sizeHint() const
+{
+    const Ui::CardWidgetBaseHeader *form = d->form.get();
+    const int hs = form->gridLayout->horizontalSpacing();
+    const QMargins margins = form->gridLayout->contentsMargins();
+    const int right = d->headerRightWidget ? d->headerRightWidget->sizeHint().width() + hs : 0;
+    int width = margins.left();
+    if (d->expandable) {
+        width += form->expandIndicator->sizeHint().width() + hs;
+    }
+    width += qMax(form->title->sizeHint().width() + hs + right, form->subtitle->sizeHint().width() + hs);
+    width += margins.right();
+    if (getMenu()) {
+        width += form->menuButton->sizeHint().width();
+    }
+    return {width, QWidget::sizeHint().height()};
+}
+
+void CardWidgetBaseHeader::setTitle(const QString &title)
+{
+    if (d->title == title) {
+        return;
+    }
+    d->title = title;
+    d->form->title->setText(d->displayedTitle());
+    d->form->title->setVisible(!title.isEmpty());
+    update();
+    Q_EMIT titleChanged(d->title);
+}
+
+void CardWidgetBaseHeader::setSubtitle(const QString &subtitle)
+{
+    if (d->subtitle == subtitle) {
+        return;
+    }
+    d->subtitle = subtitle;
+    d->form->subtitle->setText(subtitle);
+    d->form->subtitle->setVisible(!subtitle.isEmpty());
+    update();
+    Q_EMIT subtitleChanged(d->subtitle);
+}
+
+void CardWidgetBaseHeader::setUpperCaseTitle(bool upperCaseTitle)
+{
+    if (d->upperCaseTitle == upperCaseTitle) {
+        return;
+    }
+    d->upperCaseTitle = upperCaseTitle;
+    d->form->title->setText(d->displayedTitle());
+    update();
+    Q_EMIT upperCaseTitleChanged(upperCaseTitle);
+}
+
+void CardWidgetBaseHeader::setInvertedAppearance(bool invertedAppearance)
+{
+    if (d->invertedAppearance == invertedAppearance) {
+        return;
+    }
+    d->invertedAppearance = invertedAppearance;
+    updateExpandIndicator();
+    update();
+    Q_EMIT invertedAppearanceChanged(invertedAppearance);
+}
+
+void CardWidgetBaseHeader::setExpandable(bool expandable)
+{
+    if (d->expandable == expandable) {
+        return;
+    }
+    d->expandable = expandable;
+    if (!expandable) {
+        setExpanded(false);
+    }
+    updateExpandIndicator();
+    update();
+    Q_EMIT expandableChanged(expandable);
+}
+
+void CardWidgetBaseHeader::setExpanded(bool expanded)
+{
+    if (d->expanded == expanded) {
+        return;
+    }
+    d->expanded = expanded;
+    updateExpandIndicator();
+    update();
+    Q_EMIT expandedChanged(expanded);
+}
+
+void CardWidgetBaseHeader::expand()
+{
+    setExpanded(true);
+}
+
+void CardWidgetBaseHeader::collapse()
+{
+    setExpanded(false);
+}
+
+void CardWidgetBaseHeader::setMinimized(bool minimized)
+{
+    if (d->minimized == minimized) {
+        return;
+    }
+    d->minimized = minimized;
+    Ui::CardWidgetBaseHeader *form = d->form.get();
+    const QSize menuHint = form->menuButton->sizeHint();
+    // The margins move by one pixel so that the smaller title stays optically centred.
+    const QMargins margins = form->gridLayout->contentsMargins();
+    const int shift = minimized ? 1 : -1;
+    form->title->setMinimumHeight(minimized ? menuHint.height() / 2 : menuHint.height());
+    form->title->setFont(d->themeTitleFont());
+    form->menuButton->setMaximumSize(minimized ? menuHint / 2 : menuHint);
+    form->gridLayout->setContentsMargins(margins.left(), margins.top() + shift, margins.right(),
+                                         margins.bottom() - shift);
+    update();
+    updateExpandIndicator();
+    Q_EMIT minimizedChanged(minimized);
+}
+
+void CardWidgetBaseHeader::updateExpandIndicator()
+{
+    QLabel *indicator = d->form->expandIndicator;
+    indicator->setVisible(d->expandable);
+    if (!d->expandable) {
+        return;
+    }
+    static const QString up = QStringLiteral("chevron.up");
+    static const QString down = QStringLiteral("chevron.down");
+    static const QString right = QStringLiteral("chevron.right");
+    const int size = d->minimized ? 12 : 20;
+    const QString &name = d->expanded ? (d->invertedAppearance ? up : down) : right;
+    if (underMouse() && isEnabled()) {
+        // The style answers SP_CustomBase with a highlighted rendering of the icon named here.
+        indicator->setProperty("highlightedIcon", name);
+        indicator->setPixmap(style()->standardIcon(QStyle::SP_CustomBase, nullptr, indicator).pixmap(size, size));
+    } else {
+        indicator->setPixmap(QIcon::fromTheme(QString(name + QLatin1String(".ForegroundBrush"))).pixmap(size, size));
+    }
+}
+
+void CardWidgetBaseHeader::expandShortcut()
+{
+    // Like the mouse, the keys only act on a header the user can expand.
+    if (!d->expandable || !underMouse() || d->sideWidgetUnderMouse()) {
+        return;
+    }
+    setExpanded(!d->expanded);
+}
+
+void CardWidgetBaseHeader::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!d->expandable) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    if (!d->sideWidgetUnderMouse()) {
+        setExpanded(!d->expanded);
+    }
+}
+
+void CardWidgetBaseHeader::enterEvent(QEvent *event)
+{
+    QWidget::enterEvent(event);
+    updateExpandIndicator();
+    for (QShortcut *shortcut : qAsConst(d->shortcuts)) {
+        shortcut->setEnabled(true);
+    }
+}
+
+void CardWidgetBaseHeader::leaveEvent(QEvent *event)
+{
+    QWidget::leaveEvent(event);
+    updateExpandIndicator();
+    for (QShortcut *shortcut : qAsConst(d->shortcuts)) {
+        shortcut->setEnabled(false);
+    }
+}
+
+void CardWidgetBaseHeader::paintEvent(QPaintEvent *event)
+{
+    // Re-read the theme font so that a theme change takes effect at the next paint.
+    const QFont font = d->themeTitleFont();
+    if (d->form->title->font() != font) {
+        d->form->title->setFont(font);
+    }
+    QWidget::paintEvent(event);
+}
+
+} // namespace Components
+} // namespace Nalu

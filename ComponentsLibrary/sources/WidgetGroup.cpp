@@ -1,0 +1,70 @@
+#include "WidgetGroup_p.h"
+
+namespace Nalu {
+namespace Components {
+
+WidgetGroup::WidgetGroup(QObject *parent)
+    : QObject(parent)
+{
+}
+
+WidgetGroup::~WidgetGroup() = default;
+
+void WidgetGroup::addWidget(QWidget *widget)
+{
+    if (!widget || m_widgets.contains(widget)) {
+        return;
+    }
+    m_widgets.append(widget);
+    // The captured pointer is only compared, never dereferenced: the object is half destroyed by then.
+    connect(widget, &QObject::destroyed, this, [this, widget] { m_widgets.removeAll(widget); });
+    Q_EMIT widgetAdded(widget);
+}
+
+void WidgetGroup::removeWidget(QWidget *widget)
+{
+    if (!widget || !m_widgets.removeOne(widget)) {
+        return;
+    }
+    disconnect(widget, &QObject::destroyed, this, nullptr);
+    Q_EMIT widgetRemoved(widget);
+}
+
+const QList<QWidget *> &WidgetGroup::getWidgets() const
+{
+    return m_widgets;
+}
+
+void WidgetGroup::setWidgets(const QList<QWidget *> &widgets)
+{
+    // Announcing the previous members lets the typed groups stop listening to them.
+    const QList<QWidget *> previous = m_widgets;
+    for (QWidget *widget : previous) {
+        removeWidget(widget);
+    }
+    for (QWidget *widget : widgets) {
+        addWidget(widget);
+    }
+}
+
+QWidget *WidgetGroup::getWidget(int index) const
+{
+    return m_widgets.value(index, nullptr);
+}
+
+bool WidgetGroup::isExclusive() const
+{
+    return m_exclusive;
+}
+
+void WidgetGroup::setExclusive(bool exclusive)
+{
+    if (m_exclusive == exclusive) {
+        return;
+    }
+    m_exclusive = exclusive;
+    Q_EMIT exclusiveChanged(exclusive);
+}
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,680 @@
+#include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/CardWidgetBaseHeader.h>
+#include <ComponentsLibrary/CardWidgetGroup.h>
+#include <ComponentsLibrary/ExpanderWidget.h>
+#include <ComponentsLibrary/ExpanderWidgetGroup.h>
+#include <ComponentsLibrary/RoundedPixmap.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QRubberBand>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+Q_DECLARE_METATYPE(QMargins)
+
+using namespace Nalu::Components;
+
+namespace {
+
+// Answers SP_CustomBase with a magenta mark in the middle half and records the "highlightedIcon" names asked for.
+class HighlightStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap pixmap, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (pixmap != SP_CustomBase) {
+            return QProxyStyle::standardIcon(pixmap, option, widget);
+        }
+        requests.append(widget ? widget->property("highlightedIcon").toString() : QString());
+        QPixmap mark(64, 64);
+        mark.fill(Qt::transparent);
+        QPainter(&mark).fillRect(16, 16, 32, 32, Qt::magenta);
+        return QIcon(mark);
+    }
+    mutable QStringList requests;
+};
+
+inline QColor pixel(const QLabel *label, int x, int y)
+{
+    return label->pixmap(Qt::ReturnByValue).toImage().pixelColor(x, y);
+}
+
+// Records the releases that the header passes on.
+class Parent : public QWidget
+{
+public:
+    int releases = 0;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *) override { ++releases; }
+};
+
+QList<QWidget *> parts(const CardWidgetBase &frame)
+{
+    QList<QWidget *> result;
+    for (int i = 0; i < frame.layout()->count(); ++i) {
+        result << frame.layout()->itemAt(i)->widget();
+    }
+    return result;
+}
+
+// A window of stacked members named A, B, C..., and a log of state signals ("B1") and group signals ("group:A0").
+template<typename Member>
+struct Fixture
+{
+    QWidget window;
+    QList<Member *> members;
+    QStringList log;
+
+    Fixture(int count, void (Member::*state)(bool))
+    {
+        auto *layout = new QVBoxLayout(&window);
+        for (int i = 0; i < count; ++i) {
+            auto *member = new Member(QString(QLatin1Char('A' + i)), &window);
+            member->setContentsWidget(new QLabel(QStringLiteral("contents")));
+            layout->addWidget(member);
+            members << member;
+            QObject::connect(member, state, [this, member](bool on) { log << member->title() + QString::number(on); });
+        }
+    }
+
+    template<typename Group, typename Signal>
+    void recordGroup(Group *group, Signal signal)
+    {
+        QObject::connect(group, signal, [this](Member *m, bool on) {
+            log << QLatin1String("group:") + m->title() + QString::number(on);
+        });
+    }
+
+    void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
+    QLabel *title(Member *m) { return m->template findChild<QLabel *>(QStringLiteral("title")); }
+};
+
+} // namespace
+
+class tst_Cards : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir iconDir;
+    HighlightStyle *style = nullptr;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        // Single-colour icons found by name: the colour tells which name was looked up.
+        const QList<QPair<const char *, QColor>> icons {{"chevron.down.ForegroundBrush", Qt::red},
+                                                        {"chevron.up.ForegroundBrush", Qt::green},
+                                                        {"chevron.right.ForegroundBrush", Qt::blue},
+                                                        {"chevron.down", Qt::yellow}};
+        QDir(iconDir.path()).mkdir(QStringLiteral("i"));
+        QFile index(iconDir.filePath(QStringLiteral("index.theme")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nDirectories=i\n[i]\nSize=64\nType=Scalable\nMinSize=8\nMaxSize=256\n");
+        index.close();
+        for (const auto &icon : icons) {
+            QImage image(64, 64, QImage::Format_ARGB32);
+            image.fill(icon.second);
+            QVERIFY(image.save(iconDir.filePath(QStringLiteral("i/%1.png").arg(QLatin1String(icon.first)))));
+        }
+        QIcon::setThemeSearchPaths({QFileInfo(iconDir.path()).path()});
+        QIcon::setThemeName(QFileInfo(iconDir.path()).fileName());
+        QApplication::setStyle(style = new HighlightStyle);
+    }
+
+    void formAndTexts()
+    {
+        CardWidgetBaseHeader header(QStringLiteral("abc"), nullptr);
+        auto *grid = header.findChild<QGridLayout *>(QStringLiteral("gridLayout"));
+        QVERIFY(grid && header.layout() == grid);
+        QCOMPARE(grid->contentsMargins(), QMargins(7, 4, 4, 6));
+        QCOMPARE(header.objectName(), QStringLiteral("CardWidgetBaseHeader"));
+        // Object name and grid cell (row, column, spans) of each child; only the title is shown.
+        const char *cells[] = {"expandIndicator 0011", "title 0111",    "headerRightWidget 0211",
+                               "menuButton 0311",      "subtitle 1112", "headerBottomWidget 2113"};
+        for (const char *cell : cells) {
+            const QStringList parts = QString::fromLatin1(cell).split(QLatin1Char(' '));
+            auto *child = header.findChild<QWidget *>(parts.at(0));
+            QVERIFY2(child && child->isHidden() == (parts.at(0) != QLatin1String("title")), cell);
+            int pos[4];
+            grid->getItemPosition(grid->indexOf(child), &pos[0], &pos[1], &pos[2], &pos[3]);
+            QCOMPARE(QString::asprintf("%d%d%d%d", pos[0], pos[1], pos[2], pos[3]), parts.at(1));
+        }
+        auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
+        QVERIFY(header.findChild<QLabel *>(QStringLiteral("subtitle"))->text().isEmpty());
+        QVERIFY(header.hasUpperCaseTitle() && !header.isExpandable() && !header.isExpanded() && !header.isMinimized());
+
+        QSignalSpy titleSpy(&header, &CardWidgetBaseHeader::titleChanged);
+        QSignalSpy upperSpy(&header, &CardWidgetBaseHeader::upperCaseTitleChanged);
+        QCOMPARE(title->text(), QStringLiteral("ABC"));
+        QCOMPARE(header.title(), QStringLiteral("abc"));
+        header.setTitle(QStringLiteral("abc"));
+        header.setUpperCaseTitle(false);
+        header.setUpperCaseTitle(false);
+        QCOMPARE(title->text(), QStringLiteral("abc"));
+        QCOMPARE(upperSpy.count(), 1);
+        header.setTitle(QString());
+        QVERIFY(title->isHidden());
+        QCOMPARE(titleSpy.count(), 1);
+
+        QString order; // e: expanded, x: expandable
+        connect(&header, &CardWidgetBaseHeader::expandedChanged,
+                [&](bool b) { order += QStringLiteral("e%1").arg(b); });
+        connect(&header, &CardWidgetBaseHeader::expandableChanged,
+                [&](bool b) { order += QStringLiteral("x%1").arg(b); });
+        header.setExpandable(true);
+        header.expand();
+        header.setExpandable(false);
+        QCOMPARE(order, QStringLiteral("x1e1e0x0"));
+    }
+
+    void pointerAndKeys()
+    {
+        Parent parent;
+        parent.resize(400, 200);
+        auto *header = new CardWidgetBaseHeader(QStringLiteral("Title"), &parent);
+        header->setGeometry(0, 0, 400, 100);
+        auto *right = new QLabel(QStringLiteral("right"));
+        header->setHeaderRightWidget(right);
+        parent.show();
+        QVERIFY(QTest::qWaitForWindowActive(&parent));
+        QSignalSpy spy(header, &CardWidgetBaseHeader::expandedChanged);
+        auto *title = header->findChild<QLabel *>(QStringLiteral("title"));
+        auto *indicator = header->findChild<QLabel *>(QStringLiteral("expandIndicator"));
+        const auto hover = [&](QWidget *w) {
+            QTest::mouseMove(&parent, w->mapTo(&parent, w->rect().center()));
+            QTRY_VERIFY(w->underMouse());
+        };
+
+        // Not expandable: releases reach the parent, keys do nothing.
+        hover(title);
+        QTest::mouseClick(title, Qt::LeftButton);
+        QTest::keyClick(&parent, Qt::Key_Space);
+        QCOMPARE(parent.releases, 1);
+        header->setExpandable(true);
+        const auto leave = [&] {
+            QTest::mouseMove(&parent, QPoint(200, 170));
+            QTRY_VERIFY(!header->underMouse());
+        };
+        leave();
+        style->requests.clear();
+        hover(title);
+        QCOMPARE(style->requests, QStringList(QStringLiteral("chevron.right")));
+        QCOMPARE(pixel(indicator, 10, 10), QColor(Qt::magenta));
+        QTest::mouseClick(title, Qt::RightButton);
+        QCOMPARE(parent.releases, 2);
+        QTest::mouseClick(title, Qt::LeftButton);
+        QVERIFY(header->isExpanded());
+        QCOMPARE(style->requests.last(), QStringLiteral("chevron.down"));
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_Return}) {
+            QTest::keyClick(&parent, key);
+        }
+        QCOMPARE(spy.count(), 4);
+        // Neither clicks nor keys aimed at the caller's widget, nor keys away from the header.
+        hover(right);
+        QTest::mouseClick(right, Qt::LeftButton);
+        QTest::keyClick(&parent, Qt::Key_Space);
+        leave();
+        QTest::keyClick(&parent, Qt::Key_Space);
+        QCOMPARE(spy.count(), 4);
+        QCOMPARE(pixel(indicator, 10, 10), QColor(Qt::blue));
+        // Deleted while its shortcuts are active: the caller's widget dies with it, keys are harmless.
+        hover(title);
+        QPointer<QLabel> guard(right);
+        delete header;
+        QVERIFY(guard.isNull());
+        QTest::keyClick(&parent, Qt::Key_Space);
+    }
+
+    void sideWidgetsMenuAndSizeHint()
+    {
+        CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
+        const int base = header.sizeHint().width();
+        QLabel first(QStringLiteral("first"));
+        auto *second = new QLabel(QStringLiteral("second, longer"));
+        header.setHeaderRightWidget(&first);
+        QCOMPARE(header.sizeHint().width(),
+                 base + first.sizeHint().width() + static_cast<QGridLayout *>(header.layout())->horizontalSpacing());
+        header.setHeaderRightWidget(second);
+        QCOMPARE(first.parentWidget(), nullptr);
+        delete second;
+        QCOMPARE(header.getHeaderRightWidget(), nullptr);
+        header.setHeaderRightWidget(nullptr);
+        QVERIFY(header.findChild<QWidget *>(QStringLiteral("headerRightWidget"))->isHidden());
+        header.setHeaderBottomWidget(&first);
+        QCOMPARE(first.parentWidget()->layout()->contentsMargins(), QMargins(0, 6, 0, 0));
+
+        QMenu menu;
+        auto *button = header.findChild<QToolButton *>(QStringLiteral("menuButton"));
+        header.setMenu(&menu);
+        QVERIFY(header.getMenu() == &menu && !button->isHidden());
+        QCOMPARE(header.sizeHint().width(), base + button->sizeHint().width());
+        header.setMenu(nullptr);
+        QVERIFY(button->isHidden());
+    }
+
+    void indicatorFontsAndMargins()
+    {
+        CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
+        auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
+        auto *indicator = header.findChild<QLabel *>(QStringLiteral("expandIndicator"));
+        title->setProperty("CardWidgetBase_Title_MinimizedFont", QFont(QStringLiteral("Sans"), 7));
+        title->setProperty("CardWidgetBase_Title_DefaultFont", QFont(QStringLiteral("Sans"), 19));
+        header.setExpandable(true);
+        // Expanded, inverted, minimized: the icon's colour tells which name was looked up.
+        const QList<std::tuple<bool, bool, bool, QColor>> rows {
+            {true, false, false, Qt::red}, {true, true, false, Qt::green}, {false, true, true, Qt::blue}};
+        for (const auto &[expanded, inverted, minimized, colour] : rows) {
+            header.setExpanded(expanded);
+            header.setInvertedAppearance(inverted);
+            header.setMinimized(minimized);
+            const int size = minimized ? 12 : 20;
+            QCOMPARE(indicator->pixmap(Qt::ReturnByValue).size(), QSize(size, size));
+            QCOMPARE(pixel(indicator, size / 2, size / 2), colour);
+        }
+        QCOMPARE(header.layout()->contentsMargins(), QMargins(7, 5, 4, 5));
+        QCOMPARE(title->font().pointSize(), 7);
+        // A theme change takes effect at the next paint.
+        title->setProperty("CardWidgetBase_Title_MinimizedFont", QFont(QStringLiteral("Sans"), 8));
+        header.grab();
+        QCOMPARE(title->font().pointSize(), 8);
+        header.setMinimized(false);
+        QCOMPARE(header.layout()->contentsMargins(), QMargins(7, 4, 4, 6));
+        QCOMPARE(title->font().pointSize(), 19);
+    }
+
+    // The rounded pixmap, the image contents of cards.
+    void roundedPixmap_data()
+    {
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("green"); // disabled: red at 60 % opacity over white
+        QTest::newRow("enabled") << true << 0;
+        QTest::newRow("disabled") << false << 102;
+    }
+
+    void roundedPixmap()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(int, green);
+        QPixmap hiDpi(200, 100);
+        hiDpi.setDevicePixelRatio(2);
+        RoundedPixmap widget(hiDpi);
+        QCOMPARE(widget.sizeHint(), QSize(100, 50));
+        QPixmap pixmap(20, 20);
+        pixmap.fill(Qt::red);
+        QSignalSpy spy(&widget, &RoundedPixmap::pixmapChanged);
+        widget.setPixmap(pixmap);
+        widget.setPixmap(pixmap);
+        QCOMPARE(spy.count(), 2);
+        widget.resize(60, 40);
+        widget.setEnabled(enabled);
+        widget.setProperty("CornerRadius", 12);
+        widget.setProperty("BorderBrush", QBrush(Qt::blue));
+        widget.setStraightCornerFlags(Nalu::Helpers::StraightCornerFlags(9)); // left corners square
+        QImage out(widget.size(), QImage::Format_ARGB32);
+        out.fill(Qt::white);
+        widget.render(&out, QPoint(), QRegion(), QWidget::DrawChildren);
+        for (const QPoint &p : {QPoint(30, 20), QPoint(1, 1), QPoint(1, 38)}) {
+            QVERIFY(out.pixelColor(p).red() == 255 && qAbs(out.pixelColor(p).green() - green) < 3);
+        }
+        QCOMPARE(out.pixelColor(58, 1), QColor(Qt::white));
+        QCOMPARE(out.pixelColor(58, 38), QColor(Qt::white));
+        int blue = 0; // the outline along the rounded corner stays at full opacity
+        for (int i = 0; i < 144; ++i) {
+            const QColor c = out.pixelColor(48 + i % 12, i / 12);
+            blue += c.blue() - c.red() > 150 && c.blue() - c.green() > 150;
+        }
+        QVERIFY(blue > 0);
+        RoundedPixmap().grab(); // a null pixmap paints only the outline
+    }
+
+    void frameDefaultsAndOrder()
+    {
+        CardWidgetBase frame(QStringLiteral("t"), QStringLiteral("s"), nullptr);
+        auto *header = frame.findChild<CardWidgetBaseHeader *>();
+        const QList<QWidget *> initial = parts(frame);
+        QVERIFY(initial.size() == 3 && initial.at(0) == header && initial.at(1)->isHidden()
+                && initial.at(2)->isHidden());
+        QVERIFY(frame.shape() == CardWidgetBase::Box && frame.isHeaderVisible() && !frame.isFooterVisible());
+        const char *selectors[] = {"CardWidgetBase_Header", "CardWidgetBase_Contents", "CardWidgetBase_Footer"};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(initial.at(i)->property(selectors[i]), QVariant(true));
+        }
+        QCOMPARE(initial.at(1)->property("footerVisible"), QVariant(false));
+        QCOMPARE(frame.sizeHint(), QSize(header->sizeHint().width(), 0));
+
+        QSignalSpy inverted(&frame, &CardWidgetBase::invertedAppearanceChanged);
+        QSignalSpy title(&frame, &CardWidgetBase::titleChanged);
+        QSignalSpy shape(&frame, &CardWidgetBase::shapeChanged);
+        frame.setInvertedAppearance(true);
+        frame.setInvertedAppearance(true);
+        frame.setShape(CardWidgetBase::NoFrame);
+        frame.setShape(CardWidgetBase::NoFrame);
+        QVERIFY(inverted.count() == 1 && shape.count() == 1);
+        QCOMPARE(parts(frame), QList<QWidget *>({initial.at(2), initial.at(1), header}));
+        for (QWidget *part : initial) {
+            QCOMPARE(part->property("invertedAppearance"), QVariant(true));
+            QCOMPARE(part->property("shape"), QVariant(0));
+        }
+        // Changes made on the header directly reach the frame.
+        header->setInvertedAppearance(false);
+        header->setTitle(QStringLiteral("direct"));
+        QCOMPARE(inverted.count(), 2);
+        QCOMPARE(parts(frame), initial);
+        QCOMPARE(title.count(), 1);
+        QVERIFY(frame.setProperty("shape", QVariant::fromValue(CardWidgetBase::Box)));
+        QCOMPARE(frame.property("shape").value<CardWidgetBase::Shape>(), CardWidgetBase::Box);
+    }
+
+    void marginsAndCorners_data()
+    {
+        QTest::addColumn<bool>("headerVisible");
+        QTest::addColumn<bool>("footer");
+        QTest::addColumn<bool>("inverted");
+        QTest::addColumn<QMargins>("margins");
+        QTest::addColumn<int>("flags");
+        QTest::newRow("header") << true << false << false << QMargins(1, 0, 1, 1) << 3;
+        QTest::newRow("none") << false << false << false << QMargins(1, 1, 1, 1) << 16;
+        QTest::newRow("both") << true << true << true << QMargins(1, 1, 1, 0) << 15;
+        QTest::newRow("header inverted") << true << false << true << QMargins(1, 1, 1, 0) << 12;
+        QTest::newRow("footer") << false << true << false << QMargins(1, 1, 1, 1) << 12;
+        QTest::newRow("footer inverted") << false << true << true << QMargins(1, 1, 1, 1) << 3;
+    }
+
+    void marginsAndCorners()
+    {
+        QFETCH(bool, headerVisible);
+        QFETCH(bool, footer);
+        QFETCH(bool, inverted);
+        QFETCH(QMargins, margins);
+        QFETCH(int, flags);
+        CardWidgetBase frame(nullptr);
+        frame.setContentsImage(QPixmap(10, 10));
+        auto *image = qobject_cast<RoundedPixmap *>(frame.getContentsWidget());
+        QVERIFY(image);
+        frame.setHeaderVisible(headerVisible);
+        frame.setInvertedAppearance(inverted);
+        frame.setFooterWidget(footer ? new QLabel(QStringLiteral("footer")) : nullptr);
+        frame.setContentsImage(QPixmap(20, 20));
+        QCOMPARE(frame.getContentsWidget(), image);
+        QCOMPARE(image->parentWidget()->layout()->contentsMargins(), margins);
+        QCOMPARE(int(image->getStraightCornerFlags()), flags);
+        QCOMPARE(image->parentWidget()->property("headerVisible"), QVariant(headerVisible));
+    }
+
+    void frameContentsFooterAndDesigner()
+    {
+        CardWidgetBase frame(QStringLiteral("Title"), nullptr);
+        QSignalSpy footerSpy(&frame, &CardWidgetBase::footerVisibleChanged);
+        QLabel contents(QStringLiteral("contents")), footer(QStringLiteral("footer"));
+        frame.setContentsWidget(&contents);
+        frame.setFooterWidget(&footer);
+        frame.setFooterWidget(nullptr);
+        QVERIFY(parts(frame).at(2)->isHidden() && !footer.parentWidget());
+        QCOMPARE(footerSpy.count(), 2);
+
+        // An image replaced by a plain widget stays stored and comes back; another rounded pixmap replaces it.
+        frame.setContentsImage(QPixmap(4, 4));
+        QPointer<RoundedPixmap> image = qobject_cast<RoundedPixmap *>(frame.getContentsWidget());
+        QVERIFY(image && !contents.parentWidget());
+        frame.setContentsWidget(&contents);
+        QVERIFY(!image->parentWidget());
+        frame.setContentsImage(QPixmap(8, 8));
+        QCOMPARE(frame.getContentsWidget(), image.data());
+        RoundedPixmap second;
+        frame.setContentsWidget(&second);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(image.isNull());
+        frame.setContentsWidget(nullptr);
+        QVERIFY(!frame.getContentsWidget() && !second.parentWidget());
+
+        // What a designer form does: a "contentsContainer" child, then a "contentsWidget" inside it.
+        QPointer<QWidget> oldContainer = parts(frame).at(1);
+        auto *container = new QWidget(&frame);
+        container->setObjectName(QStringLiteral("contentsContainer"));
+        auto *designed = new QLabel(QStringLiteral("designed"), container);
+        designed->setObjectName(QStringLiteral("contentsWidget"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(oldContainer.isNull());
+        QCOMPARE(parts(frame).at(1), container);
+        QVERIFY(container->property("CardWidgetBase_Contents").toBool() && container->layout()->indexOf(designed) == 0);
+        frame.setContentsWidget(nullptr); // a designed contents widget is never handed out
+        QCOMPARE(frame.getContentsWidget(), designed);
+    }
+
+    void cardClicks_data()
+    {
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<bool>("onHeader");
+        QTest::addColumn<int>("button");
+        QTest::newRow("left on contents") << true << false << int(Qt::LeftButton);
+        QTest::newRow("left on header") << true << true << int(Qt::LeftButton);
+        QTest::newRow("right") << true << false << int(Qt::RightButton);
+        QTest::newRow("not checkable") << false << false << int(Qt::LeftButton);
+    }
+
+    void cardClicks()
+    {
+        QFETCH(bool, checkable);
+        QFETCH(bool, onHeader);
+        QFETCH(int, button);
+        const bool toggled = checkable && button == Qt::LeftButton;
+        CardWidget card(QStringLiteral("Card"), nullptr);
+        card.setContentsWidget(new QLabel(QStringLiteral("contents")));
+        card.setCheckable(checkable);
+        card.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&card));
+        QWidget *target = onHeader ? card.findChild<QLabel *>(QStringLiteral("title")) : card.getContentsWidget();
+        for (bool expected : {toggled, false}) { // the highlight lets the second click through
+            QTest::mouseClick(target, Qt::MouseButton(button));
+            QCOMPARE(card.isChecked(), expected);
+        }
+    }
+
+    void cardStatesAndIndicator()
+    {
+        QWidget window;
+        auto *card = new CardWidget(QStringLiteral("Card"), &window);
+        QString log; // c: checkable, k: checked
+        connect(card, &CardWidget::checkableChanged, [&](bool b) { log += QStringLiteral("c%1").arg(b); });
+        connect(card, &CardWidget::checkedChanged, [&](bool b) { log += QStringLiteral("k%1").arg(b); });
+        card->setProperty("BackgroundBrush", QBrush(Qt::green));
+        card->setContentsWidget(new QLabel(QStringLiteral("contents")));
+        card->setChecked(true); // ignored while not checkable
+        card->setCheckable(true);
+        card->setChecked(true);
+        card->setChecked(true);
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QWidget *container = card->getContentsWidget()->parentWidget();
+        QLabel *mark = card->findChild<QRubberBand *>()->findChild<QLabel *>();
+        const auto placed = [&] { return QRect(container->geometry().bottomRight() - QPoint(44, 44), QSize(32, 32)); };
+        card->resize(250, 280);
+        QTRY_COMPARE(mark->geometry(), placed());
+        QCOMPARE(card->findChild<QRubberBand *>()->geometry(), card->rect());
+        // A taller header moves the contents, and the mark with them.
+        card->setSubtitle(QStringLiteral("a subtitle that adds a line"));
+        QTRY_COMPARE(mark->geometry(), placed());
+        QCOMPARE(mark->property("highlightedIcon"), QVariant(QStringLiteral("status.checked.circular.colored")));
+        QCOMPARE(mark->pixmap(Qt::ReturnByValue).size(), QSize(32, 32));
+        QCOMPARE(pixel(mark, 16, 16), QColor(Qt::magenta));
+        QCOMPARE(pixel(mark, 16, 5), QColor(Qt::green));
+        QCOMPARE(pixel(mark, 1, 1).alpha(), 0);
+        QVERIFY(!mark->isHidden() && !card->findChild<QRubberBand *>()->isHidden());
+        card->setCheckable(false);
+        QCOMPARE(log, QStringLiteral("c1k1k0c0"));
+        QVERIFY(mark->isHidden() && card->findChild<QRubberBand *>()->isHidden());
+    }
+
+    void expander()
+    {
+        QWidget window;
+        auto *inner = new QWidget(&window);
+        auto *expander = new ExpanderWidget(QStringLiteral("Expander"), inner);
+        (new QVBoxLayout(inner))->addWidget(expander);
+        (new QVBoxLayout(&window))->addWidget(inner);
+        auto *header = expander->findChild<CardWidgetBaseHeader *>();
+        QVERIFY(expander->isExpanded() && expander->isExpandable() && !expander->isMinimized() && !expander->shape());
+        QCOMPARE(expander->sizePolicy(), QSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed));
+        QSignalSpy expanded(expander, &ExpanderWidget::expandedChanged);
+        QSignalSpy footerVisible(expander, &CardWidgetBase::footerVisibleChanged);
+        expander->collapse();
+        expander->collapse();
+        auto *contents = new QLabel(QStringLiteral("contents"));
+        auto *footer = new QLabel(QStringLiteral("footer"));
+        expander->setContentsWidget(contents);
+        expander->setFooterWidget(footer);
+        QVERIFY(expander->isFooterVisible() && footerVisible.count() == 1);
+        QVERIFY(contents->parentWidget()->isHidden() && footer->parentWidget()->isHidden());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QCOMPARE(expander->sizeHint().height(), header->sizeHint().height());
+
+        // The user opens it; while it says so, the whole window is frozen.
+        QList<bool> updates;
+        connect(expander, &ExpanderWidget::expandedChanged,
+                [&] { updates << expander->updatesEnabled() << inner->updatesEnabled() << window.updatesEnabled(); });
+        auto *title = expander->findChild<QLabel *>(QStringLiteral("title"));
+        QTest::mouseClick(title, Qt::LeftButton);
+        QVERIFY(!contents->parentWidget()->isHidden() && !footer->parentWidget()->isHidden());
+        QVERIFY(expander->sizeHint().height() > header->sizeHint().height());
+        QCOMPARE(updates, QList<bool>({false, false, false}));
+        QVERIFY(expander->updatesEnabled() && inner->updatesEnabled() && window.updatesEnabled());
+        // Not expandable: collapses at once (hiding the contents), and clicks no longer open it.
+        expander->setExpandable(false);
+        QVERIFY(contents->parentWidget()->isHidden());
+        QTest::mouseClick(title, Qt::LeftButton);
+        QVERIFY(!expander->isExpanded());
+        QCOMPARE(expanded.count(), 3);
+        expander->setMinimized(true);
+        QVERIFY(header->isMinimized());
+    }
+
+    void newGroupsAndMembership()
+    {
+        for (const QMetaObject *meta : {&CardWidgetGroup::staticMetaObject, &ExpanderWidgetGroup::staticMetaObject}) {
+            QObject parent;
+            QCOMPARE(meta->constructorCount(), 2);
+            std::unique_ptr<QObject> orphan(meta->newInstance());
+            QVERIFY(orphan && orphan->property("exclusive").toBool());
+            QVERIFY(meta->newInstance(Q_ARG(QObject *, &parent)) && parent.children().size() == 1);
+        }
+
+        Fixture<CardWidget> f(3, &CardWidget::checkedChanged);
+        CardWidget *a = f.members[0], *b = f.members[1], *c = f.members[2];
+        CardWidgetGroup group;
+        QVERIFY(!group.getCheckedCardWidget() && !group.getCardWidget(-1));
+        QSignalSpy added(&group, &CardWidgetGroup::cardWidgetAdded);
+        QSignalSpy removed(&group, &CardWidgetGroup::cardWidgetRemoved);
+        f.recordGroup(&group, &CardWidgetGroup::cardWidgetChecked);
+        group.addCardWidget(a);
+        group.addCardWidget(a);
+        QVERIFY(a->isCheckable() && added.count() == 1);
+        a->setChecked(true);
+        b->setCheckable(true);
+        b->setChecked(true);
+        group.addCardWidget(b); // joins unchecked, silently, since A is checked
+        QCOMPARE(f.log.join(QLatin1Char(' ')), QStringLiteral("A1 group:A1 B1 B0"));
+        QCOMPARE(group.getCheckedCardWidget(), a);
+
+        // Replacing the members announces the old ones as removed, and they no longer count.
+        group.setCardWidgets({c, b});
+        QVERIFY(removed.count() == 2 && added.count() == 4);
+        QCOMPARE(group.getCardWidgets(), QList<CardWidget *>({c, b}));
+        f.log.clear();
+        a->setChecked(false);
+        QCOMPARE(f.log, QStringList(QStringLiteral("A0")));
+    }
+
+    void cards_data()
+    {
+        QTest::addColumn<bool>("exclusive");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exclusive") << true << QStringLiteral("B1 A0 group:A0 group:B1");
+        QTest::newRow("not exclusive") << false << QStringLiteral("B1 group:B1");
+    }
+
+    void cards()
+    {
+        QFETCH(bool, exclusive);
+        QFETCH(QString, expected);
+        Fixture<CardWidget> f(2, &CardWidget::checkedChanged);
+        for (CardWidget *card : f.members) {
+            card->setCheckable(true);
+        }
+        f.members[0]->setChecked(true);
+        CardWidgetGroup group;
+        group.setCardWidgets(f.members);
+        group.setExclusive(exclusive);
+        f.recordGroup(&group, &CardWidgetGroup::cardWidgetChecked);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        f.log.clear();
+        f.click(f.members[1]->getContentsWidget());
+        QCOMPARE(f.log.join(QLatin1Char(' ')), expected);
+        QCOMPARE(f.members[0]->isChecked(), !exclusive);
+
+        // A checked member deleted while in the group leaves it; the group keeps working.
+        delete f.members[1];
+        QCOMPARE(group.getCardWidgets(), QList<CardWidget *>({f.members[0]}));
+        QCOMPARE(group.getCheckedCardWidget(), exclusive ? nullptr : f.members[0]);
+        f.click(f.members[0]->getContentsWidget());
+        QCOMPARE(f.members[0]->isChecked(), exclusive);
+    }
+
+    void expanders_data()
+    {
+        QTest::addColumn<bool>("exclusive");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exclusive") << true << QStringLiteral("C1 A0 group:A0 group:C1");
+        QTest::newRow("not exclusive") << false << QStringLiteral("C1");
+    }
+
+    void expanders()
+    {
+        QFETCH(bool, exclusive);
+        QFETCH(QString, expected);
+        Fixture<ExpanderWidget> f(3, &ExpanderWidget::expandedChanged);
+        ExpanderWidget *a = f.members[0], *b = f.members[1], *c = f.members[2];
+        ExpanderWidgetGroup group;
+        group.setExclusive(exclusive);
+        group.setExpanderWidgets(f.members);
+        f.recordGroup(&group, &ExpanderWidgetGroup::expanderWidgetToggled);
+        QCOMPARE(f.log.join(QLatin1Char(' ')), exclusive ? QStringLiteral("B0 C0") : QString());
+        b->collapse();
+        c->collapse();
+        QCOMPARE(group.getOpenedExpanderWidget(), a);
+        f.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.log.clear();
+        f.click(f.title(c));
+        QCOMPARE(f.log.join(QLatin1Char(' ')), expected);
+
+        // An expander deleted while hovered (its shortcuts active) and in the group.
+        f.window.layout()->activate();
+        QTest::mouseMove(&f.window, QPoint(1, 1)); // a move to the same place would be dropped
+        QTest::mouseMove(&f.window, f.title(c)->mapTo(&f.window, f.title(c)->rect().center()));
+        QTRY_VERIFY(c->findChild<CardWidgetBaseHeader *>()->underMouse());
+        delete c;
+        QTest::keyClick(&f.window, Qt::Key_Space);
+        QCOMPARE(group.getExpanderWidgets(), QList<ExpanderWidget *>({a, b}));
+        f.click(f.title(b));
+        QCOMPARE(a->isExpanded(), !exclusive);
+    }
+};
+
+QTEST_MAIN(tst_Cards)
+#include "tst_cards.moc"
