@@ -5,6 +5,7 @@
 #include <QFlags>
 #include <QSlider>
 
+#include <functional>
 #include <memory>
 
 class QStylePainter;
@@ -128,12 +129,20 @@ protected:
     QBrush stateBrush(bool down, bool hovered) const;
     /** @brief The theme brush @p name, or its "Disabled" form while the widget is disabled. */
     QBrush themeBrush(const char *name) const;
+    /** @brief Everything the range slider's look depends on, for paintCached(). */
+    QByteArray paintStateKey() const;
+    /**
+     * @brief Shows the widget's picture through a pixmap that @p paint redraws only when @p key
+     * differs from the last one; repaints of an unchanged slider then cost one pixmap copy.
+     */
+    void paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint);
 
 private:
     int pixelToRangeValue(int pixel) const;
     int pixelFromRangeValue(int value) const;
     Handle handleAtPos(const QPoint &pos, QRect &rect) const;
     void updatePopups(const QPoint &pos);
+    void paintSlider(QStylePainter *painter) const;
     void placePopup(Handle handle, int extra);
 
     Q_DISABLE_COPY(RangeSlider)

@@ -4,6 +4,7 @@
 #include <vantor_common_utils/Helpers.h>
 
 #include <QCursor>
+#include <QDataStream>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -104,8 +105,19 @@ void ColormapRangeSlider::setHistogramModel(Models::HistogramModel *histogramMod
 void ColormapRangeSlider::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    QStylePainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    QByteArray key = paintStateKey();
+    QDataStream stream(&key, QIODevice::Append);
+    const Models::ColormapInterface *colormap = d->colormapModel ? d->colormapModel->getCurrentColormap() : nullptr;
+    stream << d->boundColormapToRange << bool(colormap);
+    if (colormap) {
+        stream << colormap->isDiscrete() << colormap->getColorValues();
+    }
+    paintCached(key, [this](QStylePainter *painter) { paintColormapSlider(painter); });
+}
+
+void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
+{
+    QStylePainter &painter = *target;
     QStyleOptionSlider option;
     initStyleOption(&option);
     const int radius = property("CornerRadius").toInt();

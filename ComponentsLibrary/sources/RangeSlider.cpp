@@ -3,6 +3,7 @@
 #include <vantor_common_utils/Helpers.h>
 
 #include <QCursor>
+#include <QDataStream>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -121,6 +122,8 @@ public:
     int pressValue = 0;
     float halfRange = 0;
     RangeSlider::PopupsPosition popupsPosition = RangeSlider::Below;
+    QPixmap paintCache;
+    QByteArray paintCacheKey;
 };
 
 RangeSlider::RangeSlider(QWidget *parent)
@@ -514,11 +517,55 @@ bool RangeSlider::isRangeHovered(const QRectF &box, const QRect &minHandleRect, 
     return gap.contains(QPointF(mapFromGlobal(QCursor::pos())));
 }
 
+QByteArray RangeSlider::paintStateKey() const
+{
+    QByteArray key;
+    QDataStream stream(&key, QIODevice::WriteOnly);
+    stream << size() << devicePixelRatioF() << isEnabled() << minimum() << maximum() << d->minHandleValue
+           << d->maxHandleValue << int(d->pressedHandles) << isSliderDown() << invertedAppearance()
+           << int(layoutDirection()) << int(tickPosition()) << tickInterval() << singleStep() << pageStep()
+           << minimumHeight() << quint64(quintptr(style())) << palette().cacheKey();
+    // Hover looks depend on the pointer only while it is over the widget.
+    const QPoint cursor = mapFromGlobal(QCursor::pos());
+    stream << (rect().contains(cursor) ? cursor : QPoint(-1, -1));
+    for (const char *name : {"CornerRadius", "BorderBrush", "BackgroundBrush", "RangeBrush", "SunkenBrush",
+                             "HoverBrush", "DefaultBrush"}) {
+        stream << property(name) << property(QByteArray(QByteArray(name) + "Disabled").constData());
+    }
+    return key;
+}
+
+void RangeSlider::paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint)
+{
+    if (size().isEmpty()) {
+        return;
+    }
+    if (d->paintCache.isNull() || d->paintCacheKey != key) {
+        const qreal ratio = devicePixelRatioF();
+        QPixmap pixmap(size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        {
+            QStylePainter painter(&pixmap, this);
+            painter.setRenderHint(QPainter::Antialiasing, true);
+            paint(&painter);
+        }
+        d->paintCache = pixmap;
+        d->paintCacheKey = key;
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, d->paintCache);
+}
+
 void RangeSlider::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    QStylePainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintCached(paintStateKey(), [this](QStylePainter *painter) { paintSlider(painter); });
+}
+
+void RangeSlider::paintSlider(QStylePainter *target) const
+{
+    QStylePainter &painter = *target;
     QStyleOptionSlider option;
     initStyleOption(&option);
     const int radius = property("CornerRadius").toInt();
