@@ -524,7 +524,7 @@ QByteArray RangeSlider::paintStateKey() const
     stream << size() << devicePixelRatioF() << isEnabled() << minimum() << maximum() << d->minHandleValue
            << d->maxHandleValue << int(d->pressedHandles) << isSliderDown() << invertedAppearance()
            << int(layoutDirection()) << int(tickPosition()) << tickInterval() << singleStep() << pageStep()
-           << minimumHeight() << quint64(quintptr(style())) << palette().cacheKey();
+           << minimumHeight() << quint64(quintptr(style())) << palette().cacheKey() << isActiveWindow() << hasFocus();
     // Hover looks depend on the pointer only while it is over the widget.
     const QPoint cursor = mapFromGlobal(QCursor::pos());
     stream << (rect().contains(cursor) ? cursor : QPoint(-1, -1));
