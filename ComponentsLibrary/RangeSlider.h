@@ -136,6 +136,12 @@ protected:
      * differs from the last one; repaints of an unchanged slider then cost one pixmap copy.
      */
     void paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint);
+    /**
+     * @brief Draws what @p paint draws inside @p area through a pixmap kept while @p key stays the same;
+     * for the groove, whose antialiased outline is the dearest part of the picture.
+     */
+    void paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
+                           const std::function<void(QPainter *)> &paint) const;
 
 private:
     int pixelToRangeValue(int pixel) const;

@@ -129,19 +129,22 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
         grooveF.setHeight(minimumHeight());
     }
     if (grooveF.isValid()) {
-        painter.save();
-        QPen pen(themeBrush("BorderBrush").color(), 1);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        QBrush board(chessboard(enabled));
-        painter.setBrush(board);
-        // Centre the pattern on the groove.
-        const QPointF center(grooveF.x() + grooveF.width() / 2.0, grooveF.y() + grooveF.height() / 2.0);
-        painter.setBrushOrigin(QPoint(static_cast<int>(center.x() - ChessboardSize / 2.0),
-                                      static_cast<int>(center.y() - ChessboardSize / 2.0)));
-        Helpers::drawRoundedRectShape(grooveF.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner,
-                                      &painter);
-        painter.restore();
+        const QColor border = themeBrush("BorderBrush").color();
+        QByteArray key;
+        QDataStream stream(&key, QIODevice::WriteOnly);
+        stream << grooveF << radius << border << enabled;
+        paintGrooveCached(&painter, grooveF.toAlignedRect(), key, [&](QPainter *layer) {
+            QPen pen(border, 1);
+            pen.setJoinStyle(Qt::MiterJoin);
+            layer->setPen(pen);
+            layer->setBrush(QBrush(chessboard(enabled)));
+            // Centre the pattern on the groove.
+            const QPointF center(grooveF.x() + grooveF.width() / 2.0, grooveF.y() + grooveF.height() / 2.0);
+            layer->setBrushOrigin(QPoint(static_cast<int>(center.x() - ChessboardSize / 2.0),
+                                         static_cast<int>(center.y() - ChessboardSize / 2.0)));
+            Helpers::drawRoundedRectShape(grooveF.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner,
+                                          layer);
+        });
     }
 
     option.subControls = QStyle::SC_SliderTickmarks;

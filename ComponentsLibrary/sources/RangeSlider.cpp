@@ -124,6 +124,8 @@ public:
     RangeSlider::PopupsPosition popupsPosition = RangeSlider::Below;
     QPixmap paintCache;
     QByteArray paintCacheKey;
+    QPixmap grooveCache;
+    QByteArray grooveCacheKey;
 };
 
 RangeSlider::RangeSlider(QWidget *parent)
@@ -557,6 +559,31 @@ void RangeSlider::paintCached(const QByteArray &key, const std::function<void(QS
     painter.drawPixmap(0, 0, d->paintCache);
 }
 
+void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
+                                    const std::function<void(QPainter *)> &paint) const
+{
+    if (!painter || area.isEmpty()) {
+        return;
+    }
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    QByteArray fullKey = key;
+    QDataStream stream(&fullKey, QIODevice::Append);
+    stream << area << ratio;
+    if (d->grooveCache.isNull() || d->grooveCacheKey != fullKey) {
+        QPixmap pixmap(area.size() * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter layer(&pixmap);
+        layer.setRenderHint(QPainter::Antialiasing, true);
+        layer.translate(-area.topLeft());
+        paint(&layer);
+        layer.end();
+        d->grooveCache = pixmap;
+        d->grooveCacheKey = fullKey;
+    }
+    painter->drawPixmap(area.topLeft(), d->grooveCache);
+}
+
 void RangeSlider::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
@@ -572,14 +599,19 @@ void RangeSlider::paintSlider(QStylePainter *target) const
 
     const QRectF grooveF = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     if (grooveF.isValid()) {
-        painter.save();
-        QPen pen(themeBrush("BorderBrush").color(), 1);
-        pen.setJoinStyle(Qt::MiterJoin);
-        painter.setPen(pen);
-        painter.setBrush(themeBrush("BackgroundBrush"));
-        Helpers::drawRoundedRectShape(grooveF.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner,
-                                      &painter);
-        painter.restore();
+        const QBrush border = themeBrush("BorderBrush");
+        const QBrush background = themeBrush("BackgroundBrush");
+        QByteArray key;
+        QDataStream stream(&key, QIODevice::WriteOnly);
+        stream << grooveF << radius << border.color() << background;
+        paintGrooveCached(&painter, grooveF.toAlignedRect(), key, [&](QPainter *layer) {
+            QPen pen(border.color(), 1);
+            pen.setJoinStyle(Qt::MiterJoin);
+            layer->setPen(pen);
+            layer->setBrush(background);
+            Helpers::drawRoundedRectShape(grooveF.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner,
+                                          layer);
+        });
     }
 
     option.subControls = QStyle::SC_SliderTickmarks;
