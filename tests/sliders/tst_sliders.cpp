@@ -217,6 +217,12 @@ private Q_SLOTS:
                 QCOMPARE(g.top(), top);
                 QCOMPARE(f.spins.at(i)->value(), i ? 60 : 30);
             }
+        if (v[1]) { // while a handle is dragged, its pop-up shows wherever the pointer is
+            QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at("max"));
+            move(&f.slider, QPoint(f.slider.width() - 1, 0), Qt::LeftButton);
+            QCOMPARE(f.hover(QPoint(f.slider.width() - 1, 0)), 2);
+            QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, QPoint(f.slider.width() - 1, 0));
+        }
     }
 
     void popups()
