@@ -521,18 +521,48 @@ bool RangeSlider::isRangeHovered(const QRectF &box, const QRect &minHandleRect, 
 
 QByteArray RangeSlider::paintStateKey() const
 {
-    QByteArray key;
-    QDataStream stream(&key, QIODevice::WriteOnly);
-    stream << size() << devicePixelRatioF() << isEnabled() << minimum() << maximum() << d->minHandleValue
-           << d->maxHandleValue << int(d->pressedHandles) << isSliderDown() << invertedAppearance()
-           << int(layoutDirection()) << int(tickPosition()) << tickInterval() << singleStep() << pageStep()
-           << minimumHeight() << quint64(quintptr(style())) << palette().cacheKey() << isActiveWindow() << hasFocus();
     // Hover looks depend on the pointer only while it is over the widget.
-    const QPoint cursor = mapFromGlobal(QCursor::pos());
-    stream << (rect().contains(cursor) ? cursor : QPoint(-1, -1));
-    for (const char *name : {"CornerRadius", "BorderBrush", "BackgroundBrush", "RangeBrush", "SunkenBrush",
-                             "HoverBrush", "DefaultBrush"}) {
-        stream << property(name) << property(QByteArray(QByteArray(name) + "Disabled").constData());
+    QPoint cursor = mapFromGlobal(QCursor::pos());
+    if (!rect().contains(cursor)) {
+        cursor = QPoint(-1, -1);
+    }
+    const qint64 numbers[] = {width(),
+                              height(),
+                              qRound64(devicePixelRatioF() * 1000),
+                              isEnabled(),
+                              minimum(),
+                              maximum(),
+                              d->minHandleValue,
+                              d->maxHandleValue,
+                              int(d->pressedHandles),
+                              isSliderDown(),
+                              invertedAppearance(),
+                              layoutDirection(),
+                              tickPosition(),
+                              tickInterval(),
+                              singleStep(),
+                              pageStep(),
+                              minimumHeight(),
+                              qint64(quintptr(style())),
+                              palette().cacheKey(),
+                              isActiveWindow(),
+                              hasFocus(),
+                              cursor.x(),
+                              cursor.y()};
+    QByteArray key(reinterpret_cast<const char *>(numbers), sizeof(numbers));
+    QDataStream stream(&key, QIODevice::Append);
+    for (const char *name :
+         {"CornerRadius", "BorderBrush", "BorderBrushDisabled", "BackgroundBrush", "BackgroundBrushDisabled",
+          "RangeBrush", "RangeBrushDisabled", "SunkenBrush", "SunkenBrushDisabled", "HoverBrush", "HoverBrushDisabled",
+          "DefaultBrush", "DefaultBrushDisabled"}) {
+        // Plain colours, the usual case, are cheaper to compare than to stream.
+        const QVariant value = property(name);
+        const QBrush brush = value.userType() == QMetaType::QBrush ? value.value<QBrush>() : QBrush();
+        if (brush.style() == Qt::SolidPattern) {
+            stream << quint64(brush.color().rgba64());
+        } else {
+            stream << value;
+        }
     }
     return key;
 }
