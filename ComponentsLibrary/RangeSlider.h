@@ -1,0 +1,161 @@
+#pragma once
+
+#include <ComponentsLibrary/ComponentsLibraryExport.h>
+
+#include <QFlags>
+#include <QSlider>
+
+#include <functional>
+#include <memory>
+
+class QStylePainter;
+
+namespace Nalu {
+namespace Components {
+
+class RangeSliderPrivate;
+
+/**
+ * @brief A horizontal slider with two handles selecting a sub-range of integer values.
+ *
+ * The bounds are the slider's minimum and maximum; the selected range is held in minHandleValue and
+ * maxHandleValue, independent of the base slider's single value. Each handle has a value pop-up with a
+ * spin box. Style sheet selector: rangeSlider=true. Theme properties read while painting (each brush
+ * with a "…Disabled" form): "CornerRadius", "BorderBrush", "BackgroundBrush", "RangeBrush",
+ * "SunkenBrush", "HoverBrush" (enabled only), "DefaultBrush".
+ */
+class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
+{
+    Q_OBJECT
+    Q_CLASSINFO("package", "ComponentsLibrary")
+    Q_CLASSINFO("description",
+                "A horizontal slider with two handles that select a range of values between its minimum and maximum. "
+                "Drag a handle to move one end, or drag the bar between the handles to move the whole range. "
+                "Hovering a handle shows a small pop-up with a spin box to type the value; popupsPosition puts the "
+                "pop-ups above or below the slider. The colours come from the theme properties CornerRadius, "
+                "BorderBrush, BackgroundBrush, RangeBrush, SunkenBrush, HoverBrush and DefaultBrush.")
+    Q_CLASSINFO("example_range",
+                "auto *layout = new QVBoxLayout(parent);\n"
+                "auto *slider = new Nalu::Components::RangeSlider(parent);\n"
+                "slider->setRange(0, 255);\n"
+                "slider->setSliderRange(40, 200);\n"
+                "slider->setPopupPosition(Nalu::Components::RangeSlider::Above);\n"
+                "auto *label = new QLabel(parent);\n"
+                "QObject::connect(slider, &Nalu::Components::RangeSlider::sliderRangeChanged, label,\n"
+                "                 [label](int low, int high) { label->setNum(high - low); });\n"
+                "layout->addWidget(slider);\n"
+                "layout->addWidget(label);")
+    /** @brief Lower end of the selected range; default 0. */
+    Q_PROPERTY(int minHandleValue READ getMinHandleValue WRITE setMinHandleValue)
+    /** @brief Upper end of the selected range; default 99. */
+    Q_PROPERTY(int maxHandleValue READ getMaxHandleValue WRITE setMaxHandleValue)
+    /** @brief Whether the value pop-ups may appear; default true. */
+    Q_PROPERTY(bool canShowInputPopups READ getCanShowInputPopups WRITE setCanShowInputPopups)
+    /** @brief Where the value pop-ups appear; default Below. */
+    Q_PROPERTY(PopupsPosition popupsPosition READ getPopupPosition WRITE setPopupPosition)
+
+public:
+    /** @brief The handles of the slider; combined as flags, both bits mean the whole range. */
+    enum Handle {
+        NoHandle = 0, ///< no handle
+        MinimumHandle = 1, ///< the lower (left) handle
+        MaximumHandle = 2, ///< the upper (right) handle
+    };
+    Q_ENUM(Handle)
+    Q_DECLARE_FLAGS(Handles, Handle)
+
+    /** @brief Where the value pop-ups appear. */
+    enum PopupsPosition {
+        Above = 0, ///< above the slider
+        Below = 1, ///< below the slider
+    };
+    Q_ENUM(PopupsPosition)
+
+    /** @brief Creates a horizontal slider over 0 to 99 with the range 0 to 99 selected. */
+    explicit RangeSlider(QWidget *parent = nullptr);
+    ~RangeSlider() override;
+
+    int getMinHandleValue() const;
+    int getMaxHandleValue() const;
+    bool getCanShowInputPopups() const;
+    PopupsPosition getPopupPosition() const;
+    /** @brief Whether the minimum handle is held by the mouse (also during a drag of the whole range). */
+    bool isMinimumHandleDown() const;
+    /** @brief Whether the maximum handle is held by the mouse (also during a drag of the whole range). */
+    bool isMaximumHandleDown() const;
+
+public Q_SLOTS:
+    /** @brief Moves the minimum handle; a value above the maximum handle pushes it along. */
+    void setMinHandleValue(int value);
+    /** @brief Moves the maximum handle; a value below the minimum handle pulls it along. */
+    void setMaxHandleValue(int value);
+    /** @brief Selects the range between @p minValue and @p maxValue (either order), clamped to the bounds. */
+    void setSliderRange(int minValue, int maxValue);
+    void setCanShowInputPopups(bool canShowInputPopups);
+    void setPopupPosition(PopupsPosition popupsPosition);
+    /** @brief The base slider's hint with an even height. */
+    QSize minimumSizeHint() const override;
+
+Q_SIGNALS:
+    void minHandleValueChanged(int value);
+    void maxHandleValueChanged(int value);
+    void sliderRangeChanged(int minValue, int maxValue);
+
+protected Q_SLOTS:
+    /** @brief Re-clamps the handles into new bounds. */
+    void onRangeChanged(int minValue, int maxValue);
+    /** @brief Applies the value typed into a pop-up's spin box. */
+    void onPopUpEdited();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+    /** @brief Sets up orientation, tracking, selector property, fields and pop-ups; run by the constructor. */
+    virtual void init();
+    /** @brief Paints the outer half of a handle and its two grip lines. */
+    virtual void drawHandle(QStylePainter *painter, QRect rect, Handle handle, bool down, bool hovered) const;
+
+    /** @brief The style's handle rectangle for a handle at @p value. */
+    QRect handleRectForValue(int value) const;
+    /** @brief The style's groove rectangle. */
+    QRect grooveRect() const;
+    /** @brief Whether the cursor lies in the gap between the two handles of @p box. */
+    bool isRangeHovered(const QRectF &box, const QRect &minHandleRect, const QRect &maxHandleRect) const;
+    /** @brief Brush for the range box or a handle: held, hovered or default, with the enabled-state name. */
+    QBrush stateBrush(bool down, bool hovered) const;
+    /** @brief The theme brush @p name, or its "Disabled" form while the widget is disabled. */
+    QBrush themeBrush(const char *name) const;
+    /** @brief Everything the range slider's look depends on, for paintCached(). */
+    QByteArray paintStateKey() const;
+    /**
+     * @brief Shows the widget's picture through a pixmap that @p paint redraws only when @p key
+     * differs from the last one; repaints of an unchanged slider then cost one pixmap copy.
+     */
+    void paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint);
+    /**
+     * @brief Draws what @p paint draws inside @p area through a pixmap kept while @p key stays the same;
+     * for the groove, whose antialiased outline is the dearest part of the picture.
+     */
+    void paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
+                           const std::function<void(QPainter *)> &paint) const;
+
+private:
+    int pixelToRangeValue(int pixel) const;
+    int pixelFromRangeValue(int value) const;
+    Handle handleAtPos(const QPoint &pos, QRect &rect) const;
+    void updatePopups(const QPoint &pos);
+    void paintSlider(QStylePainter *painter) const;
+    void placePopup(Handle handle, int extra);
+
+    Q_DISABLE_COPY(RangeSlider)
+    std::unique_ptr<RangeSliderPrivate> const d;
+};
+
+} // namespace Components
+} // namespace Nalu
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Nalu::Components::RangeSlider::Handles)

@@ -1,0 +1,116 @@
+// Paint cost of the range sliders next to a plain QSlider of the same size, and the cost of
+// one hover move over a handle (pop-up placement included).
+#include <ComponentsLibrary/ColormapRangeSlider.h>
+#include <ComponentsLibrary/RangeSlider.h>
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+using namespace Nalu::Components;
+
+namespace {
+
+const QSize SliderSize(400, 24);
+
+void theme(QWidget *slider)
+{
+    for (const char *name :
+         {"BorderBrush", "BackgroundBrush", "RangeBrush", "SunkenBrush", "HoverBrush", "DefaultBrush"})
+        slider->setProperty(name, QBrush(QColor(40, 90, 200)));
+    slider->setProperty("CornerRadius", 4);
+}
+
+} // namespace
+
+class BenchSliders : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        style.reset(QStyleFactory::create(QStringLiteral("Fusion")));
+        model.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
+    }
+
+    void paint_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("changing"); // a new value at every paint: no picture can be reused
+        for (bool changing : {false, true}) {
+            const char *suffix = changing ? ", value changed" : "";
+            QTest::addRow("QSlider%s", suffix) << 0 << changing;
+            QTest::addRow("RangeSlider%s", suffix) << 1 << changing;
+            QTest::addRow("ColormapRangeSlider gradient%s", suffix) << 2 << changing;
+        }
+    }
+    void paint()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, changing);
+        std::unique_ptr<QSlider> slider;
+        if (kind == 0) {
+            slider = std::make_unique<QSlider>(Qt::Horizontal);
+        } else if (kind == 1) {
+            slider = std::make_unique<RangeSlider>();
+        } else {
+            auto colormap = std::make_unique<ColormapRangeSlider>();
+            colormap->setColormapModel(&model);
+            slider = std::move(colormap);
+        }
+        slider->setStyle(style.get());
+        theme(slider.get());
+        slider->resize(SliderSize);
+        QImage image(SliderSize, QImage::Format_ARGB32_Premultiplied);
+        slider->render(&image); // warm-up: caches of the style and of the widget filled once
+        auto *range = qobject_cast<RangeSlider *>(slider.get());
+        int step = 0;
+        QBENCHMARK
+        {
+            if (changing) {
+                step = (step + 1) % 2;
+                if (range)
+                    range->setSliderRange(20 + step, 70);
+                else
+                    slider->setValue(20 + step);
+            }
+            slider->render(&image);
+        }
+    }
+
+    void hoverMove()
+    {
+        RangeSlider slider;
+        slider.setStyle(style.get());
+        slider.setGeometry(QRect(QPoint(50, 50), SliderSize));
+        slider.setSliderRange(30, 60);
+        slider.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&slider));
+        const QPoint pos(slider.width() * 30 / 100, slider.height() / 2);
+        bool flip = false;
+        // Warm-up: the first move opens the pop-up window; the measured ones move it along.
+        QMouseEvent first(QEvent::MouseMove, pos, slider.mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&slider, &first);
+        QBENCHMARK
+        {
+            // Alternate between two points over the minimum handle so each move does real work.
+            const QPoint p = pos + QPoint(flip ? 1 : 0, 0);
+            flip = !flip;
+            QMouseEvent event(QEvent::MouseMove, p, slider.mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&slider, &event);
+        }
+    }
+
+private:
+    std::unique_ptr<QStyle> style;
+    Nalu::Models::ColormapModel model;
+};
+
+QTEST_MAIN(BenchSliders)
+#include "bench_sliders.moc"
