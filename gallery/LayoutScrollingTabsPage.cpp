@@ -1,10 +1,13 @@
 #include "LayoutScrollingTabsPage.h"
 
 #include <ComponentsLibrary/FlowLayout.h>
+#include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
+#include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 #include <ComponentsLibrary/PillLabel.h>
 #include <ComponentsLibrary/TabWidgetStretched.h>
 
 #include <QLabel>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace Nalu {
@@ -50,6 +53,7 @@ LayoutScrollingTabsPage::LayoutScrollingTabsPage(QWidget *parent)
 {
     addFlowLayoutSection();
     addStretchedTabsSection();
+    addMinimizedScrollBarSection();
 }
 
 LayoutScrollingTabsPage::~LayoutScrollingTabsPage() = default;
@@ -103,6 +107,34 @@ void LayoutScrollingTabsPage::addStretchedTabsSection()
     tabs->addTab(makeTabPage(tr("Deleted files stay here for 30 days."), tabs), tr("Trash"));
     tabs->setFixedSize(420, 140);
     addComponent(tabs);
+}
+
+void LayoutScrollingTabsPage::addMinimizedScrollBarSection()
+{
+    addSection(tr("Minimized scroll bars"),
+               tr("MinimizedScrollBarVertical and MinimizedScrollBarHorizontal stay thin until the pointer rests "
+                  "on them for a moment, and shrink back a second after it leaves. On the right the bars are "
+                  "transient: they only appear while the pointer is over the list."));
+
+    QList<QWidget *> areas;
+    for (const bool transient : {false, true}) {
+        auto *area = new QScrollArea(this);
+        auto *vertical = new Components::MinimizedScrollBarVertical;
+        auto *horizontal = new Components::MinimizedScrollBarHorizontal;
+        area->setVerticalScrollBar(vertical);
+        area->setHorizontalScrollBar(horizontal);
+        vertical->setTransient(transient);
+        horizontal->setTransient(transient);
+
+        QStringList lines;
+        for (int i = 1; i <= 60; ++i) {
+            lines << tr("%1. A long line of the change log, wide enough to need scrolling sideways as well").arg(i);
+        }
+        area->setWidget(new QLabel(lines.join(QLatin1Char('\n')), area));
+        area->setFixedSize(260, 160);
+        areas << area;
+    }
+    addComponents(areas, tr("Scroll areas with minimized bars; plain on the left, transient on the right"));
 }
 
 } // namespace Gallery

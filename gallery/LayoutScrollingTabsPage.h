@@ -17,6 +17,7 @@ public:
 private:
     void addFlowLayoutSection();
     void addStretchedTabsSection();
+    void addMinimizedScrollBarSection();
 
     Q_DISABLE_COPY(LayoutScrollingTabsPage)
 };

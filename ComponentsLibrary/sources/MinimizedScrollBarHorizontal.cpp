@@ -1,0 +1,14 @@
+#include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
+
+namespace Nalu {
+namespace Components {
+
+MinimizedScrollBarHorizontal::MinimizedScrollBarHorizontal(QWidget *parent)
+    : MinimizedScrollBar(parent, Qt::Horizontal)
+{
+}
+
+MinimizedScrollBarHorizontal::~MinimizedScrollBarHorizontal() = default;
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,14 @@
+#include <ComponentsLibrary/MinimizedScrollBarVertical.h>
+
+namespace Nalu {
+namespace Components {
+
+MinimizedScrollBarVertical::MinimizedScrollBarVertical(QWidget *parent)
+    : MinimizedScrollBar(parent, Qt::Vertical)
+{
+}
+
+MinimizedScrollBarVertical::~MinimizedScrollBarVertical() = default;
+
+} // namespace Components
+} // namespace Nalu

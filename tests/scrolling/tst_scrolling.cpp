@@ -1,0 +1,129 @@
+#include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
+#include <ComponentsLibrary/MinimizedScrollBarVertical.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QtWidgets>
+
+using namespace Nalu::Components;
+
+// Thin bars are 4 px: the style's answer for a scroll bar of no contents size.
+struct ThinStyle : QProxyStyle
+{
+    QSize sizeFromContents(ContentsType t, const QStyleOption *o, const QSize &s, const QWidget *w) const override
+    {
+        return t == CT_ScrollBar && !s.isValid() ? QSize(4, 4) : QProxyStyle::sizeFromContents(t, o, s, w);
+    }
+};
+
+// A scroll area with a minimized vertical bar in a window with room around it. Real pointer moves through QTest
+// produce the Enter and Leave events, also on the offscreen platform.
+struct Fixture
+{
+    ThinStyle style;
+    QWidget window;
+    QScrollArea *area = new QScrollArea(&window);
+    MinimizedScrollBar *bar = new MinimizedScrollBarVertical;
+    QSignalSpy minimized {bar, &MinimizedScrollBar::minimizedChanged};
+    Fixture()
+    {
+        area->setGeometry(40, 40, 200, 200);
+        area->setWidget(new QLabel(QStringLiteral("line\n").repeated(100)));
+        area->setVerticalScrollBar(bar);
+        bar->setStyle(&style);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        hover(nullptr);
+    }
+    void hover(QWidget *w) { QTest::mouseMove(&window, w ? w->mapTo(&window, w->rect().center()) : QPoint(5, 5)); }
+};
+
+class TestScrolling : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sizeHints()
+    {
+        ThinStyle style;
+        MinimizedScrollBarHorizontal horizontal;
+        MinimizedScrollBarVertical vertical;
+        for (MinimizedScrollBar *bar : std::initializer_list<MinimizedScrollBar *> {&horizontal, &vertical}) {
+            const QSize plain = QScrollBar(bar == &vertical ? Qt::Vertical : Qt::Horizontal).sizeHint();
+            QVERIFY(bar->isMinimized() && !bar->isTransient() && bar->getAnimatedSize() == -1);
+            QCOMPARE(bar->sizeHint(), plain); // the style has no thin size
+            bar->setStyle(&style);
+            QCOMPARE(bar->minimumSizeHint(), bar == &vertical ? QSize(4, plain.height()) : QSize(plain.width(), 4));
+            QCOMPARE(bar->sizeHint(), bar->minimumSizeHint());
+        }
+    }
+
+    void hoverExpandsThenShrinks()
+    {
+        Fixture f;
+        const int full = QScrollBar().sizeHint().width();
+        QElapsedTimer clock;
+        clock.start();
+        f.hover(f.bar);
+        QTRY_VERIFY(!f.bar->isMinimized());
+        QVERIFY(clock.elapsed() >= 95);
+        QTRY_COMPARE(f.bar->width(), full); // the scroll area lays the wider bar out
+        f.hover(f.area->viewport()); // coming back within a second keeps it expanded; a disabled bar does not shrink
+        f.hover(f.bar);
+        f.bar->setEnabled(false);
+        f.hover(f.area->viewport());
+        QVERIFY(!f.minimized.wait(1300));
+        f.bar->setEnabled(true);
+        f.hover(f.bar);
+        f.hover(f.area->viewport());
+        clock.restart();
+        QTRY_VERIFY_WITH_TIMEOUT(f.bar->isMinimized(), 2000);
+        QVERIFY(clock.elapsed() >= 950);
+        QTRY_COMPARE(f.bar->getAnimatedSize(), -1);
+        QVERIFY(clock.elapsed() >= 1150);
+        QCOMPARE(f.bar->width(), 4); // the area laid it out at each step
+    }
+
+    void transientPolicyFollowsPointerAndArea()
+    {
+        Fixture f;
+        f.bar->setTransient(true);
+        QCOMPARE(f.area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        f.hover(f.area->viewport());
+        QTRY_COMPARE(f.area->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        f.hover(nullptr);
+        QCOMPARE(f.area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        f.bar->setEnabled(false);
+        f.hover(f.area->viewport());
+        QVERIFY(!QTest::qWaitFor([&]() { return f.area->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff; }, 400));
+        QScrollArea other(&f.window); // moving the bar to another area takes the filter along
+        other.setGeometry(40, 250, 200, 40);
+        other.show();
+        other.setVerticalScrollBar(f.bar);
+        f.bar->setEnabled(true);
+        f.hover(other.viewport());
+        QTRY_COMPARE(other.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+        delete f.area; // it still points at the bar it lost: it must not outlive the bar
+    }
+
+    void deletionWhileBusy()
+    {
+        // Even rows delete a loose bar, odd rows the scroll area; row / 2: expand pending, shrink pending, animating.
+        for (int row = 0; row < 6; ++row) {
+            Fixture f;
+            QPointer<MinimizedScrollBar> bar = row & 1 ? f.bar : new MinimizedScrollBarVertical(&f.window);
+            bar->show();
+            bar->setTransient(true);
+            f.hover(bar);
+            QTRY_VERIFY(row < 2 || !bar->isMinimized());
+            f.hover(row < 2 ? bar.data() : f.area->viewport());
+            QTRY_VERIFY_WITH_TIMEOUT(row < 4 || bar->getAnimatedSize() != -1, 2000);
+            delete (row & 1 ? static_cast<QWidget *>(f.area) : bar.data());
+            QVERIFY2(bar.isNull(), qPrintable(QString::number(row)));
+            QVERIFY(!QSignalSpy(&f.window, &QObject::destroyed).wait(1300)); // the dead bar's timers would fire here
+        }
+    }
+};
+
+QTEST_MAIN(TestScrolling)
+#include "tst_scrolling.moc"
