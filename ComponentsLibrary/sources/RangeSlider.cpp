@@ -283,6 +283,24 @@ QRect RangeSlider::handleRectForValue(int value) const
     return style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
 }
 
+namespace {
+
+// The pixels along which a handle's leading edge travels, as QSlider maps values.
+struct SliderSpan
+{
+    int start;
+    int length;
+};
+
+SliderSpan sliderSpan(const QStyle *style, const QStyleOptionSlider &option, const QWidget *widget)
+{
+    const QRect groove = style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, widget);
+    const QRect handle = style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, widget);
+    return {groove.x(), groove.right() - handle.width() + 1 - groove.x()};
+}
+
+} // namespace
+
 QRect RangeSlider::grooveRect() const
 {
     QStyleOptionSlider option;
@@ -294,24 +312,16 @@ int RangeSlider::pixelToRangeValue(int pixel) const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
-    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    const int sliderMin = groove.x();
-    const int sliderMax = groove.right() - handle.width() + 1;
-    return QStyle::sliderValueFromPosition(minimum(), maximum(), pixel - sliderMin, sliderMax - sliderMin,
-                                           option.upsideDown);
+    const SliderSpan span = sliderSpan(style(), option, this);
+    return QStyle::sliderValueFromPosition(minimum(), maximum(), pixel - span.start, span.length, option.upsideDown);
 }
 
 int RangeSlider::pixelFromRangeValue(int value) const
 {
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
-    const QRect handle = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
-    const int sliderMin = groove.x();
-    const int sliderMax = groove.right() - handle.width() + 1;
-    return QStyle::sliderPositionFromValue(minimum(), maximum(), value, sliderMax - sliderMin, option.upsideDown)
-        + sliderMin;
+    const SliderSpan span = sliderSpan(style(), option, this);
+    return QStyle::sliderPositionFromValue(minimum(), maximum(), value, span.length, option.upsideDown) + span.start;
 }
 
 RangeSlider::Handle RangeSlider::handleAtPos(const QPoint &pos, QRect &rect) const
