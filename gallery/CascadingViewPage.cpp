@@ -1,11 +1,12 @@
 #include "CascadingViewPage.h"
 
 #include <ComponentsLibrary/CascadingListView.h>
+#include <ComponentsLibrary/CascadingListViewPanel.h>
 #include <ComponentsLibrary/PillLabel.h>
 #include <ComponentsLibrary/SwitchCheckBox.h>
 
 #include <QComboBox>
-#include <QFormLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -18,6 +19,7 @@ namespace Gallery {
 namespace {
 
 using Components::CascadingListView;
+using Components::CascadingListViewPanel;
 
 // The catalogue is four levels deep everywhere, and five where a product comes in variants.
 struct Department
@@ -147,6 +149,24 @@ private:
     QLabel *m_details;
 };
 
+// Makes the given row current in each panel from the left, as a user clicking down the levels would.
+void openPath(CascadingListView *view, const QList<int> &rows)
+{
+    CascadingListViewPanel *panel = nullptr;
+    for (auto *candidate : view->findChildren<CascadingListViewPanel *>()) {
+        if (!candidate->getParentPanel()) {
+            panel = candidate;
+        }
+    }
+    for (int row : rows) {
+        if (!panel || !panel->model()) {
+            return;
+        }
+        panel->setCurrentIndex(panel->model()->index(row, 0, panel->rootIndex()));
+        panel = panel->getChildPanel();
+    }
+}
+
 } // namespace
 
 CascadingViewPage::CascadingViewPage(QWidget *parent)
@@ -168,14 +188,15 @@ CascadingViewPage::CascadingViewPage(QWidget *parent)
     const QStringList levelNames = {tr("Department"), tr("Category"), tr("Range"), tr("Product"), tr("Variant")};
     view->setPanelsTitles(levelNames);
     view->setPanelsTitlesVisible(true);
-    view->setMinimumSize(720, 280);
+    view->setMinimumSize(600, 260);
     auto *preview = new ItemPreview;
     view->setPreviewWidget(preview);
     connect(view, &CascadingListView::currentItemChanged, preview,
             [preview, levelNames](const QModelIndex &index) { preview->showItem(index, levelNames); });
 
     auto *options = new QWidget(this);
-    auto *form = new QFormLayout(options);
+    auto *form = new QGridLayout(options);
+    form->setContentsMargins(0, 0, 0, 0);
     auto *persistent = new Components::SwitchCheckBox(tr("Persistent panels"), options);
     persistent->setChecked(view->hasPersistentPanels());
     connect(persistent, &QCheckBox::toggled, view, &CascadingListView::setPersistentPanels);
@@ -194,12 +215,19 @@ CascadingViewPage::CascadingViewPage(QWidget *parent)
         onDemand->setEnabled(chosen == CascadingListView::PREVIEW_SHOWN_ON_DEMAND);
     });
     connect(onDemand, &QCheckBox::toggled, view, &CascadingListView::setPreviewVisible);
-    form->addRow(persistent);
-    form->addRow(titles);
-    form->addRow(tr("Preview"), policy);
-    form->addRow(onDemand);
+    auto *policyLabel = new QLabel(tr("Preview:"), options);
+    policyLabel->setBuddy(policy);
+    form->addWidget(persistent, 0, 0, 1, 2);
+    form->addWidget(titles, 1, 0, 1, 2);
+    form->addWidget(policyLabel, 2, 0);
+    form->addWidget(policy, 2, 1);
+    form->addWidget(onDemand, 3, 0, 1, 2);
 
-    addComponents({view, options}, tr("CascadingListView over a five-level catalogue"));
+    addComponent(view, tr("CascadingListView over a five-level catalogue"));
+    addComponent(options, tr("Options of the view above"));
+
+    // Open a path five levels deep, so that the page shows the cascade at its fullest.
+    openPath(view, {0, 0, 1, 2, 1});
 }
 
 CascadingViewPage::~CascadingViewPage() = default;
