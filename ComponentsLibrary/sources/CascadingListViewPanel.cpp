@@ -2,10 +2,14 @@
 
 #include <ComponentsLibrary/MinimizedScrollBar.h>
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QScrollBar>
 #include <QStyle>
+
+#include <optional>
 
 namespace Nalu {
 namespace Components {
@@ -16,7 +20,95 @@ public:
     QPointer<QAbstractItemModel> model;
     QPointer<CascadingListViewPanel> parentPanel;
     QPointer<CascadingListViewPanel> childPanel;
+
+    // The height of the first row, kept between layout passes: measuring it lays out the item's
+    // text, and layouts ask for the minimum size many times per change. The inputs it depends
+    // on are compared at each use; changes inside the model or the delegate clear it.
+    struct FirstRowHeight
+    {
+        int height = -1;
+        const QAbstractItemModel *model = nullptr;
+        QPersistentModelIndex root;
+        const QAbstractItemDelegate *delegate = nullptr;
+        const QStyle *style = nullptr;
+        QFont font;
+        QSize iconSize;
+    };
+    FirstRowHeight firstRow;
+    QList<QMetaObject::Connection> modelConnections;
+    QMetaObject::Connection delegateConnection;
+
+    int firstRowHeight(const CascadingListViewPanel *panel);
+    void watchModel(CascadingListViewPanel *panel);
 };
+
+int CascadingListViewPanelPrivate::firstRowHeight(const CascadingListViewPanel *panel)
+{
+    const QAbstractItemModel *currentModel = panel->model();
+    const QModelIndex root = panel->rootIndex();
+    const QAbstractItemDelegate *delegate
+        = currentModel ? panel->itemDelegate(currentModel->index(0, 0, root)) : panel->itemDelegate();
+    if (firstRow.height < 0 || firstRow.model != currentModel || firstRow.root != root || firstRow.delegate != delegate
+        || firstRow.style != panel->style() || firstRow.font != panel->font()
+        || firstRow.iconSize != panel->iconSize()) {
+        if (firstRow.delegate != delegate) {
+            QObject::disconnect(delegateConnection);
+            if (delegate) {
+                delegateConnection = QObject::connect(delegate, &QAbstractItemDelegate::sizeHintChanged, panel,
+                                                      [this] { firstRow.height = -1; });
+            }
+        }
+        firstRow = {panel->sizeHintForRow(0), currentModel, root, delegate, panel->style(), panel->font(),
+                    panel->iconSize()};
+    }
+    return firstRow.height;
+}
+
+void CascadingListViewPanelPrivate::watchModel(CascadingListViewPanel *panel)
+{
+    for (const QMetaObject::Connection &connection : qAsConst(modelConnections)) {
+        QObject::disconnect(connection);
+    }
+    modelConnections.clear();
+    firstRow.height = -1;
+    QAbstractItemModel *currentModel = panel->model();
+    if (!currentModel) {
+        return;
+    }
+    const auto forget = [this] { firstRow.height = -1; };
+    modelConnections << QObject::connect(currentModel, &QAbstractItemModel::dataChanged, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::rowsInserted, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::rowsRemoved, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::rowsMoved, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::columnsInserted, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::columnsRemoved, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::layoutChanged, panel, forget)
+                     << QObject::connect(currentModel, &QAbstractItemModel::modelReset, panel, forget);
+}
+
+namespace {
+
+// Layouts ask the panels and the preview for their size hints many times, and measuring text
+// means shaping it: the ten-W width of the last font asked for is kept. Fonts are used on the
+// GUI thread only; the kept font is released with the application, which a font must not outlive.
+struct MeasuredFont
+{
+    std::optional<QFont> font;
+    int width = 0;
+};
+
+MeasuredFont &measuredFont()
+{
+    static MeasuredFont measured;
+    static const bool releasedWithApplication = [] {
+        qAddPostRoutine([] { measuredFont().font.reset(); });
+        return true;
+    }();
+    Q_UNUSED(releasedWithApplication)
+    return measured;
+}
+
+} // namespace
 
 CascadingListViewPanel::CascadingListViewPanel(QAbstractItemModel *model, CascadingListViewPanel *parentPanel,
                                                QWidget *parent)
@@ -51,7 +143,12 @@ CascadingListViewPanel *CascadingListViewPanel::getChildPanel() const
 
 int CascadingListViewPanel::getPreferredMininumWidth(QFont font)
 {
-    return QFontMetrics(font).boundingRect(QStringLiteral("WWWWWWWWWW")).width();
+    MeasuredFont &measured = measuredFont();
+    if (!measured.font || *measured.font != font) {
+        measured.width = QFontMetrics(font).boundingRect(QStringLiteral("WWWWWWWWWW")).width();
+        measured.font = font;
+    }
+    return measured.width;
 }
 
 void CascadingListViewPanel::setModel(QAbstractItemModel *model)
@@ -68,6 +165,7 @@ void CascadingListViewPanel::setModel(QAbstractItemModel *model)
     if (oldSelectionModel && oldSelectionModel != selectionModel()) {
         delete oldSelectionModel;
     }
+    d->watchModel(this);
 }
 
 void CascadingListViewPanel::updateContents(const QModelIndex &rootIndex)
@@ -139,9 +237,9 @@ void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
 
 QSize CascadingListViewPanel::minimumSizeHint() const
 {
-    QSize size = QAbstractScrollArea::minimumSizeHint();
-    size.setWidth(getPreferredMininumWidth(font()));
-    int rowHeight = sizeHintForRow(0);
+    // Both dimensions are our own: the scroll area's hint is not needed.
+    QSize size(getPreferredMininumWidth(font()), 0);
+    int rowHeight = d->firstRowHeight(this);
     if (rowHeight < 0) {
         rowHeight = style()->sizeFromContents(QStyle::CT_ItemViewItem, nullptr, QSize(), this).height();
     }
