@@ -124,6 +124,10 @@ void CascadingListView::onModelUpdated()
     int preferredPanelsContainerWidth = 0;
     for (int i = 0; i < d->panels.count(); ++i) {
         if (CascadingListViewPanel *panel = d->panels.at(i)->getPanel()) {
+            // Setting the same model again changes nothing in the first panel: drop its selection explicitly.
+            if (i == 0 && panel->currentIndex().isValid()) {
+                panel->setCurrentIndex(QModelIndex());
+            }
             panel->setModel(i == 0 ? d->model.data() : nullptr);
         }
         preferredPanelsContainerWidth += d->panels.at(i)->minimumSizeHint().width() + d->panelsSplitter->handleWidth();
@@ -165,7 +169,8 @@ void CascadingListView::updatePanelsVisibility()
     }
     preview->setVisible(previewWanted);
     contents->setVisible(true);
-    if (focusWidget) {
+    // A widget that is hidden now must not keep the keyboard; Qt has passed it on already.
+    if (focusWidget && focusWidget->isVisible()) {
         focusWidget->setFocus();
     }
 }
