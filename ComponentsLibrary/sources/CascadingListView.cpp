@@ -67,6 +67,7 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
     : QWidget(parent)
     , d(std::make_unique<CascadingListViewPrivate>())
 {
+    qRegisterMetaType<PreviewPolicy>(); // for queued connections and signal spies
     d->model = model;
     d->panelsSplitter = new QSplitter(Qt::Horizontal);
     d->form->setupUi(this);
