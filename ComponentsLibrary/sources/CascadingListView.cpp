@@ -67,6 +67,7 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
     : QWidget(parent)
     , d(std::make_unique<CascadingListViewPrivate>())
 {
+    qRegisterMetaType<PreviewPolicy>(); // for queued connections and signal spies
     d->model = model;
     d->panelsSplitter = new QSplitter(Qt::Horizontal);
     d->form->setupUi(this);
@@ -124,6 +125,10 @@ void CascadingListView::onModelUpdated()
     int preferredPanelsContainerWidth = 0;
     for (int i = 0; i < d->panels.count(); ++i) {
         if (CascadingListViewPanel *panel = d->panels.at(i)->getPanel()) {
+            // Setting the same model again changes nothing in the first panel: drop its selection explicitly.
+            if (i == 0 && panel->currentIndex().isValid()) {
+                panel->setCurrentIndex(QModelIndex());
+            }
             panel->setModel(i == 0 ? d->model.data() : nullptr);
         }
         preferredPanelsContainerWidth += d->panels.at(i)->minimumSizeHint().width() + d->panelsSplitter->handleWidth();
@@ -165,7 +170,8 @@ void CascadingListView::updatePanelsVisibility()
     }
     preview->setVisible(previewWanted);
     contents->setVisible(true);
-    if (focusWidget) {
+    // A widget that is hidden now must not keep the keyboard; Qt has passed it on already.
+    if (focusWidget && focusWidget->isVisible()) {
         focusWidget->setFocus();
     }
 }
