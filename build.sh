@@ -22,7 +22,7 @@ esac
 build_dir=${BUILD_DIR:-build}
 jobs=${JOBS:-$(nproc)}
 
-packages=(g++ cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-tools fonts-dejavu-core)
+packages=(g++ cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev fonts-dejavu-core)
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
