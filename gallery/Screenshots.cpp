@@ -32,7 +32,7 @@ void fitWindowToPage(GalleryWindow &window, GalleryPage &page)
 
 } // namespace
 
-QString screenshotFileName(int position, const QString &title)
+QString screenshotFileName(int position, const QString &title, const QString &suffix)
 {
     QString slug;
     bool pendingSeparator = false;
@@ -47,10 +47,14 @@ QString screenshotFileName(int position, const QString &title)
             pendingSeparator = true;
         }
     }
+    if (!suffix.isEmpty()) {
+        slug += QLatin1Char('-') + suffix;
+    }
     return QStringLiteral("%1-%2.png").arg(position, 2, 10, QLatin1Char('0')).arg(slug);
 }
 
-int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err)
+int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err,
+                    bool wholePages)
 {
     const QDir dir(directory);
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -66,11 +70,16 @@ int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream
         window.setCurrentPage(index);
         window.resize(BaseWindowSize);
         QApplication::processEvents();
-        fitWindowToPage(window, *window.page(index));
-        QApplication::processEvents();
+        if (wholePages) {
+            fitWindowToPage(window, *window.page(index));
+            QApplication::processEvents();
+        }
 
-        const QString path = dir.filePath(screenshotFileName(index + 1, window.page(index)->title()));
-        if (!window.grab().save(path, "PNG")) {
+        const QString variant
+            = window.themeVariant() == Theme::Variant::Dark ? QStringLiteral("dark") : QStringLiteral("light");
+        const QString path = dir.filePath(screenshotFileName(index + 1, window.page(index)->title(), variant));
+        // Quality 0 asks for the strongest compression: the pictures go into the repository.
+        if (!window.grab().save(path, "PNG", 0)) {
             err << QApplication::translate("Screenshots", "Cannot write %1").arg(path) << Qt::endl;
             return 1;
         }
