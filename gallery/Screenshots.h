@@ -21,7 +21,8 @@ QString screenshotFileName(int position, const QString &title, const QString &su
  * @brief Renders every page of @p window to a PNG in @p directory, creating it if needed.
  *
  * The window is 1100x800, made taller for a page that would otherwise scroll
- * unless @p wholePages is false, which keeps every picture at the first screen.
+ * unless @p wholePages is false, which keeps every picture at the first
+ * screen and in its 256 most frequent colours, small enough for a repository.
  *
  * The file names end with "light" or "dark", after the window's theme variant.
  * Each written path goes to @p out, one per line; problems go to @p err.

@@ -63,7 +63,7 @@ int main(int argc, char **argv)
         QStringList {QStringLiteral("first-screen")},
         QApplication::translate("main",
                                 "With --screenshot: keep the window at 1100x800 rather than growing it to "
-                                "hold each whole page."));
+                                "hold each whole page, and save in 256 colours."));
     parser.addOption(firstScreenOption);
     parser.process(app);
 
