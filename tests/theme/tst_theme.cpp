@@ -4,7 +4,6 @@
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ErrorLineEdit.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
-#include <ComponentsLibrary/PushButton.h>
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
 #include <ComponentsTheme/Style.h>
@@ -87,6 +86,7 @@ private Q_SLOTS:
     void themeProperties();
     void runTimeChangesRestyle_data();
     void runTimeChangesRestyle();
+    void darkVariantLightensGlyphs();
     void switchingLeavesNothingStale();
 };
 
@@ -278,6 +278,25 @@ void tst_Theme::runTimeChangesRestyle()
     QVERIFY(!containsColor(window.grab(widget->geometry()).toImage(), expected));
     QVERIFY(widget->setProperty(qPrintable(property), true));
     QVERIFY(containsColor(window.grab(widget->geometry()).toImage(), expected));
+}
+
+void tst_Theme::darkVariantLightensGlyphs()
+{
+    const auto darkGreys = [](Variant variant, QStyle::StandardPixmap pixmap) {
+        const QImage image = Theme::Style(variant).standardIcon(pixmap).pixmap(16, 16).toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.alpha() > 128 && c.hslSaturationF() < 0.25 && c.lightnessF() < 0.45;
+            }
+        }
+        return count;
+    };
+    for (const auto pixmap : {QStyle::SP_MediaPlay, QStyle::SP_MediaPause, QStyle::SP_MediaVolume}) {
+        QVERIFY(darkGreys(Variant::Light, pixmap) > 0);
+        QCOMPARE(darkGreys(Variant::Dark, pixmap), 0);
+    }
 }
 
 void tst_Theme::switchingLeavesNothingStale()

@@ -52,6 +52,29 @@ QFont titleFont(qreal scale)
     return font;
 }
 
+// @p icon with its dark grey pixels given the mirrored lightness: the base
+// style draws its glyphs for light backgrounds. Colours are kept.
+QIcon lightenedGlyphs(const QIcon &icon)
+{
+    QIcon result;
+    for (const QSize &size : icon.availableSizes()) {
+        QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor color = QColor::fromRgba(line[x]);
+                if (color.hslSaturationF() < 0.25 && color.lightnessF() < 0.5) {
+                    line[x] = QColor::fromHslF(color.hslHueF(), color.hslSaturationF(), 1.0 - color.lightnessF(),
+                                               color.alphaF())
+                                  .rgba();
+                }
+            }
+        }
+        result.addPixmap(QPixmap::fromImage(image));
+    }
+    return result;
+}
+
 } // namespace
 
 class StylePrivate
@@ -201,7 +224,8 @@ QPalette Style::standardPalette() const
 QIcon Style::standardIcon(StandardPixmap standardIcon, const QStyleOption *option, const QWidget *widget) const
 {
     if (standardIcon != SP_CustomBase) {
-        return QProxyStyle::standardIcon(standardIcon, option, widget);
+        const QIcon base = QProxyStyle::standardIcon(standardIcon, option, widget);
+        return d->variant == Variant::Dark ? lightenedGlyphs(base) : base;
     }
     if (!widget) {
         return {};
