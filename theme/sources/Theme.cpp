@@ -118,7 +118,7 @@ void apply(QApplication &application, Variant variant, const QString &extraStyle
         widgets.append(widget);
     }
     for (const QPointer<QWidget> &widget : qAsConst(widgets)) {
-        if (widget && widget->testAttribute(Qt::WA_WState_Polished)) {
+        if (widget && widget->windowType() != Qt::Desktop && widget->testAttribute(Qt::WA_WState_Polished)) {
             QEvent polish(QEvent::Polish);
             QCoreApplication::sendEvent(widget, &polish);
         }
