@@ -72,7 +72,8 @@ QIcon lightenedGlyphs(const QIcon &icon)
         }
         result.addPixmap(QPixmap::fromImage(image));
     }
-    return result;
+    // Icons drawn on demand list no sizes: those stay as they are.
+    return result.isNull() ? icon : result;
 }
 
 } // namespace
