@@ -53,7 +53,10 @@ QImage inFrequentColors(const QImage &image)
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         byCount.append({it.value(), it.key()});
     }
-    std::sort(byCount.begin(), byCount.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    std::sort(byCount.begin(), byCount.end(), [](const auto &a, const auto &b) {
+        // Ties by colour, so that the same picture always gives the same file.
+        return a.first != b.first ? a.first > b.first : a.second < b.second;
+    });
     QVector<QRgb> table;
     for (int i = 0; i < byCount.size() && i < 256; ++i) {
         table.append(byCount.at(i).second);
