@@ -18,7 +18,8 @@ enum class Variant { Light, Dark };
 /**
  * @brief Gives the whole application the reference theme in @p variant.
  *
- * Installs, replacing what the previous call installed: the variant's
+ * Replaces the application's palette, style, icon theme and style sheet
+ * (whether a previous call or the application set them) with the variant's
  * palette, a Nalu::Theme::Style over Fusion (it sets the theme properties the
  * components read and answers their highlighted-icon requests), the
  * variant's icon theme and its style sheet followed by @p extraStyleSheet
