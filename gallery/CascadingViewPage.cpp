@@ -188,7 +188,7 @@ CascadingViewPage::CascadingViewPage(QWidget *parent)
     const QStringList levelNames = {tr("Department"), tr("Category"), tr("Range"), tr("Product"), tr("Variant")};
     view->setPanelsTitles(levelNames);
     view->setPanelsTitlesVisible(true);
-    view->setMinimumSize(600, 260);
+    view->setMinimumHeight(260);
     auto *preview = new ItemPreview;
     view->setPreviewWidget(preview);
     connect(view, &CascadingListView::currentItemChanged, preview,
@@ -197,6 +197,7 @@ CascadingViewPage::CascadingViewPage(QWidget *parent)
     auto *options = new QWidget(this);
     auto *form = new QGridLayout(options);
     form->setContentsMargins(0, 0, 0, 0);
+    form->setColumnStretch(2, 1); // the options keep their natural width, on the left
     auto *persistent = new Components::SwitchCheckBox(tr("Persistent panels"), options);
     persistent->setChecked(view->hasPersistentPanels());
     connect(persistent, &QCheckBox::toggled, view, &CascadingListView::setPersistentPanels);
@@ -223,8 +224,7 @@ CascadingViewPage::CascadingViewPage(QWidget *parent)
     form->addWidget(policy, 2, 1);
     form->addWidget(onDemand, 3, 0, 1, 2);
 
-    addComponent(view, tr("CascadingListView over a five-level catalogue"));
-    addComponent(options, tr("Options of the view above"));
+    addWideComponent(view, options, tr("CascadingListView over a five-level catalogue"));
 
     // Open a path five levels deep, so that the page shows the cascade at its fullest.
     openPath(view, {0, 0, 1, 2, 1});
