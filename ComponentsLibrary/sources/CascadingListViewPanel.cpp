@@ -129,7 +129,14 @@ CascadingListViewPanel::CascadingListViewPanel(QAbstractItemModel *model, Cascad
     connect(this, &QAbstractItemView::clicked, this, &CascadingListViewPanel::onClicked);
 }
 
-CascadingListViewPanel::~CascadingListViewPanel() = default;
+CascadingListViewPanel::~CascadingListViewPanel()
+{
+    // The connections point into the private data, which goes before the QObject base disconnects them.
+    for (const QMetaObject::Connection &connection : qAsConst(d->modelConnections)) {
+        disconnect(connection);
+    }
+    disconnect(d->delegateConnection);
+}
 
 CascadingListViewPanel *CascadingListViewPanel::getParentPanel() const
 {
