@@ -9,31 +9,61 @@
 #include "LayoutScrollingTabsPage.h"
 #include "SlidersPage.h"
 
+#include <ComponentsLibrary/SwitchCheckBox.h>
+#include <ComponentsTheme/Theme.h>
+
+#include <QApplication>
+#include <QFile>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QVBoxLayout>
 
 namespace Nalu {
 namespace Gallery {
 
 GalleryWindow::GalleryWindow(QWidget *parent)
+    : GalleryWindow(Theme::Variant::Light, parent)
+{
+}
+
+GalleryWindow::GalleryWindow(Theme::Variant variant, QWidget *parent)
     : QMainWindow(parent)
+    , m_variant(variant)
 {
     setWindowTitle(tr("Nalu Components Gallery"));
+    // Before any page exists: some components fetch their icons while being built.
+    if (auto *application = qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        Theme::apply(*application, variant, chromeStyleSheet());
+    }
 
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->setChildrenCollapsible(false);
 
-    m_navigation = new QListWidget(splitter);
+    // The navigation column: the page list, then the theme switch at its foot.
+    auto *side = new QWidget(splitter);
+    side->setObjectName(QStringLiteral("galleryNavigationColumn"));
+    auto *sideLayout = new QVBoxLayout(side);
+    sideLayout->setContentsMargins(0, 0, 0, 8);
+    sideLayout->setSpacing(8);
+    m_navigation = new QListWidget(side);
     m_navigation->setObjectName(QStringLiteral("galleryNavigation"));
     m_navigation->setSelectionMode(QAbstractItemView::SingleSelection);
     m_navigation->setMinimumWidth(180);
     m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_navigation->setTextElideMode(Qt::ElideRight);
+    sideLayout->addWidget(m_navigation, 1);
+    m_darkSwitch = new Components::SwitchCheckBox(tr("Dark theme"), side);
+    m_darkSwitch->setObjectName(QStringLiteral("galleryDarkTheme"));
+    m_darkSwitch->setChecked(variant == Theme::Variant::Dark);
+    sideLayout->addWidget(m_darkSwitch, 0, Qt::AlignHCenter);
+    connect(m_darkSwitch, &QCheckBox::toggled, this,
+            [this](bool dark) { setThemeVariant(dark ? Theme::Variant::Dark : Theme::Variant::Light); });
 
     m_pages = new QStackedWidget(splitter);
 
-    splitter->addWidget(m_navigation);
+    splitter->addWidget(side);
     splitter->addWidget(m_pages);
     splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
@@ -84,6 +114,27 @@ void GalleryWindow::setCurrentPage(int index)
     }
     // The stack follows the navigation through currentRowChanged.
     m_navigation->setCurrentRow(index);
+}
+
+void GalleryWindow::setThemeVariant(Theme::Variant variant)
+{
+    m_variant = variant;
+    {
+        const QSignalBlocker blocker(m_darkSwitch);
+        m_darkSwitch->setChecked(variant == Theme::Variant::Dark);
+    }
+    if (auto *application = qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        Theme::apply(*application, variant, chromeStyleSheet());
+    }
+}
+
+QString GalleryWindow::chromeStyleSheet()
+{
+    QFile file(QStringLiteral(":/gallery/gallery.qss"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
 }
 
 } // namespace Gallery

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <ComponentsTheme/Theme.h>
+
 #include <QMainWindow>
 
+class QCheckBox;
 class QListWidget;
 class QStackedWidget;
 
@@ -13,8 +16,8 @@ class GalleryPage;
 /**
  * @brief The gallery's main window: a navigation list on the left, the pages on the right.
  *
- * The constructor adds every page, in navigation order; a new page is one
- * more addPage() call there.
+ * The constructor applies the reference theme, then adds every page, in
+ * navigation order; a new page is one more addPage() call there.
  */
 class GalleryWindow : public QMainWindow
 {
@@ -22,6 +25,9 @@ class GalleryWindow : public QMainWindow
 
 public:
     explicit GalleryWindow(QWidget *parent = nullptr);
+    /** @brief A window whose pages are built under the reference theme in @p variant, applied to the application first.
+     */
+    explicit GalleryWindow(Nalu::Theme::Variant variant, QWidget *parent = nullptr);
     ~GalleryWindow() override;
 
     /** @brief Appends @p page to the navigation and the page stack; the window takes ownership. */
@@ -32,11 +38,22 @@ public:
     GalleryPage *page(int index) const;
     int currentPageIndex() const;
 
+    /** @brief The variant of the reference theme the window last applied; light by default. */
+    Theme::Variant themeVariant() const { return m_variant; }
+
+    /** @brief The gallery's own rules (page chrome), added after the theme's style sheet. */
+    static QString chromeStyleSheet();
+
 public Q_SLOTS:
     /** @brief Shows the page at @p index and selects it in the navigation; ignores an index out of range. */
     void setCurrentPage(int index);
 
+    /** @brief Applies the reference theme in @p variant to the whole application and ticks the dark switch to match. */
+    void setThemeVariant(Nalu::Theme::Variant variant);
+
 private:
+    Theme::Variant m_variant = Theme::Variant::Light;
+    QCheckBox *m_darkSwitch = nullptr;
     QListWidget *m_navigation = nullptr;
     QStackedWidget *m_pages = nullptr;
 

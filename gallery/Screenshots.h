@@ -12,19 +12,24 @@ class GalleryWindow;
 /**
  * @brief The PNG file name for a page: two-digit position, then the title in lower-case words joined by '-'.
  *
- * For example position 2 and "Cards and expanders" give "02-cards-and-expanders.png".
+ * For example position 2 and "Cards and expanders" give "02-cards-and-expanders.png";
+ * a @p suffix such as "dark" gives "02-cards-and-expanders-dark.png".
  */
-QString screenshotFileName(int position, const QString &title);
+QString screenshotFileName(int position, const QString &title, const QString &suffix = {});
 
 /**
  * @brief Renders every page of @p window to a PNG in @p directory, creating it if needed.
  *
- * The window is 1100x800, made taller for a page that would otherwise scroll.
+ * The window is 1100x800, made taller for a page that would otherwise scroll
+ * unless @p wholePages is false, which keeps every picture at the first
+ * screen and in its 256 most frequent colours, small enough for a repository.
  *
+ * The file names end with "light" or "dark", after the window's theme variant.
  * Each written path goes to @p out, one per line; problems go to @p err.
  * Returns the process exit code: 0 when every page was written.
  */
-int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err);
+int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err,
+                    bool wholePages = true);
 
 } // namespace Gallery
 } // namespace Nalu

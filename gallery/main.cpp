@@ -1,10 +1,11 @@
 #include "GalleryWindow.h"
 #include "Screenshots.h"
 
+#include <ComponentsTheme/Theme.h>
+
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
-#include <QFile>
 #include <QTextStream>
 
 #include <cstring>
@@ -30,15 +31,6 @@ bool runsWithoutScreen(int argc, char **argv)
     return false;
 }
 
-QString loadStyleSheet()
-{
-    QFile file(QStringLiteral(":/gallery/gallery.qss"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return {};
-    }
-    return QString::fromUtf8(file.readAll());
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -59,19 +51,26 @@ int main(int argc, char **argv)
     parser.addHelpOption();
     const QCommandLineOption screenshotOption(
         QStringList {QStringLiteral("screenshot")},
-        QApplication::translate("main", "Render every page to a PNG file in <directory>, print each path, then exit."),
+        QApplication::translate("main",
+                                "Render every page in both theme variants to PNG files in <directory>, print "
+                                "each path, then exit."),
         QApplication::translate("main", "directory"));
     parser.addOption(screenshotOption);
+    const QCommandLineOption darkOption(QStringList {QStringLiteral("dark")},
+                                        QApplication::translate("main", "Start with the dark theme."));
+    parser.addOption(darkOption);
+    const QCommandLineOption firstScreenOption(
+        QStringList {QStringLiteral("first-screen")},
+        QApplication::translate("main",
+                                "With --screenshot: keep the window at 1100x800 rather than growing it to "
+                                "hold each whole page, and save in 256 colours."));
+    parser.addOption(firstScreenOption);
     parser.process(app);
 
-    const QString styleSheet = loadStyleSheet();
     QTextStream err(stderr);
-    if (styleSheet.isEmpty()) {
-        err << QApplication::translate("main", "Warning: the demo style sheet could not be loaded.") << Qt::endl;
+    if (Nalu::Gallery::GalleryWindow::chromeStyleSheet().isEmpty()) {
+        err << QApplication::translate("main", "Warning: the gallery's style sheet could not be loaded.") << Qt::endl;
     }
-    app.setStyleSheet(styleSheet);
-
-    Nalu::Gallery::GalleryWindow window;
 
     if (parser.isSet(screenshotOption)) {
         const QString directory = parser.value(screenshotOption);
@@ -80,9 +79,19 @@ int main(int argc, char **argv)
             return 1;
         }
         QTextStream out(stdout);
-        return Nalu::Gallery::saveScreenshots(window, directory, out, err);
+        // A fresh window per variant: every page is built and polished under its theme.
+        for (const auto variant : {Nalu::Theme::Variant::Light, Nalu::Theme::Variant::Dark}) {
+            Nalu::Gallery::GalleryWindow window(variant);
+            if (const int result
+                = Nalu::Gallery::saveScreenshots(window, directory, out, err, !parser.isSet(firstScreenOption))) {
+                return result;
+            }
+        }
+        return 0;
     }
 
+    Nalu::Gallery::GalleryWindow window(parser.isSet(darkOption) ? Nalu::Theme::Variant::Dark
+                                                                 : Nalu::Theme::Variant::Light);
     window.show();
     return QApplication::exec();
 }

@@ -3,10 +3,12 @@
 #include <ComponentsLibrary/ButtonDanger>
 #include <ComponentsLibrary/ButtonPrimary.h>
 #include <ComponentsLibrary/ToolButton.h>
+#include <ComponentsTheme/Theme.h>
 
 #include <vantor_common_utils/Helpers.h>
 
 #include <QApplication>
+#include <QIcon>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -15,6 +17,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    Nalu::Theme::apply(app, Nalu::Theme::Variant::Dark);
     QWidget window;
     auto *layout = new QVBoxLayout(&window);
     auto *primary = new Nalu::Components::ButtonPrimary(&window);
@@ -30,7 +33,9 @@ int main(int argc, char *argv[])
     const bool ok = primary->text() == QStringLiteral("Primary")
         && primary->property("Order").toString() == QStringLiteral("Primary")
         && danger->property("Status").toString() == QStringLiteral("Danger") && danger->isOutline()
-        && tool->isCircular() && Nalu::Helpers::getReadableForegroundColor(Qt::white) == QColor(Qt::black);
+        && tool->isCircular() && Nalu::Helpers::getReadableForegroundColor(Qt::white) == QColor(Qt::black)
+        && !QIcon::fromTheme(QStringLiteral("chevron.down")).isNull()
+        && app.styleSheet() == Nalu::Theme::styleSheet(Nalu::Theme::Variant::Dark);
     std::puts(ok ? "consumer: OK" : "consumer: FAILED");
     return ok ? 0 : 1;
 }

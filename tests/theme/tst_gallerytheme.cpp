@@ -1,0 +1,115 @@
+#include "GalleryPage.h"
+#include "GalleryWindow.h"
+
+#include <ComponentsLibrary/ButtonPrimary.h>
+#include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/RangeSlider.h>
+#include <ComponentsTheme/Theme.h>
+
+#include <QStyle>
+#include <QtTest>
+
+using Nalu::Theme::Variant;
+namespace Theme = Nalu::Theme;
+namespace Components = Nalu::Components;
+
+Q_DECLARE_METATYPE(Nalu::Theme::Variant)
+
+namespace {
+
+// The first widget of type T on @p page that @p accept takes.
+template<typename T, typename Accept>
+T *findOn(QWidget *page, Accept accept)
+{
+    const QList<T *> widgets = page->findChildren<T *>();
+    for (T *widget : widgets) {
+        if (widget->isVisible() && widget->isEnabled() && accept(widget)) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_GalleryTheme : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void pages_data();
+    void pages();
+};
+
+void tst_GalleryTheme::pages_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::newRow("light") << Variant::Light;
+    QTest::newRow("dark") << Variant::Dark;
+}
+
+void tst_GalleryTheme::pages()
+{
+    QFETCH(Variant, variant);
+    const auto color = [variant](const char *name) { return Theme::color(variant, QLatin1String(name)); };
+    Nalu::Gallery::GalleryWindow window(variant);
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    int themedPixels = 0;
+    for (int index = 0; index < window.pageCount(); ++index) {
+        window.setCurrentPage(index);
+        QCoreApplication::processEvents();
+        // The whole content, also what lies below the fold.
+        QWidget *page = window.page(index)->widget();
+        const QImage image = page->grab().toImage();
+        const QRect area = image.rect();
+
+        // Not blank: a good share of the page differs from the window colour.
+        int inked = 0;
+        for (int y = area.top(); y <= area.bottom(); y += 2) {
+            for (int x = area.left(); x <= area.right(); x += 2) {
+                inked += image.pixelColor(x, y) != color("Window");
+            }
+        }
+        QVERIFY2(inked * 4 > area.width() * area.height() / 100, qPrintable(QString::number(index)));
+
+        const auto pixelAt
+            = [&](const QWidget *widget, QPoint point) { return image.pixelColor(widget->mapTo(page, point)); };
+        if (auto *primary = findOn<Components::ButtonPrimary>(page, [](auto *b) { return !b->isOutline(); })) {
+            QCOMPARE(pixelAt(primary, QPoint(4, primary->height() / 2)), color("Accent"));
+            ++themedPixels;
+        }
+        if (auto *card = findOn<Components::CardWidget>(page, [](auto *c) { return c->isChecked(); })) {
+            // The highlight ring along the card's top edge.
+            QCOMPARE(pixelAt(card, QPoint(card->width() / 2, 1)), color("Accent"));
+            ++themedPixels;
+        }
+        if (auto *slider = findOn<Components::RangeSlider>(
+                page, [](auto *s) { return s->metaObject() == &Components::RangeSlider::staticMetaObject; })) {
+            // The range bar under the range's translucent cover (the handles' default brush at 40%).
+            const QColor bar = color("Accent"), cover = color("Handle");
+            const QColor expected
+                = QColor::fromRgbF(bar.redF() * 0.6 + cover.redF() * 0.4, bar.greenF() * 0.6 + cover.greenF() * 0.4,
+                                   bar.blueF() * 0.6 + cover.blueF() * 0.4);
+            const int middle = (slider->getMinHandleValue() + slider->getMaxHandleValue()) / 2;
+            const int x
+                = QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), middle, slider->width());
+            bool found = false;
+            for (int y = 0; y < slider->height() && !found; ++y) {
+                const QColor pixel = pixelAt(slider, QPoint(x, y));
+                found = qAbs(pixel.red() - expected.red()) + qAbs(pixel.green() - expected.green())
+                        + qAbs(pixel.blue() - expected.blue())
+                    <= 6;
+            }
+            QVERIFY2(found, qPrintable(expected.name()));
+            ++themedPixels;
+        }
+    }
+    // A primary button, a checked card and a range slider were all found and checked.
+    QCOMPARE(themedPixels, 3);
+}
+
+QTEST_MAIN(tst_GalleryTheme)
+#include "tst_gallerytheme.moc"

@@ -1,0 +1,334 @@
+#include <ComponentsLibrary/ButtonGroupWidget.h>
+#include <ComponentsLibrary/ButtonPrimary.h>
+#include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/ColorButton.h>
+#include <ComponentsLibrary/ErrorLineEdit.h>
+#include <ComponentsLibrary/ExpanderWidget.h>
+#include <ComponentsLibrary/RangeSlider.h>
+#include <ComponentsLibrary/RoundedPixmap.h>
+#include <ComponentsTheme/Style.h>
+#include <ComponentsTheme/Theme.h>
+
+#include <QIcon>
+#include <QLabel>
+#include <QtTest>
+
+#include <functional>
+
+using Nalu::Theme::Variant;
+namespace Theme = Nalu::Theme;
+namespace Components = Nalu::Components;
+
+using Factory = std::function<QWidget *(QWidget *)>;
+Q_DECLARE_METATYPE(Nalu::Theme::Variant)
+Q_DECLARE_METATYPE(Factory)
+
+namespace {
+
+QString tag(Variant variant, const QString &what)
+{
+    return (variant == Variant::Dark ? QLatin1String("dark ") : QLatin1String("light ")) + what;
+}
+
+Variant other(Variant variant)
+{
+    return variant == Variant::Dark ? Variant::Light : Variant::Dark;
+}
+
+// "a:b c:d" as the pairs (a, b) and (c, d).
+QList<QStringList> pairs(const char *spec)
+{
+    QList<QStringList> result;
+    for (const QString &pair : QString::fromLatin1(spec).split(QLatin1Char(' '))) {
+        result.append(pair.split(QLatin1Char(':')));
+    }
+    return result;
+}
+
+bool containsColor(const QImage &image, const QColor &color)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    const auto *pixels = reinterpret_cast<const QRgb *>(argb.constBits());
+    return std::find(pixels, pixels + argb.width() * argb.height(), color.rgba())
+        != pixels + argb.width() * argb.height();
+}
+
+double luminance(const QColor &color)
+{
+    const auto channel = [](qreal c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+QWidget *cardTitle(QWidget *parent)
+{
+    for (QLabel *label : (new Components::CardWidget(QStringLiteral("Title"), parent))->findChildren<QLabel *>()) {
+        if (label->property("CardWidgetBase_Title").toBool()) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class tst_Theme : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void textContrast_data();
+    void textContrast();
+    void icons_data();
+    void icons();
+    void highlightedIcon_data();
+    void highlightedIcon();
+    void themeProperties_data();
+    void themeProperties();
+    void runTimeChangesRestyle_data();
+    void runTimeChangesRestyle();
+    void darkVariantLightensGlyphs();
+    void switchingLeavesNothingStale();
+};
+
+void tst_Theme::textContrast_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<QStringList>("pair");
+    QList<QStringList> all = pairs("OnAccent:Accent OnAccent:AccentHover OnAccent:Config OnAccent:Danger OnAccent:Info "
+                                   "OnAccent:Success OnWarning:Warning PavoText:PavoBackground "
+                                   "BlinkText:BlinkBackground Text:SurfacePressed");
+    for (const char *text : {"Text", "TextMuted", "Accent", "Error", "WarningText"}) {
+        for (const char *background : {"Window", "Card", "Surface"}) {
+            all.append({QLatin1String(text), QLatin1String(background)});
+        }
+    }
+    for (const Variant variant : {Variant::Light, Variant::Dark}) {
+        for (const QStringList &pair : qAsConst(all)) {
+            QTest::newRow(qPrintable(tag(variant, pair.join(QLatin1String(" on "))))) << variant << pair;
+        }
+    }
+}
+
+void tst_Theme::textContrast()
+{
+    QFETCH(Variant, variant);
+    QFETCH(QStringList, pair);
+    const QColor text = Theme::color(variant, pair.at(0));
+    const QColor background = Theme::color(variant, pair.at(1));
+    QVERIFY(text.isValid() && background.isValid());
+    const double ratio = (std::max(luminance(text), luminance(background)) + 0.05)
+        / (std::min(luminance(text), luminance(background)) + 0.05);
+    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+}
+
+void tst_Theme::icons_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<QStringList>("icon");
+    const QList<QStringList> icons
+        = pairs("chevron.up:Accent chevron.down:Accent chevron.right:Accent chevron.up.ForegroundBrush:Text "
+                "chevron.down.ForegroundBrush:Text chevron.right.ForegroundBrush:Text action.menu:Text "
+                "status.checked.circular.colored:Accent action.exit.right:Text");
+    QStringList expected;
+    for (const QStringList &icon : icons) {
+        expected.append(icon.first());
+    }
+    QCOMPARE(Theme::iconNames(), expected);
+    for (const Variant variant : {Variant::Light, Variant::Dark}) {
+        for (const QStringList &icon : icons) {
+            QTest::newRow(qPrintable(tag(variant, icon.first()))) << variant << icon;
+        }
+    }
+}
+
+void tst_Theme::icons()
+{
+    QFETCH(Variant, variant);
+    QFETCH(QStringList, icon);
+    Theme::apply(*qApp, variant);
+    QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
+    const QImage image = QIcon::fromTheme(icon.at(0)).pixmap(48, 48).toImage();
+    // Drawn in the variant's colour, which the other variant does not share.
+    QVERIFY(containsColor(image, Theme::color(variant, icon.at(1))));
+    QVERIFY(!containsColor(image, Theme::color(other(variant), icon.at(1))));
+}
+
+void tst_Theme::highlightedIcon_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::addColumn<QStringList>("icon");
+    for (const Variant variant : {Variant::Light, Variant::Dark}) {
+        // Name and whether the theme draws it; an empty name leaves the property unset.
+        for (const QStringList &icon : pairs("chevron.down:1 status.checked.circular.colored:1 no.such.icon:0 :0")) {
+            QTest::newRow(qPrintable(tag(variant, icon.join(QLatin1Char(' '))))) << variant << icon;
+        }
+    }
+}
+
+void tst_Theme::highlightedIcon()
+{
+    QFETCH(Variant, variant);
+    QFETCH(QStringList, icon);
+    const QString name = icon.at(0);
+    const bool found = icon.at(1) == QLatin1String("1");
+    // The application runs the other variant: the style answers with its own colours.
+    Theme::apply(*qApp, other(variant));
+    Theme::Style style(variant);
+    QLabel label;
+    if (!name.isEmpty()) {
+        label.setProperty("highlightedIcon", name);
+    }
+    const QIcon answer = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label);
+    QCOMPARE(!answer.isNull(), found);
+    QVERIFY(style.standardIcon(QStyle::SP_CustomBase).isNull());
+    QCOMPARE(containsColor(answer.pixmap(48, 48).toImage(), Theme::color(variant, QStringLiteral("Accent"))), found);
+    // The application's style, style sheet included, passes the request through.
+    QCOMPARE(!label.style()->standardIcon(QStyle::SP_CustomBase, nullptr, &label).isNull(), found);
+}
+
+void tst_Theme::themeProperties_data()
+{
+    QTest::addColumn<Factory>("factory");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QStringList>("brush");
+    const auto brushes = [](QStringList names, std::initializer_list<const char *> bases) {
+        for (const char *base : bases) {
+            names << QLatin1String(base) + QLatin1String("Brush")
+                  << QLatin1String(base) + QLatin1String("BrushDisabled");
+        }
+        return names;
+    };
+    const QStringList radius = {QStringLiteral("CornerRadius")};
+    QTest::newRow("button group") << Factory([](QWidget *p) { return new Components::ButtonGroupWidget(p); })
+                                  << brushes(radius, {"Background", "Border", "WorkflowLink"})
+                                  << QStringList {QStringLiteral("WorkflowLinkBrush"), QStringLiteral("Accent")};
+    QTest::newRow("range slider") << Factory([](QWidget *p) { return new Components::RangeSlider(p); })
+                                  << brushes(radius, {"Border", "Background", "Range", "Sunken", "Hover", "Default"})
+                                  << QStringList {QStringLiteral("RangeBrush"), QStringLiteral("Accent")};
+    QTest::newRow("card") << Factory([](QWidget *p) { return new Components::CardWidget(p); })
+                          << brushes({}, {"Background"})
+                          << QStringList {QStringLiteral("BackgroundBrushDisabled"), QStringLiteral("Surface")};
+    QTest::newRow("colour button") << Factory([](QWidget *p) { return new Components::ColorButton(p); }) << radius
+                                   << QStringList();
+    QTest::newRow("rounded pixmap") << Factory([](QWidget *p) { return new Components::RoundedPixmap(p); })
+                                    << QStringList {QStringLiteral("CornerRadius"), QStringLiteral("BorderBrush")}
+                                    << QStringList {QStringLiteral("BorderBrush"), QStringLiteral("BorderSubtle")};
+    QTest::newRow("card title") << Factory(cardTitle)
+                                << QStringList {QStringLiteral("CardWidgetBase_Title_DefaultFont"),
+                                                QStringLiteral("CardWidgetBase_Title_MinimizedFont")}
+                                << QStringList();
+}
+
+void tst_Theme::themeProperties()
+{
+    QFETCH(Factory, factory);
+    QFETCH(QStringList, names);
+    QFETCH(QStringList, brush);
+    QWidget window;
+    QWidget *widget = factory(&window);
+    QVERIFY(widget);
+    for (const Variant variant : {Variant::Light, Variant::Dark, Variant::Light}) {
+        // Switching re-polishes the existing widget.
+        Theme::apply(*qApp, variant);
+        widget->ensurePolished();
+        for (const QString &name : qAsConst(names)) {
+            QVERIFY2(widget->property(qPrintable(name)).isValid(), qPrintable(name));
+        }
+        if (!brush.isEmpty()) {
+            QCOMPARE(widget->property(qPrintable(brush.at(0))).value<QBrush>().color(),
+                     Theme::color(variant, brush.at(1)));
+        }
+    }
+    // Leaving the theme's style takes its properties away.
+    widget->style()->unpolish(widget);
+    for (const QString &name : qAsConst(names)) {
+        QVERIFY2(!widget->property(qPrintable(name)).isValid(), qPrintable(name));
+    }
+}
+
+void tst_Theme::runTimeChangesRestyle_data()
+{
+    QTest::addColumn<Factory>("factory");
+    QTest::addColumn<QString>("property");
+    QTest::addColumn<QString>("colorName");
+    QTest::newRow("outline") << Factory([](QWidget *p) { return new Components::PushButton(p); }) << "outline"
+                             << "Accent";
+    QTest::newRow("error state") << Factory([](QWidget *p) { return new Components::ErrorLineEdit(p); }) << "errorState"
+                                 << "Error";
+    QTest::newRow("expanded") << Factory([](QWidget *p) {
+        auto *expander = new Components::ExpanderWidget(QStringLiteral("Title"), p);
+        expander->setExpanded(false);
+        return expander;
+    }) << "expanded"
+                              << "Accent";
+}
+
+void tst_Theme::runTimeChangesRestyle()
+{
+    QFETCH(Factory, factory);
+    QFETCH(QString, property);
+    QFETCH(QString, colorName);
+    Theme::apply(*qApp, Variant::Light);
+    QWidget window;
+    QWidget *widget = factory(&window);
+    widget->setGeometry(10, 10, 200, 80);
+    window.resize(220, 100);
+    window.show();
+    const QColor expected = Theme::color(Variant::Light, colorName);
+    QVERIFY(!containsColor(window.grab(widget->geometry()).toImage(), expected));
+    QVERIFY(widget->setProperty(qPrintable(property), true));
+    QVERIFY(containsColor(window.grab(widget->geometry()).toImage(), expected));
+}
+
+void tst_Theme::darkVariantLightensGlyphs()
+{
+    const auto darkGreys = [](Variant variant, QStyle::StandardPixmap pixmap) {
+        const QImage image = Theme::Style(variant).standardIcon(pixmap).pixmap(16, 16).toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                count += c.alpha() > 128 && c.hslSaturationF() < 0.25 && c.lightnessF() < 0.45;
+            }
+        }
+        return count;
+    };
+    for (const auto pixmap : {QStyle::SP_MediaPlay, QStyle::SP_MediaPause, QStyle::SP_MediaVolume}) {
+        QVERIFY(darkGreys(Variant::Light, pixmap) > 0);
+        QCOMPARE(darkGreys(Variant::Dark, pixmap), 0);
+    }
+}
+
+void tst_Theme::switchingLeavesNothingStale()
+{
+    const QString extra = QStringLiteral("QLabel#extra { color: red; }");
+    QWidget window;
+    auto *primary = new Components::ButtonPrimary(&window);
+    primary->setGeometry(10, 10, 120, 36);
+    auto *card = new Components::CardWidget(QStringLiteral("Card"), &window);
+    card->setGeometry(10, 60, 240, 160);
+    card->setCheckable(true);
+    card->setChecked(true);
+    window.resize(300, 240);
+    for (const Variant variant : {Variant::Dark, Variant::Light, Variant::Light, Variant::Dark, Variant::Light}) {
+        Theme::apply(*qApp, variant, extra);
+        window.show();
+        QCOMPARE(qApp->styleSheet(), QString(Theme::styleSheet(variant) + extra));
+        QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
+        QCOMPARE(QIcon::themeSearchPaths().count(Theme::iconThemeSearchPath()), 1);
+        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::color(variant, QStringLiteral("Window")));
+        const QColor accent = Theme::color(variant, QStringLiteral("Accent"));
+        const QImage image = window.grab().toImage();
+        QCOMPARE(image.pixelColor(primary->geometry().left() + 4, primary->geometry().center().y()), accent);
+        // The check mark is rebuilt in the new variant's colours.
+        QLabel *mark = nullptr;
+        for (QLabel *label : card->findChildren<QLabel *>()) {
+            mark = label->property("highlightedIcon").isValid() ? label : mark;
+        }
+        QVERIFY(mark);
+        QCOMPARE(mark->pixmap(Qt::ReturnByValue).toImage().pixelColor(16, 10), accent);
+    }
+}
+
+QTEST_MAIN(tst_Theme)
+#include "tst_theme.moc"

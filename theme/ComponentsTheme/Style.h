@@ -1,0 +1,67 @@
+#pragma once
+
+#include <ComponentsTheme/ComponentsThemeExport.h>
+#include <ComponentsTheme/Theme.h>
+
+#include <QProxyStyle>
+
+#include <memory>
+
+namespace Nalu {
+namespace Theme {
+
+class StylePrivate;
+
+/**
+ * @brief The theme's style: gives the components their theme properties and highlighted icons.
+ *
+ * On polish it sets, from the variant's named colours, the dynamic theme
+ * properties the self-painting components read ("CornerRadius", the brushes
+ * and their "…Disabled" forms, the card titles' fonts), keyed by the widget's
+ * class or selector property, and removes them again on unpolish. It answers
+ * QStyle::SP_CustomBase with the highlighted drawing of the icon named in the
+ * widget's "highlightedIcon" property (an empty icon when there is none),
+ * draws the highlight of checked cards, gives stretched tab bars the whole
+ * width of their tab widget, and defers everything else to the base style.
+ *
+ * Style sheets match property selectors when a widget is polished; so that
+ * rules on the components' Qt properties (outline, checked, expanded,
+ * errorState …) follow changes made at run time, the style re-polishes a
+ * component whenever one of those properties notifies a change.
+ */
+class COMPONENTSTHEME_EXPORT Style : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    /** @brief A style for @p variant over @p baseStyle (taking ownership), over Fusion when it is null. */
+    explicit Style(Variant variant, QStyle *baseStyle = nullptr);
+    ~Style() override;
+
+    /** @brief The variant whose colours the style hands out; fixed at construction. */
+    Variant variant() const;
+
+    using QProxyStyle::polish;
+    using QProxyStyle::unpolish;
+    void polish(QWidget *widget) override;
+    void unpolish(QWidget *widget) override;
+    QPalette standardPalette() const override;
+    QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
+                  QStyleHintReturn *returnData = nullptr) const override;
+    QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override;
+
+private Q_SLOTS:
+    void repolishSender();
+
+private:
+    std::unique_ptr<StylePrivate> const d;
+
+    Q_DISABLE_COPY(Style)
+};
+
+} // namespace Theme
+} // namespace Nalu
