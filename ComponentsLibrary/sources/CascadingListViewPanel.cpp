@@ -163,13 +163,14 @@ void CascadingListViewPanel::setModel(QAbstractItemModel *model)
     if (model) {
         d->model = model;
     }
-    // The base makes a new selection model even for an unchanged empty view, and leaves the old one to us.
+    // The base makes a new selection model even for an unchanged empty view, and leaves the old one to us; one
+    // given by someone else may be shared and stays.
     if (model == this->model()) {
         return;
     }
     QItemSelectionModel *oldSelectionModel = selectionModel();
     QListView::setModel(model);
-    if (oldSelectionModel && oldSelectionModel != selectionModel()) {
+    if (oldSelectionModel && oldSelectionModel != selectionModel() && oldSelectionModel->parent() == this) {
         delete oldSelectionModel;
     }
     d->watchModel(this);
