@@ -237,6 +237,20 @@ private Q_SLOTS:
         f.view->setFont(QFont(f.view->font().family(), f.view->font().pointSize() * 2));
         QVERIFY(panels.at(0)->minimumSizeHint().width() > narrow * 3 / 2
                 && preview->minimumSizeHint().width() > narrow * 3 / 2);
+        // The first row's height is kept between layout passes: it must still follow the font, the data and the
+        // delegate.
+        Panel *first = panels.at(0);
+        const auto sevenRows = [first] {
+            return first->minimumSizeHint().height()
+                == 7 * first->sizeHintForRow(0) + 2 * first->frameWidth() + first->horizontalScrollBar()->height();
+        };
+        const int before = first->minimumSizeHint().height();
+        f.model.item(0)->setData(QFont(f.view->font().family(), f.view->font().pointSize() * 3), Qt::FontRole);
+        QVERIFY(sevenRows() && first->minimumSizeHint().height() > before);
+        f.model.item(0)->setData(QVariant(), Qt::FontRole);
+        QVERIFY(sevenRows() && first->minimumSizeHint().height() == before);
+        f.view->setItemDelegateForPanel(0, &one);
+        QVERIFY(sevenRows());
     }
 
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
