@@ -98,6 +98,8 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    /** @brief Redraws the expand indicator when the style, palette or icon theme changes. */
+    void changeEvent(QEvent *event) override;
 
 private:
     Q_DISABLE_COPY(CardWidgetBaseHeader)

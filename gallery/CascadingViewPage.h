@@ -2,10 +2,12 @@
 
 #include "GalleryPage.h"
 
+class QStandardItemModel;
+
 namespace Nalu {
 namespace Gallery {
 
-/** @brief The gallery page for the cascading view. */
+/** @brief The gallery page for the cascading view: a store catalogue to browse, with its options. */
 class CascadingViewPage : public GalleryPage
 {
     Q_OBJECT
@@ -16,6 +18,7 @@ public:
 
 private:
     Q_DISABLE_COPY(CascadingViewPage)
+    QStandardItemModel *m_catalogue = nullptr;
 };
 
 } // namespace Gallery

@@ -75,7 +75,28 @@ void GalleryPage::addComponents(const QList<QWidget *> &variants, const QString 
     }
     componentLayout->addStretch(1);
 
-    auto *textCell = new QWidget(content);
+    QWidget *textCell = makeTextCell(metaObject, caption);
+
+    m_rows->addWidget(componentCell, m_nextRow, 0, Qt::AlignLeft | Qt::AlignVCenter);
+    // No alignment here: the text must take the column's full width to wrap well.
+    m_rows->addWidget(textCell, m_nextRow, 1);
+    ++m_nextRow;
+}
+
+void GalleryPage::addWideComponent(QWidget *component, QWidget *controls, const QString &caption)
+{
+    addFullWidthRow(makeTextCell(component->metaObject(), caption));
+    component->setParent(widget());
+    addFullWidthRow(component);
+    if (controls) {
+        controls->setParent(widget());
+        addFullWidthRow(controls);
+    }
+}
+
+QWidget *GalleryPage::makeTextCell(const QMetaObject *metaObject, const QString &caption)
+{
+    auto *textCell = new QWidget(widget());
     auto *textLayout = new QVBoxLayout(textCell);
     textLayout->setContentsMargins(0, 0, 0, 0);
     textLayout->setSpacing(2);
@@ -93,10 +114,7 @@ void GalleryPage::addComponents(const QList<QWidget *> &variants, const QString 
     }
     textLayout->addStretch(1);
 
-    m_rows->addWidget(componentCell, m_nextRow, 0, Qt::AlignLeft | Qt::AlignVCenter);
-    // No alignment here: the text must take the column's full width to wrap well.
-    m_rows->addWidget(textCell, m_nextRow, 1);
-    ++m_nextRow;
+    return textCell;
 }
 
 void GalleryPage::addSection(const QString &heading, const QString &explanation)

@@ -46,6 +46,14 @@ public:
      */
     void addComponents(const QList<QWidget *> &variants, const QString &caption = {});
 
+    /**
+     * @brief Adds a component too wide for the two-column rows: its caption and description
+     * above it, and optional @p controls (for example switches for its options) below it.
+     *
+     * The page takes ownership of @p component and @p controls.
+     */
+    void addWideComponent(QWidget *component, QWidget *controls = nullptr, const QString &caption = {});
+
     /** @brief Starts a new group of rows with a heading and an optional explanation. */
     void addSection(const QString &heading, const QString &explanation = {});
 
@@ -65,6 +73,7 @@ public:
 
 private:
     void addFullWidthRow(QWidget *widget);
+    QWidget *makeTextCell(const QMetaObject *metaObject, const QString &caption);
 
     QString m_title;
     QVBoxLayout *m_layout = nullptr;

@@ -378,5 +378,15 @@ void CardWidgetBaseHeader::paintEvent(QPaintEvent *event)
     QWidget::paintEvent(event);
 }
 
+void CardWidgetBaseHeader::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The indicator shows a pixmap drawn from the style and the icon theme: a new look must redraw it.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange
+        || event->type() == QEvent::ThemeChange) {
+        updateExpandIndicator();
+    }
+}
+
 } // namespace Components
 } // namespace Nalu

@@ -65,7 +65,7 @@ private Q_SLOTS:
         QElapsedTimer clock;
         clock.start();
         f.hover(f.bar);
-        QTRY_VERIFY(!f.bar->isMinimized());
+        QTRY_VERIFY_WITH_TIMEOUT(!f.bar->isMinimized(), 300);
         QVERIFY(clock.elapsed() >= 95);
         QTRY_COMPARE(f.bar->width(), full); // the scroll area lays the wider bar out
         f.hover(f.area->viewport()); // coming back within a second keeps it expanded; a disabled bar does not shrink
@@ -87,7 +87,10 @@ private Q_SLOTS:
     void transientPolicyFollowsPointerAndArea()
     {
         Fixture f;
+        QSignalSpy transient(f.bar, &MinimizedScrollBar::transientChanged);
         f.bar->setTransient(true);
+        f.bar->setTransient(true);
+        QCOMPARE(transient.count(), 1);
         QCOMPARE(f.area->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         f.hover(f.area->viewport());
         QTRY_COMPARE(f.area->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);

@@ -309,7 +309,13 @@ void tst_Theme::switchingLeavesNothingStale()
     card->setGeometry(10, 60, 240, 160);
     card->setCheckable(true);
     card->setChecked(true);
-    window.resize(300, 240);
+    auto *expander = new Components::ExpanderWidget(QStringLiteral("Expander"), &window);
+    expander->setGeometry(10, 230, 240, 60);
+    window.resize(300, 300);
+    const auto indicatorImage = [](QWidget *header) {
+        auto *indicator = header->findChild<QLabel *>(QStringLiteral("expandIndicator"));
+        return indicator ? indicator->pixmap(Qt::ReturnByValue).toImage() : QImage();
+    };
     for (const Variant variant : {Variant::Dark, Variant::Light, Variant::Light, Variant::Dark, Variant::Light}) {
         Theme::apply(*qApp, variant, extra);
         window.show();
@@ -327,6 +333,10 @@ void tst_Theme::switchingLeavesNothingStale()
         }
         QVERIFY(mark);
         QCOMPARE(mark->pixmap(Qt::ReturnByValue).toImage().pixelColor(16, 10), accent);
+        // The expand indicator of a switched header looks like the one of a header made now.
+        Components::ExpanderWidget fresh(QStringLiteral("Fresh"), nullptr);
+        QVERIFY(!indicatorImage(&fresh).isNull());
+        QCOMPARE(indicatorImage(expander), indicatorImage(&fresh));
     }
 }
 

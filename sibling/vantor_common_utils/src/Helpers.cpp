@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace Nalu {
 
@@ -135,25 +136,35 @@ int Helpers::getModelMaxDepth(const QAbstractItemModel *model)
         return 0;
     }
 
-    // Explicit stack of (parent, level of its children): every parent is pushed once,
-    // so the walk is linear in the number of items and its depth costs heap, not stack.
+    // Depth-first walk with an explicit stack of open parents, so that a deep model costs heap,
+    // not call stack. Each item is visited once: one index() and one rowCount(), the least any
+    // walk over the whole model can do.
+    struct OpenParent
+    {
+        QModelIndex index;
+        int rows;
+        int nextRow;
+    };
+    std::vector<OpenParent> open;
+    open.push_back({QModelIndex(), model->rowCount(), 0});
     int maxDepth = 1;
-    QVector<std::pair<QModelIndex, int>> pending;
-    pending.append({QModelIndex(), 1});
-    while (!pending.isEmpty()) {
-        const std::pair<QModelIndex, int> entry = pending.takeLast();
-        const QModelIndex &parent = entry.first;
-        const int level = entry.second;
-        const int rows = model->rowCount(parent);
-        if (rows <= 0) {
-            continue;
+    while (!open.empty()) {
+        // Walk the rows of the innermost open parent until one of them has children of its own.
+        const QModelIndex parent = open.back().index;
+        const int parentRows = open.back().rows;
+        int row = open.back().nextRow;
+        QModelIndex child;
+        int rows = 0;
+        while (row < parentRows && rows <= 0) {
+            child = model->index(row++, 0, parent);
+            rows = child.isValid() ? model->rowCount(child) : 0;
         }
-        maxDepth = std::max(maxDepth, level);
-        for (int row = 0; row < rows; ++row) {
-            const QModelIndex child = model->index(row, 0, parent);
-            if (child.isValid() && model->rowCount(child) > 0) {
-                pending.append({child, level + 1});
-            }
+        open.back().nextRow = row;
+        if (rows > 0) {
+            open.push_back({child, rows, 0});
+            maxDepth = std::max(maxDepth, int(open.size()));
+        } else {
+            open.pop_back();
         }
     }
     return maxDepth;

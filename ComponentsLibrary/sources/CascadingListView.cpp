@@ -1,0 +1,313 @@
+#include <ComponentsLibrary/CascadingListView.h>
+
+#include "ui_CascadingListView.h"
+
+#include <ComponentsLibrary/CascadingListViewPanel.h>
+#include <ComponentsLibrary/CascadingListViewPanelContainer.h>
+#include <ComponentsLibrary/CascadingListViewPanelPreview.h>
+#include <ComponentsLibrary/MinimizedScrollBar.h>
+
+#include <vantor_common_utils/Helpers.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QPointer>
+#include <QScrollBar>
+#include <QSplitter>
+
+#include <algorithm>
+
+namespace Nalu {
+namespace Components {
+
+class CascadingListViewPrivate
+{
+public:
+    std::unique_ptr<Ui::CascadingListView> form = std::make_unique<Ui::CascadingListView>();
+    QPointer<QAbstractItemModel> model;
+    bool persistentPanels = true;
+    bool panelsTitlesVisible = false;
+    CascadingListView::PreviewPolicy previewPolicy = CascadingListView::PREVIEW_ALWAYS_SHOWN;
+    bool previewVisible = false;
+    // Children of the panels splitter, which deletes them with the view.
+    QList<CascadingListViewPanelContainer *> panels;
+    QSplitter *panelsSplitter = nullptr;
+    // Panels emit while a reset rebuilds them; the visibility is worked out once at the end instead.
+    bool rebuilding = false;
+
+    CascadingListViewPanel *panel(int panelId) const
+    {
+        return panelId >= 0 && panelId < panels.count() ? panels.at(panelId)->getPanel() : nullptr;
+    }
+
+    bool isPanelWanted(int panelId) const
+    {
+        if (persistentPanels || panelId == 0) {
+            return true;
+        }
+        const CascadingListViewPanel *previous = panel(panelId - 1);
+        const QModelIndex current = previous ? previous->currentIndex() : QModelIndex();
+        return model && current.isValid() && model->rowCount(current) > 0;
+    }
+
+    bool isPreviewWanted() const
+    {
+        switch (previewPolicy) {
+        case CascadingListView::PREVIEW_ALWAYS_SHOWN:
+            return true;
+        case CascadingListView::PREVIEW_ALWAYS_HIDDEN:
+            return false;
+        default:
+            return previewVisible;
+        }
+    }
+};
+
+CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<CascadingListViewPrivate>())
+{
+    qRegisterMetaType<PreviewPolicy>(); // for queued connections and signal spies
+    d->model = model;
+    d->panelsSplitter = new QSplitter(Qt::Horizontal);
+    d->form->setupUi(this);
+    d->form->splitter->setProperty("filled", true);
+
+    d->panelsSplitter->setProperty("small", true);
+    d->panelsSplitter->setProperty("filled", true);
+    d->panelsSplitter->setParent(d->form->panelsContainer);
+    d->panelsSplitter->setChildrenCollapsible(false);
+    d->form->panelsContainer->layout()->addWidget(d->panelsSplitter);
+
+    d->form->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    d->form->scrollArea->setHorizontalScrollBar(new MinimizedScrollBar(d->form->scrollArea, Qt::Horizontal));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
+    setModel(model);
+}
+
+CascadingListView::~CascadingListView() = default;
+
+const QAbstractItemModel *CascadingListView::getModel() const
+{
+    return d->model;
+}
+
+void CascadingListView::setModel(QAbstractItemModel *model)
+{
+    if (d->model) {
+        disconnect(d->model, &QAbstractItemModel::modelReset, this, &CascadingListView::onModelUpdated);
+    }
+    d->model = model;
+    if (model) {
+        connect(model, &QAbstractItemModel::modelReset, this, &CascadingListView::onModelUpdated);
+    }
+    onModelUpdated();
+}
+
+void CascadingListView::onModelUpdated()
+{
+    QWidget *contents = d->form->scrollAreaWidgetContents;
+    contents->setVisible(false);
+    d->rebuilding = true;
+    const int depth = Helpers::getModelMaxDepth(d->model);
+    while (d->panels.count() > depth) {
+        delete d->panels.takeLast();
+    }
+    while (d->panels.count() < depth) {
+        CascadingListViewPanel *parentPanel = d->panels.isEmpty() ? nullptr : d->panels.last()->getPanel();
+        auto *panel = new CascadingListViewPanel(d->model, parentPanel, d->panelsSplitter);
+        auto *container = new CascadingListViewPanelContainer(panel, d->panelsSplitter);
+        container->setHeaderVisible(d->panelsTitlesVisible);
+        d->panelsSplitter->addWidget(container);
+        d->panels.append(container);
+        connect(panel, &CascadingListViewPanel::currentItemChanged, this, &CascadingListView::onCurrentIndexChanged);
+    }
+    int preferredPanelsContainerWidth = 0;
+    for (int i = 0; i < d->panels.count(); ++i) {
+        if (CascadingListViewPanel *panel = d->panels.at(i)->getPanel()) {
+            // Setting the same model again changes nothing in the first panel: drop its selection explicitly.
+            if (i == 0 && panel->currentIndex().isValid()) {
+                panel->setCurrentIndex(QModelIndex());
+            }
+            panel->setModel(i == 0 ? d->model.data() : nullptr);
+        }
+        preferredPanelsContainerWidth += d->panels.at(i)->minimumSizeHint().width() + d->panelsSplitter->handleWidth();
+    }
+    d->form->splitter->setSizes(
+        {preferredPanelsContainerWidth, d->form->splitter->width() - preferredPanelsContainerWidth});
+    d->rebuilding = false;
+    updatePanelsVisibility();
+}
+
+void CascadingListView::onCurrentIndexChanged(const QModelIndex &index)
+{
+    if (!d->rebuilding) {
+        updatePanelsVisibility();
+    }
+    Q_EMIT currentItemChanged(index);
+}
+
+void CascadingListView::updatePanelsVisibility()
+{
+    QWidget *contents = d->form->scrollAreaWidgetContents;
+    QWidget *preview = d->form->panelPreview;
+    const bool previewWanted = d->isPreviewWanted();
+    // Hiding and showing the contents relayouts every panel: skip it when nothing would change.
+    bool changed = contents->isHidden() || preview->isHidden() == previewWanted;
+    QVector<bool> wanted(d->panels.count());
+    for (int i = 0; i < d->panels.count(); ++i) {
+        wanted[i] = d->isPanelWanted(i);
+        changed = changed || d->panels.at(i)->isHidden() == wanted.at(i);
+    }
+    if (!changed) {
+        return;
+    }
+    // Hiding the contents takes the focus from a panel in it.
+    const QPointer<QWidget> focusWidget = QApplication::focusWidget();
+    contents->setVisible(false);
+    for (int i = 0; i < d->panels.count(); ++i) {
+        d->panels.at(i)->setVisible(wanted.at(i));
+    }
+    preview->setVisible(previewWanted);
+    contents->setVisible(true);
+    // A widget that is hidden now must not keep the keyboard; Qt has passed it on already.
+    if (focusWidget && focusWidget->isVisible()) {
+        focusWidget->setFocus();
+    }
+}
+
+int CascadingListView::getNumberOfPanels() const
+{
+    return d->panels.count();
+}
+
+int CascadingListView::getNumberOfVisiblePanels() const
+{
+    return static_cast<int>(std::count_if(d->panels.cbegin(), d->panels.cend(),
+                                          [](const CascadingListViewPanelContainer *c) { return c->isVisible(); }));
+}
+
+bool CascadingListView::hasPersistentPanels() const
+{
+    return d->persistentPanels;
+}
+
+void CascadingListView::setPersistentPanels(bool persistentPanels)
+{
+    if (d->persistentPanels == persistentPanels) {
+        return;
+    }
+    d->persistentPanels = persistentPanels;
+    updatePanelsVisibility();
+    Q_EMIT persistentPanelsChanged(persistentPanels);
+}
+
+QStringList CascadingListView::getPanelsTitles() const
+{
+    QStringList titles;
+    titles.reserve(d->panels.count());
+    for (const CascadingListViewPanelContainer *container : qAsConst(d->panels)) {
+        titles.append(container->title());
+    }
+    return titles;
+}
+
+void CascadingListView::setPanelsTitles(const QStringList &panelsTitles)
+{
+    for (int i = 0; i < d->panels.count(); ++i) {
+        d->panels.at(i)->setTitle(i < panelsTitles.count() ? panelsTitles.at(i)
+                                                           : QStringLiteral("%1%2").arg(tr("Title")).arg(i));
+    }
+}
+
+QString CascadingListView::getPanelTitle(int panelId) const
+{
+    return panelId >= 0 && panelId < d->panels.count() ? d->panels.at(panelId)->title() : QString();
+}
+
+void CascadingListView::setPanelTitle(int panelId, const QString &panelTitle)
+{
+    if (panelId >= 0 && panelId < d->panels.count()) {
+        d->panels.at(panelId)->setTitle(panelTitle);
+    }
+}
+
+bool CascadingListView::arePanelsTitlesVisible() const
+{
+    return d->panelsTitlesVisible;
+}
+
+void CascadingListView::setPanelsTitlesVisible(bool panelsTitlesVisible)
+{
+    if (d->panelsTitlesVisible == panelsTitlesVisible) {
+        return;
+    }
+    d->panelsTitlesVisible = panelsTitlesVisible;
+    for (CascadingListViewPanelContainer *container : qAsConst(d->panels)) {
+        container->setHeaderVisible(panelsTitlesVisible);
+    }
+    Q_EMIT panelsTitlesVisibleChanged(panelsTitlesVisible);
+}
+
+CascadingListView::PreviewPolicy CascadingListView::getPreviewPolicy() const
+{
+    return d->previewPolicy;
+}
+
+void CascadingListView::setPreviewPolicy(PreviewPolicy previewPolicy)
+{
+    if (d->previewPolicy == previewPolicy) {
+        return;
+    }
+    d->previewPolicy = previewPolicy;
+    updatePanelsVisibility();
+    Q_EMIT previewPolicyChanged(previewPolicy);
+}
+
+void CascadingListView::setPreviewVisible(bool visible)
+{
+    if (d->previewVisible == visible) {
+        return;
+    }
+    d->previewVisible = visible;
+    if (d->previewPolicy == PREVIEW_SHOWN_ON_DEMAND) {
+        updatePanelsVisibility();
+    }
+}
+
+void CascadingListView::setPreviewWidget(QWidget *widget)
+{
+    d->form->panelPreview->setWidget(widget);
+}
+
+void CascadingListView::setItemDelegate(QAbstractItemDelegate *delegate)
+{
+    for (int i = 0; i < d->panels.count(); ++i) {
+        setItemDelegateForPanel(i, delegate);
+    }
+}
+
+void CascadingListView::setItemDelegateForPanel(int panelId, QAbstractItemDelegate *delegate)
+{
+    if (CascadingListViewPanel *panel = d->panel(panelId)) {
+        panel->setItemDelegate(delegate);
+    }
+}
+
+QSize CascadingListView::minimumSizeHint() const
+{
+    QSize size = QWidget::minimumSizeHint();
+    for (const CascadingListViewPanelContainer *container : qAsConst(d->panels)) {
+        size.setHeight(std::max(size.height(), container->minimumSizeHint().height()));
+    }
+    size.rheight() += d->form->scrollArea->horizontalScrollBar()->sizeHint().height();
+    return size;
+}
+
+QSize CascadingListView::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+} // namespace Components
+} // namespace Nalu

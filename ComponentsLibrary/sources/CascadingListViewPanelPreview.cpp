@@ -1,0 +1,32 @@
+#include <ComponentsLibrary/CascadingListViewPanelPreview.h>
+
+#include <ComponentsLibrary/CascadingListViewPanel.h>
+#include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
+#include <ComponentsLibrary/MinimizedScrollBarVertical.h>
+
+namespace Nalu {
+namespace Components {
+
+CascadingListViewPanelPreview::CascadingListViewPanelPreview(QWidget *parent)
+    : QScrollArea(parent)
+{
+    setHorizontalScrollBar(new MinimizedScrollBarHorizontal(this));
+    setVerticalScrollBar(new MinimizedScrollBarVertical(this));
+}
+
+CascadingListViewPanelPreview::~CascadingListViewPanelPreview() = default;
+
+QSize CascadingListViewPanelPreview::minimumSizeHint() const
+{
+    QSize size = QAbstractScrollArea::minimumSizeHint();
+    size.setWidth(CascadingListViewPanel::getPreferredMininumWidth(font()));
+    return size;
+}
+
+QSize CascadingListViewPanelPreview::sizeHint() const
+{
+    return minimumSizeHint();
+}
+
+} // namespace Components
+} // namespace Nalu

@@ -1,0 +1,209 @@
+// Browsing a large tree: the cascading list view next to QColumnView on the same
+// QStandardItemModel (100 000 items, six levels), in the same run.
+//
+// firstPaint: build the view, set the model, show it and run the event loop until the first
+// paint event (the views are closed after the measure). The reference row "model traversal" visits every item once
+// through rowCount() and index(), the least any view must do to learn how deep the model is. selectPath: make the items
+// of a path current from the top level down to a leaf, one level at a time, letting the event loop lay out and paint
+// after each step; two paths alternate so that every iteration also closes the previous path.
+#include <ComponentsLibrary/CascadingListView.h>
+#include <ComponentsLibrary/CascadingListViewPanel.h>
+
+#include <QApplication>
+#include <QColumnView>
+#include <QStandardItemModel>
+#include <QTest>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+using namespace Nalu::Components;
+
+namespace {
+
+constexpr int ItemCount = 100000;
+constexpr std::array<int, 6> Branching = {6, 6, 7, 7, 7, 7}; // 100 842 items without the budget
+const QSize ViewSize(900, 400);
+
+// Depth-first, so that a short budget only trims the last branches.
+void fill(QStandardItem *parent, int level, int &budget)
+{
+    for (int row = 0; row < Branching[level] && budget > 0; ++row) {
+        auto *item = new QStandardItem(QStringLiteral("Item %1.%2").arg(level).arg(row));
+        --budget;
+        parent->appendRow(item);
+        if (level + 1 < int(Branching.size())) {
+            fill(item, level + 1, budget);
+        }
+    }
+}
+
+int traverse(const QAbstractItemModel &model, const QModelIndex &parent)
+{
+    int count = 0;
+    const int rows = model.rowCount(parent);
+    for (int row = 0; row < rows; ++row) {
+        count += 1 + traverse(model, model.index(row, 0, parent));
+    }
+    return count;
+}
+
+class PaintWatcher : public QObject
+{
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            painted = true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Shows the view and runs the event loop until something in it has been painted.
+bool showUntilPainted(QWidget &view)
+{
+    PaintWatcher watcher;
+    qApp->installEventFilter(&watcher);
+    view.show();
+    for (int round = 0; round < 1000 && !watcher.painted; ++round) {
+        QCoreApplication::processEvents();
+    }
+    qApp->removeEventFilter(&watcher);
+    return watcher.painted;
+}
+
+QList<CascadingListViewPanel *> panelsInOrder(const CascadingListView &view)
+{
+    QList<CascadingListViewPanel *> panels;
+    for (auto *panel : view.findChildren<CascadingListViewPanel *>()) {
+        if (!panel->getParentPanel()) {
+            for (CascadingListViewPanel *p = panel; p; p = p->getChildPanel()) {
+                panels << p;
+            }
+            break;
+        }
+    }
+    return panels;
+}
+
+// The indexes from the top level down to a leaf, always taking child @p row (clamped).
+QModelIndexList pathTo(const QAbstractItemModel &model, int row)
+{
+    QModelIndexList path;
+    QModelIndex parent;
+    while (model.rowCount(parent) > 0) {
+        parent = model.index(qMin(row, model.rowCount(parent) - 1), 0, parent);
+        path << parent;
+    }
+    return path;
+}
+
+} // namespace
+
+class BenchCascading : public QObject
+{
+    Q_OBJECT
+
+    QStandardItemModel model;
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        int budget = ItemCount;
+        fill(model.invisibleRootItem(), 0, budget);
+        QCOMPARE(traverse(model, {}), ItemCount);
+    }
+
+    void firstPaint_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("model traversal") << 0;
+        QTest::newRow("CascadingListView") << 1;
+        QTest::newRow("QColumnView") << 2;
+    }
+    void firstPaint()
+    {
+        QFETCH(int, kind);
+        // The views live on until the measure ends: closing them is not part of the first paint.
+        std::vector<std::unique_ptr<QWidget>> shown;
+        const auto run = [this, kind, &shown] {
+            if (kind == 0) {
+                return traverse(model, {}) == ItemCount;
+            }
+            std::unique_ptr<QWidget> view;
+            if (kind == 1) {
+                auto cascading = std::make_unique<CascadingListView>(nullptr, nullptr);
+                cascading->setModel(&model);
+                view = std::move(cascading);
+            } else {
+                auto column = std::make_unique<QColumnView>();
+                column->setModel(&model);
+                view = std::move(column);
+            }
+            view->resize(ViewSize);
+            const bool painted = showUntilPainted(*view);
+            shown.push_back(std::move(view));
+            return painted;
+        };
+        bool painted = run(); // warm-up: fonts, style and plug-ins loaded once, outside the measure
+        QBENCHMARK
+        {
+            painted = run() && painted;
+        }
+        QVERIFY(painted);
+    }
+
+    void selectPath_data()
+    {
+        QTest::addColumn<bool>("cascading");
+        QTest::newRow("CascadingListView") << true;
+        QTest::newRow("QColumnView") << false;
+    }
+    void selectPath()
+    {
+        QFETCH(bool, cascading);
+        const std::array<QModelIndexList, 2> paths = {pathTo(model, 1), pathTo(model, 4)};
+        QCOMPARE(paths[0].size(), int(Branching.size()));
+
+        CascadingListView cascadingView(&model, nullptr);
+        QColumnView columnView;
+        columnView.setModel(&model);
+        QWidget &view = cascading ? static_cast<QWidget &>(cascadingView) : columnView;
+        view.resize(ViewSize);
+        QVERIFY(showUntilPainted(view));
+        const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
+        QCOMPARE(panels.size(), int(Branching.size()));
+
+        int which = 0;
+        const auto selectNextPath = [&] {
+            which = 1 - which;
+            const QModelIndexList &path = paths[which];
+            for (int level = 0; level < path.size(); ++level) {
+                if (cascading) {
+                    panels[level]->setCurrentIndex(path[level]);
+                } else {
+                    columnView.setCurrentIndex(path[level]);
+                }
+                QCoreApplication::processEvents();
+            }
+        };
+        // Warm-up: both paths opened once, so that deferred layouts of the first show are done.
+        selectNextPath();
+        selectNextPath();
+        QBENCHMARK
+        {
+            selectNextPath();
+        }
+        // The last step really opened the leaf in both views.
+        const QModelIndex leaf = paths[which].last();
+        QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), leaf);
+    }
+};
+
+QTEST_MAIN(BenchCascading)
+#include "bench_cascading.moc"
