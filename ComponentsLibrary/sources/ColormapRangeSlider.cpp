@@ -221,7 +221,7 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
             gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
         }
         painter.setBrush(gradient);
-        painter.drawRect(box);
+        painter.drawRect(fillUnderFrame(box, frameColor));
         drawRangeFrame(&painter, box, frameColor);
     }
 

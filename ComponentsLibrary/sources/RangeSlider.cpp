@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace Nalu {
 namespace Components {
@@ -30,6 +31,14 @@ const char *const ThemeNames[] = {
     "RangeBrush",         "RangeBrushDisabled", "SunkenBrush",         "SunkenBrushDisabled", "HoverBrush",
     "HoverBrushDisabled", "DefaultBrush",       "DefaultBrushDisabled"};
 constexpr int ThemeCount = int(sizeof(ThemeNames) / sizeof(ThemeNames[0]));
+enum ThemeIndex {
+    BorderIndex = 1,
+    BackgroundIndex = 3,
+    RangeIndex = 5,
+    SunkenIndex = 7,
+    HoverIndex = 9,
+    DefaultIndex = 11
+};
 
 int themeIndex(const char *name)
 {
@@ -156,12 +165,23 @@ public:
     // theme is read once and kept until a dynamic property changes. Declared properties of those
     // names (in a subclass) change without notice: then the theme is read at every use.
     QVariant theme[ThemeCount];
+    QBrush themeBrushes[ThemeCount];
+    int themeRadius = 0;
     bool themeValid = false;
     const QMetaObject *themeCheckedFor = nullptr;
     bool themeObservable = false;
     SliderPieces pieces;
+    // Whether a handle's shape covers the pixels of its grips whole, for the last size and radius.
+    struct GripsInside
+    {
+        QSize size;
+        int radius = 0;
+        bool holds = false;
+    } gripsInside[2];
     QPixmap grooveCache;
     QByteArray grooveCacheKey;
+    QRect grooveCacheArea;
+    qreal grooveCacheRatio = 0;
 };
 
 RangeSlider::RangeSlider(QWidget *parent)
@@ -540,27 +560,56 @@ void RangeSlider::placePopup(Handle handle, int extra)
     popup->move(mapToGlobal(QPoint(x, y)));
 }
 
+namespace {
+
+// The theme of slider as kept in d, read first if needed; null while it cannot be kept.
+const RangeSliderPrivate *keptTheme(const RangeSlider *slider, RangeSliderPrivate *d)
+{
+    if (d->themeValid) {
+        return d;
+    }
+    const QMetaObject *meta = slider->metaObject();
+    if (d->themeCheckedFor != meta) {
+        d->themeCheckedFor = meta;
+        d->themeObservable = std::none_of(std::begin(ThemeNames), std::end(ThemeNames),
+                                          [meta](const char *n) { return meta->indexOfProperty(n) >= 0; });
+    }
+    if (!d->themeObservable) {
+        return nullptr;
+    }
+    for (int i = 0; i < ThemeCount; ++i) {
+        d->theme[i] = slider->property(ThemeNames[i]);
+        d->themeBrushes[i] = d->theme[i].value<QBrush>();
+    }
+    d->themeRadius = d->theme[0].toInt();
+    d->themeValid = true;
+    return d;
+}
+
+// The theme brush at index (its enabled form), or its disabled form while slider is disabled.
+QBrush themeBrushAt(const RangeSlider *slider, RangeSliderPrivate *d, int index)
+{
+    const int i = slider->isEnabled() ? index : index + 1;
+    const RangeSliderPrivate *kept = keptTheme(slider, d);
+    return kept ? kept->themeBrushes[i] : slider->property(ThemeNames[i]).value<QBrush>();
+}
+
+int themeRadius(const RangeSlider *slider, RangeSliderPrivate *d)
+{
+    const RangeSliderPrivate *kept = keptTheme(slider, d);
+    return kept ? kept->themeRadius : slider->property(ThemeNames[0]).toInt();
+}
+
+} // namespace
+
 QVariant RangeSlider::themeProperty(const char *name) const
 {
     const int index = themeIndex(name);
     if (index < 0) {
         return property(name);
     }
-    if (!d->themeValid) {
-        if (d->themeCheckedFor != metaObject()) {
-            d->themeCheckedFor = metaObject();
-            d->themeObservable = std::none_of(std::begin(ThemeNames), std::end(ThemeNames),
-                                              [this](const char *n) { return metaObject()->indexOfProperty(n) >= 0; });
-        }
-        if (!d->themeObservable) {
-            return property(name);
-        }
-        for (int i = 0; i < ThemeCount; ++i) {
-            d->theme[i] = property(ThemeNames[i]);
-        }
-        d->themeValid = true;
-    }
-    return d->theme[index];
+    const RangeSliderPrivate *kept = keptTheme(this, d.get());
+    return kept ? kept->theme[index] : property(name);
 }
 
 bool RangeSlider::event(QEvent *event)
@@ -573,12 +622,12 @@ bool RangeSlider::event(QEvent *event)
 
 QBrush RangeSlider::themeBrush(const char *name) const
 {
-    if (isEnabled()) {
-        return themeProperty(name).value<QBrush>();
-    }
     const int index = themeIndex(name);
     if (index > 0 && index % 2 == 1) {
-        return themeProperty(ThemeNames[index + 1]).value<QBrush>();
+        return themeBrushAt(this, d.get(), index);
+    }
+    if (isEnabled()) {
+        return themeProperty(name).value<QBrush>();
     }
     return property(QByteArray(QByteArray(name) + "Disabled").constData()).value<QBrush>();
 }
@@ -586,12 +635,12 @@ QBrush RangeSlider::themeBrush(const char *name) const
 QBrush RangeSlider::stateBrush(bool down, bool hovered) const
 {
     if (down) {
-        return themeBrush("SunkenBrush");
+        return themeBrushAt(this, d.get(), SunkenIndex);
     }
     if (!isSliderDown() && hovered && isEnabled()) {
-        return themeProperty("HoverBrush").value<QBrush>();
+        return themeBrushAt(this, d.get(), HoverIndex);
     }
-    return themeBrush("DefaultBrush");
+    return themeBrushAt(this, d.get(), DefaultIndex);
 }
 
 bool RangeSlider::isRangeHovered(const QRectF &box, const QRect &minHandleRect, const QRect &maxHandleRect) const
@@ -606,9 +655,8 @@ void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const 
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatioF();
-    QByteArray fullKey = key;
-    appendKey(fullKey, area.x(), area.y(), area.width(), area.height(), ratio);
-    if (d->grooveCache.isNull() || d->grooveCacheKey != fullKey) {
+    if (d->grooveCache.isNull() || d->grooveCacheKey != key || d->grooveCacheArea != area
+        || d->grooveCacheRatio != ratio) {
         QPixmap pixmap(area.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
@@ -618,7 +666,9 @@ void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const 
         paint(&layer);
         layer.end();
         d->grooveCache = pixmap;
-        d->grooveCacheKey = fullKey;
+        d->grooveCacheKey = key;
+        d->grooveCacheArea = area;
+        d->grooveCacheRatio = ratio;
     }
     painter->drawPixmap(area.topLeft(), d->grooveCache);
 }
@@ -695,12 +745,12 @@ void RangeSlider::paintSlider(QStylePainter *target) const
     QStylePainter &painter = *target;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const int radius = themeProperty("CornerRadius").toInt();
+    const int radius = themeRadius(this, d.get());
 
     const QRectF grooveF = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     if (grooveF.isValid()) {
-        const QBrush border = themeBrush("BorderBrush");
-        const QBrush background = themeBrush("BackgroundBrush");
+        const QBrush border = themeBrushAt(this, d.get(), BorderIndex);
+        const QBrush background = themeBrushAt(this, d.get(), BackgroundIndex);
         QByteArray key;
         appendKey(key, grooveF.x(), grooveF.y(), grooveF.width(), grooveF.height(), radius, border.color().rgba64());
         if (background.style() == Qt::SolidPattern) {
@@ -737,7 +787,7 @@ void RangeSlider::paintSlider(QStylePainter *target) const
     bar.setTop(bar.top() + bar.height() / 4);
     bar.setHeight(bar.height() / 2);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(themeBrush("RangeBrush"));
+    painter.setBrush(themeBrushAt(this, d.get(), RangeIndex));
     painter.drawRect(bar.adjusted(-1, 0.5, 1, 0.5));
 
     QRectF box = bar;
@@ -751,7 +801,7 @@ void RangeSlider::paintSlider(QStylePainter *target) const
     fill.setAlphaF(0.4);
     const QRectF frame = box.adjusted(0, 0.5, 2, -0.5);
     painter.setBrush(fill);
-    painter.drawRect(frame);
+    painter.drawRect(fillUnderFrame(frame, state.color()));
     drawRangeFrame(&painter, frame, state.color());
 
     drawHandle(&painter, minHandleRect, MinimumHandle, isMinimumHandleDown(),
@@ -765,7 +815,7 @@ void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, 
     if (!painter || handle == NoHandle) {
         return;
     }
-    const int radius = themeProperty("CornerRadius").toInt();
+    const int radius = themeRadius(this, d.get());
     const bool minimum = handle == MinimumHandle;
     const Helpers::StraightCornerFlags straight = minimum ? Helpers::TopRightCorner | Helpers::BottomRightCorner
                                                           : Helpers::TopLeftCorner | Helpers::BottomLeftCorner;
@@ -781,7 +831,7 @@ void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, 
     // The two grip lines, one pixel wide, two apart.
     const QRectF grips(minimum ? rect.left() + 2 : rect.right() - 4, rect.y() + rect.height() / 4.0, 3.0,
                        rect.height() / 2.0);
-    const QBrush grip = themeBrush("BackgroundBrush");
+    const QBrush grip = themeBrushAt(this, d.get(), BackgroundIndex);
     const auto paintGrips = [grip](QPainter *p, const QRectF &area) {
         p->setRenderHint(QPainter::Antialiasing, true);
         p->setPen(Qt::NoPen);
@@ -793,17 +843,24 @@ void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, 
     // Over an opaque shape that covers their pixels whole, the grips replace whole pixels of one colour:
     // shape and grips then make one copy. The shape is convex, so it covers the pixels of the grips when it
     // holds the four corners of their block (with half a pixel to spare near its rounded corners).
-    const qreal corner = std::min<qreal>(radius, std::min(shape.width(), shape.height()) / 2.0); // as drawn
-    const auto holds = [&](qreal x, qreal y) {
-        const qreal cx = minimum ? std::max(x, shape.left() + corner) : std::min(x, shape.right() - corner);
-        const qreal cy = qBound(shape.top() + corner, y, shape.bottom() - corner);
-        return shape.contains(x, y) && (corner <= 0 || std::hypot(x - cx, y - cy) <= corner - 0.5);
-    };
-    const QRectF block(QPointF(grips.left(), std::floor(grips.top())),
-                       QPointF(grips.right(), std::ceil(grips.bottom())));
-    const bool oneCopy = brush.style() == Qt::SolidPattern && brush.color().alpha() == 255
-        && grip.style() == Qt::SolidPattern && holds(block.left(), block.top()) && holds(block.right(), block.top())
-        && holds(block.left(), block.bottom()) && holds(block.right(), block.bottom());
+    const bool opaque
+        = brush.style() == Qt::SolidPattern && brush.color().alpha() == 255 && grip.style() == Qt::SolidPattern;
+    // The answer depends on the handle's size and the radius only; it is kept for each handle.
+    RangeSliderPrivate::GripsInside &inside = d->gripsInside[minimum ? 0 : 1];
+    if (opaque && (inside.size != rect.size() || inside.radius != radius)) {
+        const qreal corner = std::min<qreal>(radius, std::min(shape.width(), shape.height()) / 2.0); // as drawn
+        const auto holds = [&](qreal x, qreal y) {
+            const qreal cx = minimum ? std::max(x, shape.left() + corner) : std::min(x, shape.right() - corner);
+            const qreal cy = qBound(shape.top() + corner, y, shape.bottom() - corner);
+            return shape.contains(x, y) && (corner <= 0 || std::hypot(x - cx, y - cy) <= corner - 0.5);
+        };
+        const QRectF block(QPointF(grips.left(), std::floor(grips.top())),
+                           QPointF(grips.right(), std::ceil(grips.bottom())));
+        inside = {rect.size(), radius,
+                  holds(block.left(), block.top()) && holds(block.right(), block.top())
+                      && holds(block.left(), block.bottom()) && holds(block.right(), block.bottom())};
+    }
+    const bool oneCopy = opaque && inside.holds;
     if (!oneCopy) {
         drawPiece(painter, shape, -1, HandleShapePiece, radius, int(straight), brush, paintShape);
         drawPiece(painter, grips, -1, HandleGripsPiece, 0, 0, grip, paintGrips);
@@ -859,18 +916,25 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
         reference.setWidth(reference.width() - cut);
     }
 
-    const auto same = [&](const Entry &e) {
-        return e.look == look && e.endWidth == endWidth && e.stretched == stretched && e.reference.x() == reference.x()
-            && e.reference.y() == reference.y() && e.reference.width() == reference.width()
-            && e.reference.height() == reference.height();
-    };
-    auto it = std::find_if(entries.begin(), entries.end(), same);
+    // Compared as bytes: cheaper than field by field, and a key nobody set is all zeros.
+    Key key;
+    std::memset(&key, 0, sizeof(key));
+    key.x = reference.x();
+    key.y = reference.y();
+    key.width = reference.width();
+    key.height = reference.height();
+    key.endWidth = endWidth;
+    key.kind = look.kind;
+    key.radius = look.radius;
+    key.flags = look.flags;
+    key.stretched = stretched;
+    key.color = look.color;
+    key.color2 = look.color2;
+    auto it = std::find_if(entries.begin(), entries.end(),
+                           [&key](const Entry &e) { return std::memcmp(&e.key, &key, sizeof(key)) == 0; });
     if (it == entries.end()) {
         Entry e;
-        e.reference = reference;
-        e.endWidth = endWidth;
-        e.stretched = stretched;
-        e.look = look;
+        e.key = key;
         e.pixmap = QPixmap(int(std::ceil(reference.right())) + 3, int(std::ceil(reference.bottom())) + 3);
         e.pixmap.fill(Qt::transparent);
         {
@@ -927,21 +991,46 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     const int height = e.pixmap.height();
     const bool copyLeft = !middleOnly && e.copyLeft;
     const bool copyRight = !middleOnly && e.copyRight;
+    const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
+    const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
+    const int rightWidth = e.pixmap.width() - e.rightStart;
+    // The middle column is kept repeated in a strip as wide as the widest middle asked so far, joined
+    // to the one end to copy if there is one: copying a strip costs far less than scaling or tiling
+    // one column, and each copy less is much saved.
+    const bool joinLeft = copyLeft && !copyRight;
+    const bool joinRight = copyRight && !copyLeft;
+    QPixmap &strip = joinLeft || joinRight ? e.joined : e.middle;
+    const int stripEnds = joinLeft ? e.leftEnd : joinRight ? rightWidth : 0;
+    if (strip.width() - stripEnds < to - from) {
+        const int repeated = (to - from + 63) / 64 * 64;
+        strip = QPixmap(repeated + stripEnds, height);
+        strip.fill(Qt::transparent);
+        QPainter layer(&strip);
+        layer.setCompositionMode(QPainter::CompositionMode_Source);
+        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, e.pixmap.copy(e.leftEnd, 0, 1, height).scaled(repeated, height));
+        if (joinLeft) {
+            layer.drawPixmap(0, 0, e.pixmap, 0, 0, e.leftEnd, height);
+        } else if (joinRight) {
+            layer.drawPixmap(repeated, 0, e.pixmap, e.rightStart, 0, rightWidth, height);
+        }
+    }
+    if (joinLeft) {
+        painter->drawPixmap(origin, strip, QRect(0, 0, e.leftEnd + to - from, height));
+        return;
+    }
+    if (joinRight) {
+        const int repeated = strip.width() - rightWidth;
+        painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip,
+                            QRect(repeated - (to - from), 0, to - from + rightWidth, height));
+        return;
+    }
     if (copyLeft) {
         painter->drawPixmap(origin, e.pixmap, QRect(0, 0, e.leftEnd, height));
     }
-    const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
-    const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
-    // The middle column is kept repeated in a strip as wide as the widest middle asked so far:
-    // copying a strip costs far less than scaling or tiling one column.
-    if (e.middle.width() < to - from) {
-        const QPixmap column = e.pixmap.copy(e.leftEnd, 0, 1, height);
-        e.middle = column.scaled((to - from + 63) / 64 * 64, height);
-    }
-    painter->drawPixmap(QPoint(origin.x() + from, origin.y()), e.middle, QRect(0, 0, to - from, height));
+    painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip, QRect(0, 0, to - from, height));
     if (copyRight) {
         painter->drawPixmap(origin + QPoint(e.rightStart + cut, 0), e.pixmap,
-                            QRect(e.rightStart, 0, e.pixmap.width() - e.rightStart, height));
+                            QRect(e.rightStart, 0, rightWidth, height));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QColor>
 #include <QImage>
 #include <QPixmap>
 #include <QRectF>
@@ -10,6 +11,7 @@
 #include <QVector>
 #include <QWidget>
 
+#include <cmath>
 #include <functional>
 
 class QPainter;
@@ -53,14 +55,19 @@ public:
               bool middleOnly = false);
 
 private:
+    struct Key
+    {
+        double x, y, width, height; // the shape as drawn into the pixmap
+        double endWidth;
+        int kind, radius, flags, stretched; // a short shape of the same size is copied whole, without a middle
+        QRgba64 color, color2;
+    };
     struct Entry
     {
-        QRectF reference; // the shape as drawn into the pixmap
-        qreal endWidth = 0;
-        bool stretched = false; // a short shape of the same size is copied whole, without a middle
-        Look look;
+        Key key;
         QPixmap pixmap;
         QPixmap middle; // the middle column of a stretched shape, repeated
+        QPixmap joined; // the same, joined to the one end that is copied
         int leftEnd = 0; // columns [0, leftEnd) and [rightStart, width) are the ends
         int rightStart = 0;
         // Columns [middleStart, middleEnd) are like the middle one; an end is copied only when
@@ -82,8 +89,21 @@ void appendKey(QByteArray &key, const Values &...values)
     (key.append(reinterpret_cast<const char *>(&values), int(sizeof(values))), ...);
 }
 
-// The style's handle rectangle of a slider described by option, for a handle at value.
-inline QRect sliderHandleRect(const QWidget *slider, QStyleOptionSlider option, int value)
+// What a fill of rect needs to cover when an opaque one-pixel frame of rect is drawn over it next: with
+// the frame's top and bottom on pixel centres, its lines replace the rows the fill covers by half.
+inline QRectF fillUnderFrame(const QRectF &rect, const QColor &frame)
+{
+    const auto onCentre = [](qreal y) { return y - std::floor(y) == 0.5; };
+    if (!frame.isValid() || frame.alpha() != 255 || !onCentre(rect.top()) || !onCentre(rect.bottom())
+        || rect.height() < 2) {
+        return rect;
+    }
+    return rect.adjusted(0, 0.5, 0, -0.5);
+}
+
+// The style's handle rectangle of a slider described by option, for a handle at value; option is
+// left at that value.
+inline QRect sliderHandleRect(const QWidget *slider, QStyleOptionSlider &option, int value)
 {
     option.sliderPosition = value;
     option.sliderValue = value;
