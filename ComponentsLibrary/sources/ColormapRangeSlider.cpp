@@ -6,7 +6,6 @@
 #include <vantor_common_utils/Helpers.h>
 
 #include <QCursor>
-#include <QDataStream>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>

@@ -95,6 +95,17 @@ const QColor red(255, 0, 0), green(0, 160, 0), blue(0, 0, 255), yellow(255, 255,
 
 } // namespace
 
+// A theme colour declared as a property: it changes without an event, so it must be read at each paint.
+class DeclaredThemeSlider : public RangeSlider
+{
+    Q_OBJECT
+    Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
+
+public:
+    using RangeSlider::handleRectForValue;
+    QBrush rangeBrush {Qt::red};
+};
+
 class TestSliders : public QObject
 {
     Q_OBJECT
@@ -418,6 +429,19 @@ private Q_SLOTS:
         };
         const auto used = make(), fresh = make();
         QCOMPARE(paint(*used, {3, 40, 63, 12}), paint(*fresh, {12}));
+    }
+
+    void declaredTheme()
+    {
+        DeclaredThemeSlider s;
+        s.resize(200, 24);
+        s.setSliderRange(20, 80);
+        const QPoint bar((s.handleRectForValue(20).center().x() + s.handleRectForValue(80).center().x()) / 2,
+                         s.handleRectForValue(20).center().y());
+        const QColor before = s.grab().toImage().pixelColor(bar);
+        s.rangeBrush = QBrush(Qt::blue);
+        const QColor after = s.grab().toImage().pixelColor(bar);
+        QVERIFY2(before.red() > before.blue() && after.blue() > after.red(), qPrintable(after.name()));
     }
 
     // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
