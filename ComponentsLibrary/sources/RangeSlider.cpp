@@ -716,13 +716,18 @@ void RangeSlider::drawRangeFrame(QPainter *painter, const QRectF &rect, const QC
     const int top = int(std::floor(rect.top())) - 2;
     const int height = int(std::ceil(rect.height())) + 5;
     const int left = int(std::floor(rect.left())) - 2;
+    const QRect leftClip(left, top, leftEnd - left, height);
+    const QRect rightClip(rightStart, top, int(std::ceil(rect.right())) + 3 - rightStart, height);
     painter->save();
-    painter->setClipRect(QRect(left, top, leftEnd - left, height), Qt::IntersectClip);
+    // Without a clip of the caller's, the second clip can simply replace the first.
+    const bool ownClip = !painter->hasClipping();
+    painter->setClipRect(leftClip, Qt::IntersectClip);
     paint(painter, QRectF(rect.left(), rect.top(), leftEnd + 2 - rect.left(), rect.height()));
-    painter->restore();
-    painter->save();
-    painter->setClipRect(QRect(rightStart, top, int(std::ceil(rect.right())) + 3 - rightStart, height),
-                         Qt::IntersectClip);
+    if (!ownClip) {
+        painter->restore();
+        painter->save();
+    }
+    painter->setClipRect(rightClip, ownClip ? Qt::ReplaceClip : Qt::IntersectClip);
     paint(painter, QRectF(rightStart - 2, rect.top(), rect.right() - rightStart + 2, rect.height()));
     painter->restore();
     const QColor c = color;
@@ -930,9 +935,14 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     key.stretched = stretched;
     key.color = look.color;
     key.color2 = look.color2;
-    auto it = std::find_if(entries.begin(), entries.end(),
-                           [&key](const Entry &e) { return std::memcmp(&e.key, &key, sizeof(key)) == 0; });
-    if (it == entries.end()) {
+    Entry *found = nullptr;
+    for (Entry &e : entries) {
+        if (std::memcmp(&e.key, &key, sizeof(key)) == 0) {
+            found = &e;
+            break;
+        }
+    }
+    if (!found) {
         Entry e;
         e.key = key;
         e.pixmap = QPixmap(int(std::ceil(reference.right())) + 3, int(std::ceil(reference.bottom())) + 3);
@@ -975,15 +985,15 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
         }
         if (entries.size() < MaxEntries) {
             entries.append(e);
-            it = entries.end() - 1;
+            found = &entries.last();
         } else {
-            it = entries.begin() + nextEntry;
-            *it = e;
+            found = &entries[nextEntry];
+            *found = e;
             nextEntry = (nextEntry + 1) % MaxEntries;
         }
     }
 
-    Entry &e = *it;
+    Entry &e = *found;
     if (!stretched) {
         painter->drawPixmap(origin, e.pixmap);
         return;
