@@ -54,7 +54,7 @@ if [ "$mode" = screenshots ]; then
     QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen >/dev/null
     mkdir -p doc/screenshots
     rm -f doc/screenshots/*.png
-    for page in 01-buttons 02-cards-and-expanders 03-sliders; do
+    for page in 01-buttons 02-cards-and-expanders 03-sliders 04-cascading-view; do
         cp "$shots/$page-light.png" "$shots/$page-dark.png" doc/screenshots/
     done
     ls -l doc/screenshots

@@ -113,6 +113,8 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    /** @brief Forgets the theme read so far when a dynamic property changes. */
+    bool event(QEvent *event) override;
 
     /** @brief Sets up orientation, tracking, selector property, fields and pop-ups; run by the constructor. */
     virtual void init();
@@ -129,19 +131,26 @@ protected:
     QBrush stateBrush(bool down, bool hovered) const;
     /** @brief The theme brush @p name, or its "Disabled" form while the widget is disabled. */
     QBrush themeBrush(const char *name) const;
-    /** @brief Everything the range slider's look depends on, for paintCached(). */
-    QByteArray paintStateKey() const;
-    /**
-     * @brief Shows the widget's picture through a pixmap that @p paint redraws only when @p key
-     * differs from the last one; repaints of an unchanged slider then cost one pixmap copy.
-     */
-    void paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint);
     /**
      * @brief Draws what @p paint draws inside @p area through a pixmap kept while @p key stays the same;
      * for the groove, whose antialiased outline is the dearest part of the picture.
      */
     void paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
                            const std::function<void(QPainter *)> &paint) const;
+    /** @brief The theme property @p name; theme properties are read once and kept until a dynamic property changes. */
+    QVariant themeProperty(const char *name) const;
+    /**
+     * @brief Draws what @p paint draws for @p rect (with @p brush, antialiased) through pixmap copies of
+     * earlier drawings of the same shape; @p kind, @p radius and @p flags tell shapes apart.
+     *
+     * A non-negative @p endWidth marks a horizontal shape whose columns are alike farther than
+     * @p endWidth from its left and right edges: its copies are stretched to any width. Brushes other
+     * than solid colours are drawn directly.
+     */
+    void drawPiece(QPainter *painter, const QRectF &rect, qreal endWidth, int kind, int radius, int flags,
+                   const QBrush &brush, const std::function<void(QPainter *, const QRectF &)> &paint) const;
+    /** @brief Strokes @p rect with a one-pixel pen of @p color, antialiased, as QPainter::drawRect() does. */
+    void drawRangeFrame(QPainter *painter, const QRectF &rect, const QColor &color) const;
 
 private:
     int pixelToRangeValue(int pixel) const;

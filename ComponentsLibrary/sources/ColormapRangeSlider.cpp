@@ -1,10 +1,11 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
+#include "SliderPieces_p.h"
+
 #include <vantor_common_models/HistogramModel.h>
 #include <vantor_common_utils/Helpers.h>
 
 #include <QCursor>
-#include <QDataStream>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
@@ -30,6 +31,9 @@ public:
 namespace {
 
 constexpr int ChessboardSize = 10;
+
+// Shapes of the colormap slider in the range slider's piece cache, numbered after the range slider's own.
+enum PieceKind { OuterPiece = 100 };
 
 QPixmap chessboard(bool enabled)
 {
@@ -105,14 +109,12 @@ void ColormapRangeSlider::setHistogramModel(Models::HistogramModel *histogramMod
 void ColormapRangeSlider::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    QByteArray key = paintStateKey();
-    QDataStream stream(&key, QIODevice::Append);
-    const Models::ColormapInterface *colormap = d->colormapModel ? d->colormapModel->getCurrentColormap() : nullptr;
-    stream << d->boundColormapToRange << bool(colormap);
-    if (colormap) {
-        stream << colormap->isDiscrete() << colormap->getColorValues();
+    if (size().isEmpty()) {
+        return;
     }
-    paintCached(key, [this](QStylePainter *painter) { paintColormapSlider(painter); });
+    QStylePainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintColormapSlider(&painter);
 }
 
 void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
@@ -120,7 +122,7 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
     QStylePainter &painter = *target;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const int radius = property("CornerRadius").toInt();
+    const int radius = themeProperty("CornerRadius").toInt();
     const bool enabled = isEnabled();
     const auto shade = [enabled](const QColor &color) { return enabled ? color : color.darker(200); };
 
@@ -131,8 +133,7 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
     if (grooveF.isValid()) {
         const QColor border = themeBrush("BorderBrush").color();
         QByteArray key;
-        QDataStream stream(&key, QIODevice::WriteOnly);
-        stream << grooveF << radius << border << enabled;
+        appendKey(key, grooveF.x(), grooveF.y(), grooveF.width(), grooveF.height(), radius, border.rgba64(), enabled);
         paintGrooveCached(&painter, grooveF.toAlignedRect(), key, [&](QPainter *layer) {
             QPen pen(border, 1);
             pen.setJoinStyle(Qt::MiterJoin);
@@ -147,11 +148,15 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
         });
     }
 
-    option.subControls = QStyle::SC_SliderTickmarks;
-    painter.drawComplexControl(QStyle::CC_Slider, option);
+    // As QSlider does: styles are asked for tick marks only when there are some.
+    if (tickPosition() != NoTicks) {
+        QStyleOptionSlider ticks = option;
+        ticks.subControls = QStyle::SC_SliderTickmarks;
+        painter.drawComplexControl(QStyle::CC_Slider, ticks);
+    }
 
-    QRect minHandleRect = handleRectForValue(getMinHandleValue());
-    QRect maxHandleRect = handleRectForValue(getMaxHandleValue());
+    QRect minHandleRect = sliderHandleRect(this, option, getMinHandleValue());
+    QRect maxHandleRect = sliderHandleRect(this, option, getMaxHandleValue());
     if (minimumHeight() > minHandleRect.height()) {
         minHandleRect.setHeight(minimumHeight());
     }
@@ -164,13 +169,20 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
     const QMap<double, QColor> stops = colormap ? colormap->getColorValues() : QMap<double, QColor>();
 
     if (!d->boundColormapToRange && colormap) {
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(shade(stops.value(0.0, QColor())));
-        Helpers::drawRoundedRectShape(grooveF.adjusted(1.0, 1.0, -(grooveF.width() - minHandleRect.center().x()), -1.0),
-                                      radius, Helpers::TopRightCorner | Helpers::BottomRightCorner, &painter);
-        painter.setBrush(shade(stops.value(1.0, QColor())));
-        Helpers::drawRoundedRectShape(grooveF.adjusted(maxHandleRect.center().x() + 1, 1.0, -1.0, -1.0), radius,
-                                      Helpers::TopLeftCorner | Helpers::BottomLeftCorner, &painter);
+        // The groove left and right of the range: a rounded end that stays, a straight one that moves.
+        const auto outer = [&](const QRectF &rect, Helpers::StraightCornerFlags straight, const QColor &color) {
+            drawPiece(&painter, rect, std::max(0.0, std::min<qreal>(radius, rect.height() / 2.0)), OuterPiece, radius,
+                      int(straight), color, [radius, straight, color](QPainter *p, const QRectF &area) {
+                          p->setRenderHint(QPainter::Antialiasing, true);
+                          p->setPen(Qt::NoPen);
+                          p->setBrush(color);
+                          Helpers::drawRoundedRectShape(area, radius, straight, p);
+                      });
+        };
+        outer(grooveF.adjusted(1.0, 1.0, -(grooveF.width() - minHandleRect.center().x()), -1.0),
+              Helpers::TopRightCorner | Helpers::BottomRightCorner, shade(stops.value(0.0, QColor())));
+        outer(grooveF.adjusted(maxHandleRect.center().x() + 1, 1.0, -1.0, -1.0),
+              Helpers::TopLeftCorner | Helpers::BottomLeftCorner, shade(stops.value(1.0, QColor())));
     }
 
     const int minCenter = minHandleRect.center().x();
@@ -178,21 +190,22 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
     QRectF box(grooveF);
     box.setLeft(std::min(minCenter, maxCenter));
     box.setRight(std::max(minCenter, maxCenter));
-    const bool rangeHovered = isRangeHovered(box, minHandleRect, maxHandleRect);
-    const QBrush state = stateBrush(isMinimumHandleDown() && isMaximumHandleDown(), rangeHovered);
-    painter.setPen(QPen(state.color(), 1));
+    // The pointer is asked for once: on some window systems that is a round trip.
+    const QPointF cursor = mapFromGlobal(QCursor::pos());
+    const QRectF gap = box.adjusted(minHandleRect.width() / 2, 0.5, -(maxHandleRect.width() / 2), -0.5);
+    const bool rangeHovered = gap.contains(cursor);
+    const QColor frameColor = stateBrush(isMinimumHandleDown() && isMaximumHandleDown(), rangeHovered).color();
     box.adjust(0, 0.5, 1.5, -0.5);
 
+    painter.setPen(Qt::NoPen);
     if (colormap && colormap->isDiscrete()) {
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box);
+        drawRangeFrame(&painter, box, frameColor);
         const int count = stops.size();
         if (count > 0) {
             int sectionWidth = static_cast<int>(box.width() / count);
             if (box.width() > sectionWidth * count) {
                 sectionWidth += 1;
             }
-            painter.setPen(Qt::NoPen);
             box.setTop(box.top() + 1.0);
             int i = 0;
             for (auto it = stops.constBegin(); it != stops.constEnd(); ++it, ++i) {
@@ -207,10 +220,10 @@ void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
             gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
         }
         painter.setBrush(gradient);
-        painter.drawRect(box);
+        painter.drawRect(fillUnderFrame(box, frameColor));
+        drawRangeFrame(&painter, box, frameColor);
     }
 
-    const QPointF cursor = mapFromGlobal(QCursor::pos());
     drawHandle(&painter, minHandleRect, MinimumHandle, isMinimumHandleDown(),
                QRectF(minHandleRect).contains(cursor) || rangeHovered);
     drawHandle(&painter, maxHandleRect, MaximumHandle, isMaximumHandleDown(),

@@ -1,5 +1,7 @@
 #include <ComponentsLibrary/RangeSlider.h>
 
+#include "SliderPieces_p.h"
+
 #include <vantor_common_utils/Helpers.h>
 
 #include <QCursor>
@@ -7,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyleOptionSlider>
@@ -14,11 +17,47 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace Nalu {
 namespace Components {
 
 namespace {
+
+// The theme properties; each brush is followed by its disabled form.
+const char *const ThemeNames[] = {
+    "CornerRadius",       "BorderBrush",        "BorderBrushDisabled", "BackgroundBrush",     "BackgroundBrushDisabled",
+    "RangeBrush",         "RangeBrushDisabled", "SunkenBrush",         "SunkenBrushDisabled", "HoverBrush",
+    "HoverBrushDisabled", "DefaultBrush",       "DefaultBrushDisabled"};
+constexpr int ThemeCount = int(sizeof(ThemeNames) / sizeof(ThemeNames[0]));
+enum ThemeIndex {
+    BorderIndex = 1,
+    BackgroundIndex = 3,
+    RangeIndex = 5,
+    SunkenIndex = 7,
+    HoverIndex = 9,
+    DefaultIndex = 11
+};
+
+int themeIndex(const char *name)
+{
+    for (int i = 0; i < ThemeCount; ++i) {
+        if (qstrcmp(ThemeNames[i], name) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Shapes of the range slider in its piece cache.
+enum PieceKind { HandleShapePiece = 1, HandleGripsPiece, HandlePiece, RangeFramePiece };
+
+bool gapContains(const QRectF &box, const QRect &minHandleRect, const QRect &maxHandleRect, const QPointF &cursor)
+{
+    const QRectF gap = box.adjusted(minHandleRect.width() / 2, 0.5, -(maxHandleRect.width() / 2), -0.5);
+    return gap.contains(cursor);
+}
 
 constexpr int PopupHideDelayMs = 1000;
 // Zone beside a handle, on its pop-up's side, that keeps a shown pop-up open while the
@@ -122,10 +161,27 @@ public:
     int pressValue = 0;
     float halfRange = 0;
     RangeSlider::PopupsPosition popupsPosition = RangeSlider::Below;
-    QPixmap paintCache;
-    QByteArray paintCacheKey;
+    // Reading a property by name costs a walk through the meta-object's property names, so the
+    // theme is read once and kept until a dynamic property changes. Declared properties of those
+    // names (in a subclass) change without notice: then the theme is read at every use.
+    QVariant theme[ThemeCount];
+    QBrush themeBrushes[ThemeCount];
+    int themeRadius = 0;
+    bool themeValid = false;
+    const QMetaObject *themeCheckedFor = nullptr;
+    bool themeObservable = false;
+    SliderPieces pieces;
+    // Whether a handle's shape covers the pixels of its grips whole, for the last size and radius.
+    struct GripsInside
+    {
+        QSize size;
+        int radius = 0;
+        bool holds = false;
+    } gripsInside[2];
     QPixmap grooveCache;
     QByteArray grooveCacheKey;
+    QRect grooveCacheArea;
+    qreal grooveCacheRatio = 0;
 };
 
 RangeSlider::RangeSlider(QWidget *parent)
@@ -504,10 +560,74 @@ void RangeSlider::placePopup(Handle handle, int extra)
     popup->move(mapToGlobal(QPoint(x, y)));
 }
 
+namespace {
+
+// The theme of slider as kept in d, read first if needed; null while it cannot be kept.
+const RangeSliderPrivate *keptTheme(const RangeSlider *slider, RangeSliderPrivate *d)
+{
+    if (d->themeValid) {
+        return d;
+    }
+    const QMetaObject *meta = slider->metaObject();
+    if (d->themeCheckedFor != meta) {
+        d->themeCheckedFor = meta;
+        d->themeObservable = std::none_of(std::begin(ThemeNames), std::end(ThemeNames),
+                                          [meta](const char *n) { return meta->indexOfProperty(n) >= 0; });
+    }
+    if (!d->themeObservable) {
+        return nullptr;
+    }
+    for (int i = 0; i < ThemeCount; ++i) {
+        d->theme[i] = slider->property(ThemeNames[i]);
+        d->themeBrushes[i] = d->theme[i].value<QBrush>();
+    }
+    d->themeRadius = d->theme[0].toInt();
+    d->themeValid = true;
+    return d;
+}
+
+// The theme brush at index (its enabled form), or its disabled form while slider is disabled.
+QBrush themeBrushAt(const RangeSlider *slider, RangeSliderPrivate *d, int index)
+{
+    const int i = slider->isEnabled() ? index : index + 1;
+    const RangeSliderPrivate *kept = keptTheme(slider, d);
+    return kept ? kept->themeBrushes[i] : slider->property(ThemeNames[i]).value<QBrush>();
+}
+
+int themeRadius(const RangeSlider *slider, RangeSliderPrivate *d)
+{
+    const RangeSliderPrivate *kept = keptTheme(slider, d);
+    return kept ? kept->themeRadius : slider->property(ThemeNames[0]).toInt();
+}
+
+} // namespace
+
+QVariant RangeSlider::themeProperty(const char *name) const
+{
+    const int index = themeIndex(name);
+    if (index < 0) {
+        return property(name);
+    }
+    const RangeSliderPrivate *kept = keptTheme(this, d.get());
+    return kept ? kept->theme[index] : property(name);
+}
+
+bool RangeSlider::event(QEvent *event)
+{
+    if (event->type() == QEvent::DynamicPropertyChange) {
+        d->themeValid = false;
+    }
+    return QSlider::event(event);
+}
+
 QBrush RangeSlider::themeBrush(const char *name) const
 {
+    const int index = themeIndex(name);
+    if (index > 0 && index % 2 == 1) {
+        return themeBrushAt(this, d.get(), index);
+    }
     if (isEnabled()) {
-        return property(name).value<QBrush>();
+        return themeProperty(name).value<QBrush>();
     }
     return property(QByteArray(QByteArray(name) + "Disabled").constData()).value<QBrush>();
 }
@@ -515,88 +635,17 @@ QBrush RangeSlider::themeBrush(const char *name) const
 QBrush RangeSlider::stateBrush(bool down, bool hovered) const
 {
     if (down) {
-        return themeBrush("SunkenBrush");
+        return themeBrushAt(this, d.get(), SunkenIndex);
     }
     if (!isSliderDown() && hovered && isEnabled()) {
-        return property("HoverBrush").value<QBrush>();
+        return themeBrushAt(this, d.get(), HoverIndex);
     }
-    return themeBrush("DefaultBrush");
+    return themeBrushAt(this, d.get(), DefaultIndex);
 }
 
 bool RangeSlider::isRangeHovered(const QRectF &box, const QRect &minHandleRect, const QRect &maxHandleRect) const
 {
-    const QRectF gap = box.adjusted(minHandleRect.width() / 2, 0.5, -(maxHandleRect.width() / 2), -0.5);
-    return gap.contains(QPointF(mapFromGlobal(QCursor::pos())));
-}
-
-QByteArray RangeSlider::paintStateKey() const
-{
-    // Hover looks depend on the pointer only while it is over the widget.
-    QPoint cursor = mapFromGlobal(QCursor::pos());
-    if (!rect().contains(cursor)) {
-        cursor = QPoint(-1, -1);
-    }
-    const qint64 numbers[] = {width(),
-                              height(),
-                              qRound64(devicePixelRatioF() * 1000),
-                              isEnabled(),
-                              minimum(),
-                              maximum(),
-                              d->minHandleValue,
-                              d->maxHandleValue,
-                              int(d->pressedHandles),
-                              isSliderDown(),
-                              invertedAppearance(),
-                              layoutDirection(),
-                              tickPosition(),
-                              tickInterval(),
-                              singleStep(),
-                              pageStep(),
-                              minimumHeight(),
-                              qint64(quintptr(style())),
-                              palette().cacheKey(),
-                              isActiveWindow(),
-                              hasFocus(),
-                              cursor.x(),
-                              cursor.y()};
-    QByteArray key(reinterpret_cast<const char *>(numbers), sizeof(numbers));
-    QDataStream stream(&key, QIODevice::Append);
-    for (const char *name :
-         {"CornerRadius", "BorderBrush", "BorderBrushDisabled", "BackgroundBrush", "BackgroundBrushDisabled",
-          "RangeBrush", "RangeBrushDisabled", "SunkenBrush", "SunkenBrushDisabled", "HoverBrush", "HoverBrushDisabled",
-          "DefaultBrush", "DefaultBrushDisabled"}) {
-        // Plain colours, the usual case, are cheaper to compare than to stream.
-        const QVariant value = property(name);
-        const QBrush brush = value.userType() == QMetaType::QBrush ? value.value<QBrush>() : QBrush();
-        if (brush.style() == Qt::SolidPattern) {
-            stream << quint64(brush.color().rgba64());
-        } else {
-            stream << value;
-        }
-    }
-    return key;
-}
-
-void RangeSlider::paintCached(const QByteArray &key, const std::function<void(QStylePainter *)> &paint)
-{
-    if (size().isEmpty()) {
-        return;
-    }
-    if (d->paintCache.isNull() || d->paintCacheKey != key) {
-        const qreal ratio = devicePixelRatioF();
-        QPixmap pixmap(size() * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        {
-            QStylePainter painter(&pixmap, this);
-            painter.setRenderHint(QPainter::Antialiasing, true);
-            paint(&painter);
-        }
-        d->paintCache = pixmap;
-        d->paintCacheKey = key;
-    }
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, d->paintCache);
+    return gapContains(box, minHandleRect, maxHandleRect, QPointF(mapFromGlobal(QCursor::pos())));
 }
 
 void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
@@ -606,10 +655,8 @@ void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const 
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatioF();
-    QByteArray fullKey = key;
-    QDataStream stream(&fullKey, QIODevice::Append);
-    stream << area << ratio;
-    if (d->grooveCache.isNull() || d->grooveCacheKey != fullKey) {
+    if (d->grooveCache.isNull() || d->grooveCacheKey != key || d->grooveCacheArea != area
+        || d->grooveCacheRatio != ratio) {
         QPixmap pixmap(area.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);
         pixmap.fill(Qt::transparent);
@@ -619,15 +666,83 @@ void RangeSlider::paintGrooveCached(QPainter *painter, const QRect &area, const 
         paint(&layer);
         layer.end();
         d->grooveCache = pixmap;
-        d->grooveCacheKey = fullKey;
+        d->grooveCacheKey = key;
+        d->grooveCacheArea = area;
+        d->grooveCacheRatio = ratio;
     }
     painter->drawPixmap(area.topLeft(), d->grooveCache);
+}
+
+void RangeSlider::drawPiece(QPainter *painter, const QRectF &rect, qreal endWidth, int kind, int radius, int flags,
+                            const QBrush &brush, const std::function<void(QPainter *, const QRectF &)> &paint) const
+{
+    if (!painter) {
+        return;
+    }
+    // Gradients and textures are placed by painter coordinates: a moved copy would differ.
+    if (brush.style() != Qt::SolidPattern) {
+        painter->save();
+        paint(painter, rect);
+        painter->restore();
+        return;
+    }
+    const QColor color = brush.color();
+    d->pieces.draw(painter, rect, endWidth, {kind, radius, flags | (color.isValid() ? 0 : 0x10000), color.rgba64()},
+                   paint);
+}
+
+void RangeSlider::drawRangeFrame(QPainter *painter, const QRectF &rect, const QColor &color) const
+{
+    const auto paint = [color](QPainter *p, const QRectF &area) {
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setPen(QPen(color, 1));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(area);
+    };
+    if (!painter) {
+        return;
+    }
+    // The four sides are blended one by one, twice over the corners, where a copy would round
+    // differently. So the ends are drawn, as a narrow frame clipped to them, and only the middle,
+    // where each pixel gets one side, is copied. The bounds are those of SliderPieces::draw().
+    if (rect.width() <= 16 || !SliderPieces::copyable(painter, rect)) {
+        painter->save();
+        paint(painter, rect);
+        painter->restore();
+        return;
+    }
+    const int leftEnd = int(std::ceil(rect.left() + 0.5)) + 2;
+    const int rightStart = int(std::floor(rect.right() - 0.5)) - 2;
+    const int top = int(std::floor(rect.top())) - 2;
+    const int height = int(std::ceil(rect.height())) + 5;
+    const int left = int(std::floor(rect.left())) - 2;
+    const QRect leftClip(left, top, leftEnd - left, height);
+    const QRect rightClip(rightStart, top, int(std::ceil(rect.right())) + 3 - rightStart, height);
+    painter->save();
+    // Without a clip of the caller's, the second clip can simply replace the first.
+    const bool ownClip = !painter->hasClipping();
+    painter->setClipRect(leftClip, Qt::IntersectClip);
+    paint(painter, QRectF(rect.left(), rect.top(), leftEnd + 2 - rect.left(), rect.height()));
+    if (!ownClip) {
+        painter->restore();
+        painter->save();
+    }
+    painter->setClipRect(rightClip, ownClip ? Qt::ReplaceClip : Qt::IntersectClip);
+    paint(painter, QRectF(rightStart - 2, rect.top(), rect.right() - rightStart + 2, rect.height()));
+    painter->restore();
+    const QColor c = color;
+    d->pieces.draw(painter, rect, 0.5, {RangeFramePiece, 0, c.isValid() ? 0 : 0x10000, c.rgba64()}, paint, true);
 }
 
 void RangeSlider::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event)
-    paintCached(paintStateKey(), [this](QStylePainter *painter) { paintSlider(painter); });
+    if (size().isEmpty()) {
+        return;
+    }
+    QStylePainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    paintSlider(&painter);
 }
 
 void RangeSlider::paintSlider(QStylePainter *target) const
@@ -635,15 +750,20 @@ void RangeSlider::paintSlider(QStylePainter *target) const
     QStylePainter &painter = *target;
     QStyleOptionSlider option;
     initStyleOption(&option);
-    const int radius = property("CornerRadius").toInt();
+    const int radius = themeRadius(this, d.get());
 
     const QRectF grooveF = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     if (grooveF.isValid()) {
-        const QBrush border = themeBrush("BorderBrush");
-        const QBrush background = themeBrush("BackgroundBrush");
+        const QBrush border = themeBrushAt(this, d.get(), BorderIndex);
+        const QBrush background = themeBrushAt(this, d.get(), BackgroundIndex);
         QByteArray key;
-        QDataStream stream(&key, QIODevice::WriteOnly);
-        stream << grooveF << radius << border.color() << background;
+        appendKey(key, grooveF.x(), grooveF.y(), grooveF.width(), grooveF.height(), radius, border.color().rgba64());
+        if (background.style() == Qt::SolidPattern) {
+            appendKey(key, background.color().rgba64());
+        } else {
+            QDataStream stream(&key, QIODevice::Append);
+            stream << background;
+        }
         paintGrooveCached(&painter, grooveF.toAlignedRect(), key, [&](QPainter *layer) {
             QPen pen(border.color(), 1);
             pen.setJoinStyle(Qt::MiterJoin);
@@ -654,11 +774,15 @@ void RangeSlider::paintSlider(QStylePainter *target) const
         });
     }
 
-    option.subControls = QStyle::SC_SliderTickmarks;
-    painter.drawComplexControl(QStyle::CC_Slider, option);
+    // As QSlider does: styles are asked for tick marks only when there are some.
+    if (tickPosition() != NoTicks) {
+        QStyleOptionSlider ticks = option;
+        ticks.subControls = QStyle::SC_SliderTickmarks;
+        painter.drawComplexControl(QStyle::CC_Slider, ticks);
+    }
 
-    const QRect minHandleRect = handleRectForValue(d->minHandleValue);
-    const QRect maxHandleRect = handleRectForValue(d->maxHandleValue);
+    const QRect minHandleRect = sliderHandleRect(this, option, d->minHandleValue);
+    const QRect maxHandleRect = sliderHandleRect(this, option, d->maxHandleValue);
     const int minCenter = minHandleRect.center().x();
     const int maxCenter = maxHandleRect.center().x();
 
@@ -668,21 +792,23 @@ void RangeSlider::paintSlider(QStylePainter *target) const
     bar.setTop(bar.top() + bar.height() / 4);
     bar.setHeight(bar.height() / 2);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(themeBrush("RangeBrush"));
+    painter.setBrush(themeBrushAt(this, d.get(), RangeIndex));
     painter.drawRect(bar.adjusted(-1, 0.5, 1, 0.5));
 
     QRectF box = bar;
     box.setTop(grooveF.top());
     box.setHeight(grooveF.height());
-    const bool rangeHovered = isRangeHovered(box, minHandleRect, maxHandleRect);
+    // The pointer is asked for once: on some window systems that is a round trip.
+    const QPointF cursor = mapFromGlobal(QCursor::pos());
+    const bool rangeHovered = gapContains(box, minHandleRect, maxHandleRect, cursor);
     const QBrush state = stateBrush(isMinimumHandleDown() && isMaximumHandleDown(), rangeHovered);
     QColor fill = state.color();
     fill.setAlphaF(0.4);
-    painter.setPen(QPen(state.color(), 1));
+    const QRectF frame = box.adjusted(0, 0.5, 2, -0.5);
     painter.setBrush(fill);
-    painter.drawRect(box.adjusted(0, 0.5, 2, -0.5));
+    painter.drawRect(fillUnderFrame(frame, state.color()));
+    drawRangeFrame(&painter, frame, state.color());
 
-    const QPointF cursor = mapFromGlobal(QCursor::pos());
     drawHandle(&painter, minHandleRect, MinimumHandle, isMinimumHandleDown(),
                QRectF(minHandleRect).contains(cursor) || rangeHovered);
     drawHandle(&painter, maxHandleRect, MaximumHandle, isMaximumHandleDown(),
@@ -694,27 +820,228 @@ void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, 
     if (!painter || handle == NoHandle) {
         return;
     }
-    const int radius = property("CornerRadius").toInt();
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, true);
-    painter->setPen(Qt::NoPen);
-    painter->setBrush(stateBrush(down, hovered));
+    const int radius = themeRadius(this, d.get());
+    const bool minimum = handle == MinimumHandle;
+    const Helpers::StraightCornerFlags straight = minimum ? Helpers::TopRightCorner | Helpers::BottomRightCorner
+                                                          : Helpers::TopLeftCorner | Helpers::BottomLeftCorner;
     const QRectF r(rect);
-    if (handle == MinimumHandle) {
-        Helpers::drawRoundedRectShape(r.adjusted(0, 0, -rect.width() / 2.0, 0), radius,
-                                      Helpers::TopRightCorner | Helpers::BottomRightCorner, painter);
-    } else {
-        Helpers::drawRoundedRectShape(r.adjusted(rect.width() / 2.0, 0, 0, 0), radius,
-                                      Helpers::TopLeftCorner | Helpers::BottomLeftCorner, painter);
+    const QRectF shape = minimum ? r.adjusted(0, 0, -rect.width() / 2.0, 0) : r.adjusted(rect.width() / 2.0, 0, 0, 0);
+    const QBrush brush = stateBrush(down, hovered);
+    const auto paintShape = [radius, straight, brush](QPainter *p, const QRectF &area) {
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setPen(Qt::NoPen);
+        p->setBrush(brush);
+        Helpers::drawRoundedRectShape(area, radius, straight, p);
+    };
+    // The two grip lines, one pixel wide, two apart.
+    const QRectF grips(minimum ? rect.left() + 2 : rect.right() - 4, rect.y() + rect.height() / 4.0, 3.0,
+                       rect.height() / 2.0);
+    const QBrush grip = themeBrushAt(this, d.get(), BackgroundIndex);
+    const auto paintGrips = [grip](QPainter *p, const QRectF &area) {
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setPen(Qt::NoPen);
+        p->setBrush(grip);
+        p->drawRect(QRectF(area.left(), area.top(), 1.0, area.height()));
+        p->drawRect(QRectF(area.right() - 1.0, area.top(), 1.0, area.height()));
+    };
+
+    // Over an opaque shape that covers their pixels whole, the grips replace whole pixels of one colour:
+    // shape and grips then make one copy. The shape is convex, so it covers the pixels of the grips when it
+    // holds the four corners of their block (with half a pixel to spare near its rounded corners).
+    const bool opaque
+        = brush.style() == Qt::SolidPattern && brush.color().alpha() == 255 && grip.style() == Qt::SolidPattern;
+    // The answer depends on the handle's size and the radius only; it is kept for each handle.
+    RangeSliderPrivate::GripsInside &inside = d->gripsInside[minimum ? 0 : 1];
+    if (opaque && (inside.size != rect.size() || inside.radius != radius)) {
+        const qreal corner = std::min<qreal>(radius, std::min(shape.width(), shape.height()) / 2.0); // as drawn
+        const auto holds = [&](qreal x, qreal y) {
+            const qreal cx = minimum ? std::max(x, shape.left() + corner) : std::min(x, shape.right() - corner);
+            const qreal cy = qBound(shape.top() + corner, y, shape.bottom() - corner);
+            return shape.contains(x, y) && (corner <= 0 || std::hypot(x - cx, y - cy) <= corner - 0.5);
+        };
+        const QRectF block(QPointF(grips.left(), std::floor(grips.top())),
+                           QPointF(grips.right(), std::ceil(grips.bottom())));
+        inside = {rect.size(), radius,
+                  holds(block.left(), block.top()) && holds(block.right(), block.top())
+                      && holds(block.left(), block.bottom()) && holds(block.right(), block.bottom())};
     }
-    painter->setBrush(themeBrush("BackgroundBrush"));
-    const qreal top = rect.y() + rect.height() / 4.0;
-    const qreal lineHeight = rect.height() / 2.0;
-    const int x1 = handle == MinimumHandle ? rect.left() + 2 : rect.right() - 2;
-    const int x2 = handle == MinimumHandle ? rect.left() + 4 : rect.right() - 4;
-    painter->drawRect(QRectF(x1, top, 1.0, lineHeight));
-    painter->drawRect(QRectF(x2, top, 1.0, lineHeight));
-    painter->restore();
+    const bool oneCopy = opaque && inside.holds;
+    if (!oneCopy) {
+        drawPiece(painter, shape, -1, HandleShapePiece, radius, int(straight), brush, paintShape);
+        drawPiece(painter, grips, -1, HandleGripsPiece, 0, 0, grip, paintGrips);
+        return;
+    }
+    const QPointF offset = grips.topLeft() - shape.topLeft();
+    const QSizeF gripsSize = grips.size();
+    SliderPieces::Look look {HandlePiece, radius, int(straight), brush.color().rgba64()};
+    look.color2 = grip.color().rgba64();
+    d->pieces.draw(painter, shape, -1, look, [&](QPainter *p, const QRectF &area) {
+        paintShape(p, area);
+        paintGrips(p, QRectF(area.topLeft() + offset, gripsSize));
+    });
+}
+
+bool SliderPieces::copyable(const QPainter *painter, const QRectF &rect)
+{
+    if (!painter || !painter->isActive()) {
+        return false;
+    }
+    const QTransform transform = painter->deviceTransform();
+    const bool wholePixels = transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx())
+        && transform.dy() == std::floor(transform.dy());
+    const bool finite = std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width())
+        && std::isfinite(rect.height());
+    // Copies equal drawing only for the raster engine at one device pixel per pixel, painting over.
+    return wholePixels && finite && rect.width() > 0 && rect.height() > 0 && rect.width() < 1e5 && rect.height() < 1e4
+        && painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster
+        && painter->device()->devicePixelRatioF() == 1.0 && painter->opacity() == 1.0
+        && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+}
+
+void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
+                        bool middleOnly)
+{
+    if (!painter || !painter->isActive()) {
+        return;
+    }
+    if (!copyable(painter, rect)) {
+        painter->save();
+        paint(painter, rect);
+        painter->restore();
+        return;
+    }
+
+    // Two pixels of margin on the left and top so that pens and antialiasing stay inside.
+    const QPoint origin(int(std::floor(rect.left())) - 2, int(std::floor(rect.top())) - 2);
+    QRectF reference = rect.translated(-origin);
+    const bool stretched = endWidth >= 0 && reference.width() > 2 * endWidth + 12;
+    int cut = 0; // whole columns the reference lacks
+    if (stretched) {
+        cut = int(std::floor(reference.width() - 2 * endWidth - 8));
+        reference.setWidth(reference.width() - cut);
+    }
+
+    // Compared as bytes: cheaper than field by field, and a key nobody set is all zeros.
+    Key key;
+    std::memset(&key, 0, sizeof(key));
+    key.x = reference.x();
+    key.y = reference.y();
+    key.width = reference.width();
+    key.height = reference.height();
+    key.endWidth = endWidth;
+    key.kind = look.kind;
+    key.radius = look.radius;
+    key.flags = look.flags;
+    key.stretched = stretched;
+    key.color = look.color;
+    key.color2 = look.color2;
+    Entry *found = nullptr;
+    for (Entry &e : entries) {
+        if (std::memcmp(&e.key, &key, sizeof(key)) == 0) {
+            found = &e;
+            break;
+        }
+    }
+    if (!found) {
+        Entry e;
+        e.key = key;
+        e.pixmap = QPixmap(int(std::ceil(reference.right())) + 3, int(std::ceil(reference.bottom())) + 3);
+        e.pixmap.fill(Qt::transparent);
+        {
+            QPainter layer(&e.pixmap);
+            paint(&layer, reference);
+        }
+        e.leftEnd = e.rightStart = e.pixmap.width();
+        if (stretched) {
+            e.leftEnd = int(std::ceil(reference.left() + endWidth)) + 2;
+            e.rightStart = int(std::floor(reference.right() - endWidth)) - 2;
+            // An end made of more middle columns beside clear ones (a straight edge on whole pixels)
+            // is drawn as part of the middle: one copy less.
+            const QImage image = e.pixmap.toImage();
+            const auto columnIs = [&image](int x, int like) {
+                for (int y = 0; y < image.height(); ++y) {
+                    if (image.pixel(x, y) != (like < 0 ? 0u : image.pixel(like, y))) {
+                        return false;
+                    }
+                }
+                return true;
+            };
+            e.middleStart = e.leftEnd;
+            while (e.middleStart > 0 && columnIs(e.middleStart - 1, e.leftEnd)) {
+                --e.middleStart;
+            }
+            e.copyLeft = false;
+            for (int x = 0; x < e.middleStart; ++x) {
+                e.copyLeft = e.copyLeft || !columnIs(x, -1);
+            }
+            e.middleEnd = e.rightStart;
+            while (e.middleEnd < image.width() && columnIs(e.middleEnd, e.leftEnd)) {
+                ++e.middleEnd;
+            }
+            e.copyRight = false;
+            for (int x = e.middleEnd; x < image.width(); ++x) {
+                e.copyRight = e.copyRight || !columnIs(x, -1);
+            }
+        }
+        if (entries.size() < MaxEntries) {
+            entries.append(e);
+            found = &entries.last();
+        } else {
+            found = &entries[nextEntry];
+            *found = e;
+            nextEntry = (nextEntry + 1) % MaxEntries;
+        }
+    }
+
+    Entry &e = *found;
+    if (!stretched) {
+        painter->drawPixmap(origin, e.pixmap);
+        return;
+    }
+    const int height = e.pixmap.height();
+    const bool copyLeft = !middleOnly && e.copyLeft;
+    const bool copyRight = !middleOnly && e.copyRight;
+    const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
+    const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
+    const int rightWidth = e.pixmap.width() - e.rightStart;
+    // The middle column is kept repeated in a strip as wide as the widest middle asked so far, joined
+    // to the one end to copy if there is one: copying a strip costs far less than scaling or tiling
+    // one column, and each copy less is much saved.
+    const bool joinLeft = copyLeft && !copyRight;
+    const bool joinRight = copyRight && !copyLeft;
+    QPixmap &strip = joinLeft || joinRight ? e.joined : e.middle;
+    const int stripEnds = joinLeft ? e.leftEnd : joinRight ? rightWidth : 0;
+    if (strip.width() - stripEnds < to - from) {
+        const int repeated = (to - from + 63) / 64 * 64;
+        strip = QPixmap(repeated + stripEnds, height);
+        strip.fill(Qt::transparent);
+        QPainter layer(&strip);
+        layer.setCompositionMode(QPainter::CompositionMode_Source);
+        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, e.pixmap.copy(e.leftEnd, 0, 1, height).scaled(repeated, height));
+        if (joinLeft) {
+            layer.drawPixmap(0, 0, e.pixmap, 0, 0, e.leftEnd, height);
+        } else if (joinRight) {
+            layer.drawPixmap(repeated, 0, e.pixmap, e.rightStart, 0, rightWidth, height);
+        }
+    }
+    if (joinLeft) {
+        painter->drawPixmap(origin, strip, QRect(0, 0, e.leftEnd + to - from, height));
+        return;
+    }
+    if (joinRight) {
+        const int repeated = strip.width() - rightWidth;
+        painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip,
+                            QRect(repeated - (to - from), 0, to - from + rightWidth, height));
+        return;
+    }
+    if (copyLeft) {
+        painter->drawPixmap(origin, e.pixmap, QRect(0, 0, e.leftEnd, height));
+    }
+    painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip, QRect(0, 0, to - from, height));
+    if (copyRight) {
+        painter->drawPixmap(origin + QPoint(e.rightStart + cut, 0), e.pixmap,
+                            QRect(e.rightStart, 0, rightWidth, height));
+    }
 }
 
 } // namespace Components

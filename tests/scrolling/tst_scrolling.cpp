@@ -82,6 +82,9 @@ private Q_SLOTS:
         QTRY_COMPARE(f.bar->getAnimatedSize(), -1);
         QVERIFY(clock.elapsed() >= 1150);
         QCOMPARE(f.bar->width(), 4); // the area laid it out at each step
+        f.bar->setEnabled(false); // a disabled bar stays thin under the pointer
+        f.hover(f.bar);
+        QVERIFY(!f.minimized.wait(300) && f.bar->isMinimized());
     }
 
     void transientPolicyFollowsPointerAndArea()

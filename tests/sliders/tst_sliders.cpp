@@ -2,8 +2,10 @@
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/SliderHighContrast.h>
 #include <ComponentsLibrary/SliderHighlighted.h>
+#include <vantor_common_utils/Helpers.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
@@ -21,6 +23,8 @@ template<typename Base>
 class Probe : public Base
 {
 public:
+    using Base::drawPiece;
+    using Base::drawRangeFrame;
     using Base::grooveRect;
     using Base::handleRectForValue;
 };
@@ -90,6 +94,17 @@ QString mismatch(QWidget &w, QPoint p, const QColor &want)
 const QColor red(255, 0, 0), green(0, 160, 0), blue(0, 0, 255), yellow(255, 255, 0), magenta(255, 0, 255);
 
 } // namespace
+
+// A theme colour declared as a property: it changes without an event, so it must be read at each paint.
+class DeclaredThemeSlider : public RangeSlider
+{
+    Q_OBJECT
+    Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
+
+public:
+    using RangeSlider::handleRectForValue;
+    QBrush rangeBrush {Qt::red};
+};
 
 class TestSliders : public QObject
 {
@@ -370,6 +385,100 @@ private Q_SLOTS:
         }
         for (const auto &check : checks)
             QCOMPARE(mismatch(f.slider, check.first, check.second), QString());
+    }
+
+    // After value changes, the picture (drawn from shapes kept from earlier paints) equals a new slider's.
+    void freshPaint_data()
+    {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QVector<int>>("v"); // alpha of the theme colours, corner radius
+        QTest::newRow("range slider") << QByteArray() << QVector<int> {255, 4};
+        QTest::newRow("range slider, translucent, square") << QByteArray() << QVector<int> {120, 0};
+        QTest::newRow("gradient") << QByteArray("gradient") << QVector<int> {255, 3};
+        QTest::newRow("gradient, translucent, round") << QByteArray("gradient") << QVector<int> {120, 30};
+        QTest::newRow("discrete") << QByteArray("discrete") << QVector<int> {255, 5};
+    }
+    void freshPaint()
+    {
+        QFETCH(QByteArray, model);
+        QFETCH(QVector<int>, v);
+        ColormapModel colormaps;
+        colormaps.setCurrentColormap(model == "gradient" ? Nalu::Models::Colormaps::viridisLike()
+                                                         : Nalu::Models::Colormaps::categorical10());
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        QImage image(333, 24, QImage::Format_ARGB32_Premultiplied);
+        const auto paint = [&image](RangeSlider &s, const QVector<int> &lows) {
+            for (int low : lows) { // moving the minimum handle from one value to the next
+                s.setSliderRange(low, 64);
+                image.fill(Qt::white);
+                s.render(&image);
+            }
+            return image;
+        };
+        const auto make = [&] {
+            std::unique_ptr<RangeSlider> s(model.isEmpty() ? new RangeSlider : new ColormapRangeSlider);
+            if (auto *c = qobject_cast<ColormapRangeSlider *>(s.get()))
+                c->setColormapModel(&colormaps);
+            s->setStyle(style.get());
+            s->resize(image.size());
+            int hue = 0;
+            for (const char *name : {"BorderBrush", "BackgroundBrush", "RangeBrush", "DefaultBrush"})
+                s->setProperty(name, QBrush(QColor::fromHsv(hue += 80, 200, 200, v[0])));
+            s->setProperty("CornerRadius", v[1]);
+            return s;
+        };
+        const auto used = make(), fresh = make();
+        QCOMPARE(paint(*used, {3, 40, 63, 12}), paint(*fresh, {12}));
+    }
+
+    void declaredTheme()
+    {
+        DeclaredThemeSlider s;
+        s.resize(200, 24);
+        s.setSliderRange(20, 80);
+        const QPoint bar((s.handleRectForValue(20).center().x() + s.handleRectForValue(80).center().x()) / 2,
+                         s.handleRectForValue(20).center().y());
+        const QColor before = s.grab().toImage().pixelColor(bar);
+        s.rangeBrush = QBrush(Qt::blue);
+        const QColor after = s.grab().toImage().pixelColor(bar);
+        QVERIFY2(before.red() > before.blue() && after.blue() > after.red(), qPrintable(after.name()));
+    }
+
+    // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
+    // another width, moved by whole pixels, at several fractional offsets, opaque or translucent.
+    void piecesAsDrawn()
+    {
+        Probe<RangeSlider> s;
+        const QColor pink(200, 40, 90, 200);
+        const auto rounded = [pink](QPainter *p, const QRectF &r) {
+            p->setRenderHint(QPainter::Antialiasing);
+            p->setPen(Qt::NoPen);
+            p->setBrush(pink);
+            Nalu::Helpers::drawRoundedRectShape(r, 4, Nalu::Helpers::TopLeftCorner | Nalu::Helpers::BottomLeftCorner,
+                                                p);
+        };
+        for (const qreal x : {10.0, 10.5, 11.25, 12.0})
+            for (const qreal w : {1.5, 9.0, 30.0, 250.5})
+                for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
+                    const QRectF r(x, 4.5 + kind * 0.25, w, 9);
+                    const QColor color(30, 120, 200, kind ? 150 : 255);
+                    QImage direct(300, 20, QImage::Format_ARGB32_Premultiplied);
+                    direct.fill(Qt::white);
+                    QImage copied = direct;
+                    QPainter d(&direct), c(&copied);
+                    if (kind == 2) {
+                        rounded(&d, r);
+                        s.drawPiece(&c, r, 4, 7, 4, 0, pink, rounded);
+                    } else {
+                        d.setRenderHint(QPainter::Antialiasing);
+                        d.setPen(QPen(color, 1));
+                        d.drawRect(r);
+                        s.drawRangeFrame(&c, r, color);
+                    }
+                    d.end();
+                    c.end();
+                    QVERIFY2(direct == copied, qPrintable(QStringLiteral("%1 %2 %3").arg(x).arg(w).arg(kind)));
+                }
     }
 
     void degenerateSizes()
