@@ -40,4 +40,8 @@ set(NALU_THEME_PALETTE
     Handle              "#ffffff"   "#d5dbe3"
     HandleHover         "#e4e9f0"   "#ffffff"
     HandlePressed       "#c3cad4"   "#aab4c3"
+    # The range sliders' handle halves have no outline: they must stand out from the page.
+    RangeHandle         "#5f6f84"   "#d5dbe3"
+    RangeHandleHover    "#46566b"   "#ffffff"
+    RangeHandlePressed  "#2f3b4a"   "#aab4c3"
 )

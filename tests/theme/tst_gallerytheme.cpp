@@ -89,7 +89,7 @@ void tst_GalleryTheme::pages()
         if (auto *slider = findOn<Components::RangeSlider>(
                 page, [](auto *s) { return s->metaObject() == &Components::RangeSlider::staticMetaObject; })) {
             // The range bar under the range's translucent cover (the handles' default brush at 40%).
-            const QColor bar = color("Accent"), cover = color("Handle");
+            const QColor bar = color("Accent"), cover = color("RangeHandle");
             const QColor expected
                 = QColor::fromRgbF(bar.redF() * 0.6 + cover.redF() * 0.4, bar.greenF() * 0.6 + cover.greenF() * 0.4,
                                    bar.blueF() * 0.6 + cover.blueF() * 0.4);

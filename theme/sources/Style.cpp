@@ -110,9 +110,9 @@ public:
             addBrush(properties, "BackgroundBrush", "Groove", "Surface");
             addBrush(properties, "BorderBrush", "Border", "BorderSubtle");
             addBrush(properties, "RangeBrush", "Accent", "BorderSubtle");
-            addBrush(properties, "DefaultBrush", "Handle", "Surface");
-            addBrush(properties, "HoverBrush", "HandleHover", "Surface");
-            addBrush(properties, "SunkenBrush", "HandlePressed", "Surface");
+            addBrush(properties, "DefaultBrush", "RangeHandle", "BorderSubtle");
+            addBrush(properties, "HoverBrush", "RangeHandleHover", "BorderSubtle");
+            addBrush(properties, "SunkenBrush", "RangeHandlePressed", "BorderSubtle");
         } else if (widget->inherits("Nalu::Components::CardWidget")) {
             addBrush(properties, "BackgroundBrush", "Card", "Surface");
         } else if (widget->inherits("Nalu::Components::ColorButton")) {
