@@ -36,10 +36,10 @@ Variant other(Variant variant)
 }
 
 // "a:b c:d" as the pairs (a, b) and (c, d).
-QList<QStringList> pairs(const char *spec)
+QList<QStringList> pairs(const char *text)
 {
     QList<QStringList> result;
-    for (const QString &pair : QString::fromLatin1(spec).split(QLatin1Char(' '))) {
+    for (const QString &pair : QString::fromLatin1(text).split(QLatin1Char(' '))) {
         result.append(pair.split(QLatin1Char(':')));
     }
     return result;
