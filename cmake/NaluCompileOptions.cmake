@@ -10,15 +10,21 @@ function(nalu_set_warnings target)
 endfunction()
 
 # The strict Qt definitions used by the libraries: no implicit conversions
-# between QString and char arrays, no Qt keywords, no API deprecated before 5.15.
+# between QString and char arrays, no Qt keywords, and none of the API that the
+# Qt version built against deprecated up to 5.15 (Qt 5) or 6.4 (Qt 6).
 function(nalu_set_qt_strict target)
+    if(NALU_QT_MAJOR_VERSION STREQUAL "6")
+        set(_deprecated_up_to 0x060400)
+    else()
+        set(_deprecated_up_to 0x050F00)
+    endif()
     target_compile_definitions(${target} PRIVATE
         QT_NO_CAST_FROM_ASCII
         QT_NO_CAST_TO_ASCII
         QT_USE_QSTRINGBUILDER
         QT_NO_KEYWORDS
         QT_STRICT_ITERATORS
-        QT_DISABLE_DEPRECATED_BEFORE=0x050F00)
+        QT_DISABLE_DEPRECATED_BEFORE=${_deprecated_up_to})
 endfunction()
 
 function(nalu_library_defaults target)
