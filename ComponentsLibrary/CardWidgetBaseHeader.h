@@ -95,7 +95,11 @@ protected Q_SLOTS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) // Qt 6 passes enter events as QEnterEvent
+    void enterEvent(QEnterEvent *event) override;
+#else
     void enterEvent(QEvent *event) override;
+#endif
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     /** @brief Redraws the expand indicator when the style, palette or icon theme changes. */

@@ -77,7 +77,11 @@ Q_SIGNALS:
 
 protected:
     /** @brief Fills @p option for the bevel: no text, no icon, no features. */
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) // Qt 6 made QPushButton::initStyleOption() virtual
+    void initStyleOption(QStyleOptionButton *option) const override;
+#else
     void initStyleOption(QStyleOptionButton *option) const;
+#endif
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:

@@ -77,7 +77,11 @@ protected:
 
     bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0) // Qt 6 passes enter events as QEnterEvent
+    void enterEvent(QEnterEvent *event) override;
+#else
     void enterEvent(QEvent *event) override;
+#endif
     void leaveEvent(QEvent *event) override;
 
 private:

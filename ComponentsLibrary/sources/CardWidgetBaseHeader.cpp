@@ -1,5 +1,7 @@
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "QtCompat_p.h"
+
 #include "ui_CardWidgetBaseHeader.h"
 
 #include <QHBoxLayout>
@@ -350,7 +352,7 @@ void CardWidgetBaseHeader::mouseReleaseEvent(QMouseEvent *event)
     }
 }
 
-void CardWidgetBaseHeader::enterEvent(QEvent *event)
+void CardWidgetBaseHeader::enterEvent(Compat::EnterEvent *event)
 {
     QWidget::enterEvent(event);
     updateExpandIndicator();

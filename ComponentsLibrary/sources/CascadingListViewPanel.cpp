@@ -1,5 +1,7 @@
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
+#include "QtCompat_p.h"
+
 #include <ComponentsLibrary/MinimizedScrollBar.h>
 
 #include <QCoreApplication>
@@ -47,7 +49,7 @@ int CascadingListViewPanelPrivate::firstRowHeight(const CascadingListViewPanel *
     const QAbstractItemModel *currentModel = panel->model();
     const QModelIndex root = panel->rootIndex();
     const QAbstractItemDelegate *delegate
-        = currentModel ? panel->itemDelegate(currentModel->index(0, 0, root)) : panel->itemDelegate();
+        = currentModel ? Compat::delegateForIndex(panel, currentModel->index(0, 0, root)) : panel->itemDelegate();
     if (firstRow.height < 0 || firstRow.model != currentModel || firstRow.root != root || firstRow.delegate != delegate
         || firstRow.style != panel->style() || firstRow.font != panel->font()
         || firstRow.iconSize != panel->iconSize()) {

@@ -1,5 +1,7 @@
 #include <ComponentsLibrary/MinimizedScrollBar.h>
 
+#include "QtCompat_p.h"
+
 #include <QAbstractScrollArea>
 #include <QEvent>
 #include <QPointer>
@@ -165,7 +167,7 @@ void MinimizedScrollBar::updateParentScrollAreaScrollBarPolicy()
     }
 }
 
-void MinimizedScrollBar::enterEvent(QEvent *event)
+void MinimizedScrollBar::enterEvent(Compat::EnterEvent *event)
 {
     d->shrinkTimer->stop();
     QScrollBar::enterEvent(event);

@@ -1,5 +1,6 @@
 #include <ComponentsLibrary/RangeSlider.h>
 
+#include "QtCompat_p.h"
 #include "SliderPieces_p.h"
 
 #include <vantor_common_utils/Helpers.h>
@@ -103,7 +104,7 @@ public:
     }
 
 protected:
-    void enterEvent(QEvent *event) override
+    void enterEvent(Compat::EnterEvent *event) override
     {
         QWidget::enterEvent(event);
         stopHideTimer();

@@ -1,5 +1,7 @@
 #include <ComponentsLibrary/ToolButtonPopUpBase.h>
 
+#include "QtCompat_p.h"
+
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -120,7 +122,7 @@ void ToolButtonPopUpBase::mousePressEvent(QMouseEvent *event)
     const qreal w = width();
     const qreal h = height();
     const QRectF menuZone = QRectF(rect()).adjusted(2 * w / 3, 2 * h / 3, 0, 0);
-    if (menuZone.contains(event->localPos())) {
+    if (menuZone.contains(Compat::position(event))) {
         QToolButton::mousePressEvent(event);
         return;
     }

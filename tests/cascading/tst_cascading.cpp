@@ -74,9 +74,9 @@ struct Fixture
     void run(const QString &steps)
     {
         for (const QString &step : steps.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            Panel *panel = panels().value(step.midRef(1, 1).toInt());
+            Panel *panel = panels().value(QStringView(step).mid(1, 1).toInt());
             const char kind = step.at(0).toLatin1();
-            const int row = step.midRef(3).toInt();
+            const int row = QStringView(step).mid(3).toInt();
             if (kind == 'k') {
                 const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
                 QTest::keyClick(qApp->focusWidget() ? qApp->focusWidget() : panel,
