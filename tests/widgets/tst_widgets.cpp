@@ -451,6 +451,7 @@ private Q_SLOTS:
         QVERIFY(button.text() == QStringLiteral("Log In") && !button.menu());
         other.setFirstName(QStringLiteral("E. W."));
         QSignalSpy logOutSpy(&button, &UserConnector::logOutRequested);
+        logOut(button)->setEnabled(true); // Qt 6 ignores trigger() on a disabled action
         logOut(button)->trigger(); // the handler runs without a model
         QCOMPARE(logOutSpy.size(), 1);
         button.setModel(nullptr);
