@@ -118,6 +118,11 @@ void CascadingListView::onModelUpdated()
         auto *panel = new CascadingListViewPanel(d->model, parentPanel, d->panelsSplitter);
         auto *container = new CascadingListViewPanelContainer(panel, d->panelsSplitter);
         container->setHeaderVisible(d->panelsTitlesVisible);
+        // The splitter gives every panel its full height. Qt 6's splitter also caps its own height at that of
+        // children whose vertical policy is fixed, as a card's is: let the container grow.
+        QSizePolicy policy = container->sizePolicy();
+        policy.setVerticalPolicy(QSizePolicy::Preferred);
+        container->setSizePolicy(policy);
         d->panelsSplitter->addWidget(container);
         d->panels.append(container);
         connect(panel, &CascadingListViewPanel::currentItemChanged, this, &CascadingListView::onCurrentIndexChanged);

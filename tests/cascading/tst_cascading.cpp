@@ -253,6 +253,20 @@ private Q_SLOTS:
         QVERIFY(sevenRows());
     }
 
+    // The panels' cards span the view's height, although a card's own vertical policy is fixed.
+    void panelsFillTheViewHeight()
+    {
+        Fixture f;
+        f.run(QStringLiteral("c0.0 c1.0 c2.0"));
+        const QWidget *viewport = f.view->findChild<QScrollArea *>(QStringLiteral("scrollArea"))->viewport();
+        QVERIFY(viewport->height() > 200);
+        for (Panel *panel : f.panels()) {
+            const QWidget *card = panel->parentWidget()->parentWidget();
+            QCOMPARE(card->mapTo(viewport, QPoint()).y(), 0);
+            QCOMPARE(card->height(), viewport->height());
+        }
+    }
+
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
     void randomBrowsing()
     {
