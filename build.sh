@@ -1,32 +1,59 @@
 #!/usr/bin/env bash
 # Set-up, build and run in one step, on a fresh Debian 12 machine.
 #
-#   ./build.sh gallery   install what is missing, build, run the gallery
-#                        (without a display: write a PNG per page and say where)
-#   ./build.sh test      install what is missing, build, run the whole test suite
+#   ./build.sh gallery [--qt6]
+#                        install what is missing, build, run the gallery against
+#                        Qt 5 (or Qt 6); without a display, write a PNG per page
+#                        and say where
+#   ./build.sh test      install what is missing, build and run the whole test
+#                        suite against Qt 5, then against Qt 6
 #   ./build.sh screenshots
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
 #                        few pages, light and dark)
 #
-# Environment: BUILD_DIR (default: build), NALU_SANITIZE (e.g. address,undefined),
-# JOBS (default: number of cores).
+# Environment: BUILD_DIR (default: build; the Qt 6 build goes to the same name
+# with -qt6 appended), NALU_QT_VERSIONS (the Qt major versions `test` builds,
+# default "5 6"), NALU_SANITIZE (e.g. address,undefined), JOBS (default: number
+# of cores).
 set -euo pipefail
 
 cd "$(dirname "$0")"
 mode=${1:-}
+qt_versions=(5)
 case "$mode" in
-gallery | test | screenshots) ;;
+test)
+    read -r -a qt_versions <<<"${NALU_QT_VERSIONS:-5 6}"
+    ;;
+gallery)
+    if [ "${2:-}" = --qt6 ]; then
+        qt_versions=(6)
+    elif [ -n "${2:-}" ]; then
+        echo "usage: $0 gallery [--qt6]" >&2
+        exit 2
+    fi
+    ;;
+screenshots) ;;
 *)
-    echo "usage: $0 gallery|test|screenshots" >&2
+    echo "usage: $0 gallery [--qt6] | test | screenshots" >&2
     exit 2
     ;;
 esac
 
-build_dir=${BUILD_DIR:-build}
+build_base=${BUILD_DIR:-build}
 jobs=${JOBS:-$(nproc)}
 
-packages=(g++ cmake ninja-build pkg-config qtbase5-dev qtbase5-dev-tools libqt5svg5-dev fonts-dejavu-core)
+packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core)
+for version in "${qt_versions[@]}"; do
+    case "$version" in
+    5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev) ;;
+    6) packages+=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools) ;;
+    *)
+        echo "Unknown Qt major version '$version' (5 or 6)" >&2
+        exit 2
+        ;;
+    esac
+done
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -41,13 +68,29 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-cmake_args=(-S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [ -n "${NALU_SANITIZE:-}" ]; then
-    cmake_args+=(-DNALU_SANITIZE="$NALU_SANITIZE" -DCMAKE_BUILD_TYPE=Debug)
-fi
+# The build folder of a Qt major version: BUILD_DIR for Qt 5, BUILD_DIR-qt6 for Qt 6.
+build_dir_for() {
+    if [ "$1" = 5 ]; then echo "$build_base"; else echo "$build_base-qt$1"; fi
+}
+
+# Configures the build of Qt major version $1 with the further CMake arguments given.
+configure() {
+    local version=$1
+    shift
+    local args=(-S . -B "$(build_dir_for "$version")" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+        -DNALU_QT_MAJOR_VERSION="$version")
+    if [ -n "${NALU_SANITIZE:-}" ]; then
+        args+=(-DNALU_SANITIZE="$NALU_SANITIZE" -DCMAKE_BUILD_TYPE=Debug)
+    fi
+    if command -v ccache >/dev/null; then
+        args+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake "${args[@]}" "$@"
+}
 
 if [ "$mode" = screenshots ]; then
-    cmake "${cmake_args[@]}" -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
+    build_dir=$(build_dir_for 5)
+    configure 5 -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
     cmake --build "$build_dir" --target gallery -j "$jobs"
     shots="$build_dir/readme-screenshots"
     rm -rf "$shots"
@@ -59,7 +102,9 @@ if [ "$mode" = screenshots ]; then
     done
     ls -l doc/screenshots
 elif [ "$mode" = gallery ]; then
-    cmake "${cmake_args[@]}" -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
+    version=${qt_versions[0]}
+    build_dir=$(build_dir_for "$version")
+    configure "$version" -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
     cmake --build "$build_dir" --target gallery -j "$jobs"
     if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
         exec "$build_dir/gallery/nalu-gallery"
@@ -68,7 +113,11 @@ elif [ "$mode" = gallery ]; then
     QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots"
     echo "No display: the gallery pages were written as PNG files to $(cd "$shots" && pwd)"
 else
-    cmake "${cmake_args[@]}" -DNALU_BUILD_TESTS=ON -DNALU_BUILD_GALLERY=ON -DNALU_WARNINGS_AS_ERRORS=ON
-    cmake --build "$build_dir" -j "$jobs"
-    ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
+    for version in "${qt_versions[@]}"; do
+        build_dir=$(build_dir_for "$version")
+        echo "=== Qt $version: $build_dir"
+        configure "$version" -DNALU_BUILD_TESTS=ON -DNALU_BUILD_GALLERY=ON -DNALU_WARNINGS_AS_ERRORS=ON
+        cmake --build "$build_dir" -j "$jobs"
+        ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
+    done
 fi

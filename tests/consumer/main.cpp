@@ -35,7 +35,10 @@ int main(int argc, char *argv[])
         && danger->property("Status").toString() == QStringLiteral("Danger") && danger->isOutline()
         && tool->isCircular() && Nalu::Helpers::getReadableForegroundColor(Qt::white) == QColor(Qt::black)
         && !QIcon::fromTheme(QStringLiteral("chevron.down")).isNull()
-        && app.styleSheet() == Nalu::Theme::styleSheet(Nalu::Theme::Variant::Dark);
-    std::puts(ok ? "consumer: OK" : "consumer: FAILED");
+        && app.styleSheet() == Nalu::Theme::styleSheet(Nalu::Theme::Variant::Dark)
+        // The package and the Qt it loads at run time are of the major version asked for.
+        && QT_VERSION_MAJOR == NALU_EXPECTED_QT_MAJOR
+        && QString::fromLatin1(qVersion()).section(QLatin1Char('.'), 0, 0) == QString::number(NALU_EXPECTED_QT_MAJOR);
+    std::printf("consumer (Qt %s): %s\n", qVersion(), ok ? "OK" : "FAILED");
     return ok ? 0 : 1;
 }
