@@ -4,12 +4,15 @@
 #include <ComponentsLibrary/SliderHighlighted.h>
 #include <vantor_common_utils/Helpers.h>
 
+#include "SliderPieces_p.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -19,14 +22,22 @@ using Nalu::Models::ColormapModel;
 
 namespace {
 
+// The style's rectangles of a slider's groove and of a handle at a value.
 template<typename Base>
 class Probe : public Base
 {
 public:
-    using Base::drawPiece;
-    using Base::drawRangeFrame;
-    using Base::grooveRect;
-    using Base::handleRectForValue;
+    QRect grooveRect() const { return rect(QStyle::SC_SliderGroove, Base::value()); }
+    QRect handleRectForValue(int value) const { return rect(QStyle::SC_SliderHandle, value); }
+
+private:
+    QRect rect(QStyle::SubControl part, int value) const
+    {
+        QStyleOptionSlider option;
+        Base::initStyleOption(&option);
+        option.sliderPosition = option.sliderValue = value;
+        return Base::style()->subControlRect(QStyle::CC_Slider, &option, part, this);
+    }
 };
 
 // A pointer move as the window system delivers it: the cursor moves, the widget gets the event.
@@ -96,13 +107,12 @@ const QColor red(255, 0, 0), green(0, 160, 0), blue(0, 0, 255), yellow(255, 255,
 } // namespace
 
 // A theme colour declared as a property: it changes without an event, so it must be read at each paint.
-class DeclaredThemeSlider : public RangeSlider
+class DeclaredThemeSlider : public Probe<RangeSlider>
 {
     Q_OBJECT
     Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
 
 public:
-    using RangeSlider::handleRectForValue;
     QBrush rangeBrush {Qt::red};
 };
 
@@ -448,7 +458,7 @@ private Q_SLOTS:
     // another width, moved by whole pixels, at several fractional offsets, opaque or translucent.
     void piecesAsDrawn()
     {
-        Probe<RangeSlider> s;
+        SliderPieces pieces;
         const QColor pink(200, 40, 90, 200);
         const auto rounded = [pink](QPainter *p, const QRectF &r) {
             p->setRenderHint(QPainter::Antialiasing);
@@ -468,12 +478,12 @@ private Q_SLOTS:
                     QPainter d(&direct), c(&copied);
                     if (kind == 2) {
                         rounded(&d, r);
-                        s.drawPiece(&c, r, 4, 7, 4, 0, pink, rounded);
+                        pieces.drawShape(&c, r, 4, 7, 4, 0, pink, rounded);
                     } else {
                         d.setRenderHint(QPainter::Antialiasing);
                         d.setPen(QPen(color, 1));
                         d.drawRect(r);
-                        s.drawRangeFrame(&c, r, color);
+                        pieces.drawFrame(&c, r, color);
                     }
                     d.end();
                     c.end();
