@@ -153,8 +153,13 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
         return;
     }
 
-    QStyleOptionSlider option;
-    initStyleOption(&option);
+    // The style would answer SC_SliderHandle where the base slider's own handle sits, though this widget
+    // neither paints nor moves that handle: a press there between the handles would be lost. So the style
+    // is asked with the minimum handle in its place, which the press is known to miss: any press strictly
+    // between the handles that the style counts as on the groove starts a range drag.
+    QStyleOptionSlider option = d->styleOption();
+    option.sliderPosition = d->minHandleValue;
+    option.sliderValue = d->minHandleValue;
     const QStyle::SubControl hit = style()->hitTestComplexControl(QStyle::CC_Slider, &option, event->pos(), this);
     const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     const int x = event->pos().x();

@@ -211,6 +211,20 @@ private Q_SLOTS:
         QVERIFY(!f.slider.isSliderDown() && !f.slider.isMaximumHandleDown());
     }
 
+    // The base slider's own handle is not shown: a press where it sits between the handles drags the range.
+    void rangeDragOverBaseHandle()
+    {
+        Fixture<> f(20, 60);
+        f.slider.setValue(40);
+        const QPoint start(f.handle(40).center().x(), f.slider.grooveRect().center().y());
+        const QPoint end = start + QPoint(f.handle(50).left() - f.handle(40).left(), 0);
+        QTest::mousePress(&f.slider, Qt::LeftButton, {}, start);
+        QVERIFY(f.slider.isMinimumHandleDown() && f.slider.isMaximumHandleDown());
+        move(&f.slider, end, Qt::LeftButton);
+        QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, end);
+        QCOMPARE(QVector<int>({f.slider.getMinHandleValue(), f.slider.getMaxHandleValue()}), QVector<int>({30, 70}));
+    }
+
     void popupsOnHover_data()
     {
         QTest::addColumn<QByteArray>("where");
