@@ -58,6 +58,7 @@ public:
     explicit RangeSliderPrivate(RangeSlider *slider);
     ~RangeSliderPrivate() override;
 
+    // The private data of slider: the colormap range slider paints through its base's.
     static RangeSliderPrivate *get(RangeSlider *slider) { return slider->d.get(); }
 
     // Geometry, all from the style.
