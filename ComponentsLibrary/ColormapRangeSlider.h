@@ -69,7 +69,6 @@ protected:
 
 private:
     void init() override;
-    void paintColormapSlider(QStylePainter *painter) const;
 
     Q_DISABLE_COPY(ColormapRangeSlider)
     std::unique_ptr<ColormapRangeSliderPrivate> const d;

@@ -5,7 +5,6 @@
 #include <QFlags>
 #include <QSlider>
 
-#include <functional>
 #include <memory>
 
 class QStylePainter;
@@ -113,53 +112,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    /** @brief Forgets the theme read so far when a dynamic property changes. */
-    bool event(QEvent *event) override;
 
     /** @brief Sets up orientation, tracking, selector property, fields and pop-ups; run by the constructor. */
     virtual void init();
     /** @brief Paints the outer half of a handle and its two grip lines. */
     virtual void drawHandle(QStylePainter *painter, QRect rect, Handle handle, bool down, bool hovered) const;
 
-    /** @brief The style's handle rectangle for a handle at @p value. */
-    QRect handleRectForValue(int value) const;
-    /** @brief The style's groove rectangle. */
-    QRect grooveRect() const;
-    /** @brief Whether the cursor lies in the gap between the two handles of @p box. */
-    bool isRangeHovered(const QRectF &box, const QRect &minHandleRect, const QRect &maxHandleRect) const;
-    /** @brief Brush for the range box or a handle: held, hovered or default, with the enabled-state name. */
-    QBrush stateBrush(bool down, bool hovered) const;
-    /** @brief The theme brush @p name, or its "Disabled" form while the widget is disabled. */
-    QBrush themeBrush(const char *name) const;
-    /**
-     * @brief Draws what @p paint draws inside @p area through a pixmap kept while @p key stays the same;
-     * for the groove, whose antialiased outline is the dearest part of the picture.
-     */
-    void paintGrooveCached(QPainter *painter, const QRect &area, const QByteArray &key,
-                           const std::function<void(QPainter *)> &paint) const;
-    /** @brief The theme property @p name; theme properties are read once and kept until a dynamic property changes. */
-    QVariant themeProperty(const char *name) const;
-    /**
-     * @brief Draws what @p paint draws for @p rect (with @p brush, antialiased) through pixmap copies of
-     * earlier drawings of the same shape; @p kind, @p radius and @p flags tell shapes apart.
-     *
-     * A non-negative @p endWidth marks a horizontal shape whose columns are alike farther than
-     * @p endWidth from its left and right edges: its copies are stretched to any width. Brushes other
-     * than solid colours are drawn directly.
-     */
-    void drawPiece(QPainter *painter, const QRectF &rect, qreal endWidth, int kind, int radius, int flags,
-                   const QBrush &brush, const std::function<void(QPainter *, const QRectF &)> &paint) const;
-    /** @brief Strokes @p rect with a one-pixel pen of @p color, antialiased, as QPainter::drawRect() does. */
-    void drawRangeFrame(QPainter *painter, const QRectF &rect, const QColor &color) const;
-
 private:
-    int pixelToRangeValue(int pixel) const;
-    int pixelFromRangeValue(int value) const;
-    Handle handleAtPos(const QPoint &pos, QRect &rect) const;
-    void updatePopups(const QPoint &pos);
-    void paintSlider(QStylePainter *painter) const;
-    void placePopup(Handle handle, int extra);
-
+    friend class RangeSliderPrivate;
     Q_DISABLE_COPY(RangeSlider)
     std::unique_ptr<RangeSliderPrivate> const d;
 };

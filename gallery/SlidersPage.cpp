@@ -58,7 +58,6 @@ ColormapRangeSlider *makeColormapSlider(Models::ColormapModel *model, bool bound
 {
     auto *slider = new ColormapRangeSlider(parent);
     applySliderTheme(slider);
-    slider->setMinimumHeight(20);
     slider->setRange(0, 1000);
     slider->setSliderRange(250, 700);
     slider->setBoundColormapToRange(bound);

@@ -1,16 +1,14 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
-#include "SliderPieces_p.h"
+#include "RangeSlider_p.h"
 
 #include <vantor_common_models/HistogramModel.h>
 #include <vantor_common_utils/Helpers.h>
 
-#include <QCursor>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
-#include <QStyleOptionSlider>
 #include <QStylePainter>
 
 #include <algorithm>
@@ -18,22 +16,9 @@
 namespace Nalu {
 namespace Components {
 
-class ColormapRangeSliderPrivate
-{
-public:
-    bool histogramVisible = false;
-    bool boundColormapToRange = false;
-    // Not owned; QPointer so that a model deleted behind our back paints as no model.
-    QPointer<Models::ColormapModel> colormapModel;
-    QPointer<Models::HistogramModel> histogramModel;
-};
-
 namespace {
 
 constexpr int ChessboardSize = 10;
-
-// Shapes of the colormap slider in the range slider's piece cache, numbered after the range slider's own.
-enum PieceKind { OuterPiece = 100 };
 
 QPixmap chessboard(bool enabled)
 {
@@ -51,9 +36,35 @@ QPixmap chessboard(bool enabled)
 
 } // namespace
 
+// The fields of the colormap slider and its look: a chessboard groove, as tall as the minimum height,
+// and the colormap in place of the range bar.
+class ColormapRangeSliderPrivate : public RangeSliderLook
+{
+public:
+    explicit ColormapRangeSliderPrivate(ColormapRangeSlider *slider)
+        : q(slider)
+        , base(RangeSliderPrivate::get(slider))
+    {
+    }
+
+    int minimumPaintedHeight() const override { return q->minimumHeight(); }
+    void paintGroove(QPainter *painter, const QRectF &groove, int radius) override;
+    void paintRange(QPainter *painter, const RangeSliderParts &parts) override;
+
+    QColor shade(const QColor &color) const { return q->isEnabled() ? color : color.darker(200); }
+
+    ColormapRangeSlider *const q;
+    RangeSliderPrivate *const base;
+    bool histogramVisible = false;
+    bool boundColormapToRange = false;
+    // Not owned; QPointer so that a model deleted behind our back paints as no model.
+    QPointer<Models::ColormapModel> colormapModel;
+    QPointer<Models::HistogramModel> histogramModel;
+};
+
 ColormapRangeSlider::ColormapRangeSlider(QWidget *parent)
     : RangeSlider(parent)
-    , d(std::make_unique<ColormapRangeSliderPrivate>())
+    , d(std::make_unique<ColormapRangeSliderPrivate>(this))
 {
     ColormapRangeSlider::init();
 }
@@ -114,120 +125,88 @@ void ColormapRangeSlider::paintEvent(QPaintEvent *event)
     }
     QStylePainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    paintColormapSlider(&painter);
+    d->base->paint(&painter, *d);
 }
 
-void ColormapRangeSlider::paintColormapSlider(QStylePainter *target) const
+void ColormapRangeSliderPrivate::paintGroove(QPainter *painter, const QRectF &groove, int radius)
 {
-    QStylePainter &painter = *target;
-    QStyleOptionSlider option;
-    initStyleOption(&option);
-    const int radius = themeProperty("CornerRadius").toInt();
-    const bool enabled = isEnabled();
-    const auto shade = [enabled](const QColor &color) { return enabled ? color : color.darker(200); };
+    const bool enabled = q->isEnabled();
+    const QColor border = base->themeBrush(RangeSliderPrivate::BorderIndex).color();
+    QByteArray key;
+    appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.rgba64(), enabled);
+    base->paintGrooveCached(painter, groove.toAlignedRect(), key, [&](QPainter *layer) {
+        QPen pen(border, 1);
+        pen.setJoinStyle(Qt::MiterJoin);
+        layer->setPen(pen);
+        layer->setBrush(QBrush(chessboard(enabled)));
+        // Centre the pattern on the groove.
+        const QPointF center(groove.x() + groove.width() / 2.0, groove.y() + groove.height() / 2.0);
+        layer->setBrushOrigin(QPoint(static_cast<int>(center.x() - ChessboardSize / 2.0),
+                                     static_cast<int>(center.y() - ChessboardSize / 2.0)));
+        Helpers::drawRoundedRectShape(groove.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner, layer);
+    });
+}
 
-    QRectF grooveF = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
-    if (minimumHeight() > grooveF.height()) {
-        grooveF.setHeight(minimumHeight());
-    }
-    if (grooveF.isValid()) {
-        const QColor border = themeBrush("BorderBrush").color();
-        QByteArray key;
-        appendKey(key, grooveF.x(), grooveF.y(), grooveF.width(), grooveF.height(), radius, border.rgba64(), enabled);
-        paintGrooveCached(&painter, grooveF.toAlignedRect(), key, [&](QPainter *layer) {
-            QPen pen(border, 1);
-            pen.setJoinStyle(Qt::MiterJoin);
-            layer->setPen(pen);
-            layer->setBrush(QBrush(chessboard(enabled)));
-            // Centre the pattern on the groove.
-            const QPointF center(grooveF.x() + grooveF.width() / 2.0, grooveF.y() + grooveF.height() / 2.0);
-            layer->setBrushOrigin(QPoint(static_cast<int>(center.x() - ChessboardSize / 2.0),
-                                         static_cast<int>(center.y() - ChessboardSize / 2.0)));
-            Helpers::drawRoundedRectShape(grooveF.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner,
-                                          layer);
-        });
-    }
-
-    // As QSlider does: styles are asked for tick marks only when there are some.
-    if (tickPosition() != NoTicks) {
-        QStyleOptionSlider ticks = option;
-        ticks.subControls = QStyle::SC_SliderTickmarks;
-        painter.drawComplexControl(QStyle::CC_Slider, ticks);
-    }
-
-    QRect minHandleRect = sliderHandleRect(this, option, getMinHandleValue());
-    QRect maxHandleRect = sliderHandleRect(this, option, getMaxHandleValue());
-    if (minimumHeight() > minHandleRect.height()) {
-        minHandleRect.setHeight(minimumHeight());
-    }
-    if (minimumHeight() > maxHandleRect.height()) {
-        maxHandleRect.setHeight(minimumHeight());
-    }
-
+// Beside the range the first and last colours, unless the colormap is bound to the range; between the
+// handles the colormap, in equal sections when it is discrete, else as a gradient.
+void ColormapRangeSliderPrivate::paintRange(QPainter *painter, const RangeSliderParts &parts)
+{
     // A model without a current colormap paints as no model at all.
-    const Models::ColormapInterface *colormap = d->colormapModel ? d->colormapModel->getCurrentColormap() : nullptr;
-    const QMap<double, QColor> stops = colormap ? colormap->getColorValues() : QMap<double, QColor>();
+    const Models::ColormapInterface *colormap = colormapModel ? colormapModel->getCurrentColormap() : nullptr;
+    if (!colormap) {
+        return;
+    }
+    const QMap<double, QColor> stops = colormap->getColorValues();
+    const QRectF &groove = parts.groove;
+    const int radius = parts.radius;
 
-    if (!d->boundColormapToRange && colormap) {
-        // The groove left and right of the range: a rounded end that stays, a straight one that moves.
+    if (!boundColormapToRange) {
+        // A rounded end that stays, a straight one that moves.
         const auto outer = [&](const QRectF &rect, Helpers::StraightCornerFlags straight, const QColor &color) {
-            drawPiece(&painter, rect, std::max(0.0, std::min<qreal>(radius, rect.height() / 2.0)), OuterPiece, radius,
-                      int(straight), color, [radius, straight, color](QPainter *p, const QRectF &area) {
-                          p->setRenderHint(QPainter::Antialiasing, true);
-                          p->setPen(Qt::NoPen);
-                          p->setBrush(color);
-                          Helpers::drawRoundedRectShape(area, radius, straight, p);
-                      });
+            base->pieces.drawShape(painter, rect, std::max(0.0, std::min<qreal>(radius, rect.height() / 2.0)),
+                                   OuterPiece, radius, int(straight), color,
+                                   [radius, straight, color](QPainter *p, const QRectF &area) {
+                                       p->setRenderHint(QPainter::Antialiasing, true);
+                                       p->setPen(Qt::NoPen);
+                                       p->setBrush(color);
+                                       Helpers::drawRoundedRectShape(area, radius, straight, p);
+                                   });
         };
-        outer(grooveF.adjusted(1.0, 1.0, -(grooveF.width() - minHandleRect.center().x()), -1.0),
+        outer(groove.adjusted(1.0, 1.0, -(groove.width() - parts.minHandle.center().x()), -1.0),
               Helpers::TopRightCorner | Helpers::BottomRightCorner, shade(stops.value(0.0, QColor())));
-        outer(grooveF.adjusted(maxHandleRect.center().x() + 1, 1.0, -1.0, -1.0),
+        outer(groove.adjusted(parts.maxHandle.center().x() + 1, 1.0, -1.0, -1.0),
               Helpers::TopLeftCorner | Helpers::BottomLeftCorner, shade(stops.value(1.0, QColor())));
     }
 
-    const int minCenter = minHandleRect.center().x();
-    const int maxCenter = maxHandleRect.center().x();
-    QRectF box(grooveF);
-    box.setLeft(std::min(minCenter, maxCenter));
-    box.setRight(std::max(minCenter, maxCenter));
-    // The pointer is asked for once: on some window systems that is a round trip.
-    const QPointF cursor = mapFromGlobal(QCursor::pos());
-    const QRectF gap = box.adjusted(minHandleRect.width() / 2, 0.5, -(maxHandleRect.width() / 2), -0.5);
-    const bool rangeHovered = gap.contains(cursor);
-    const QColor frameColor = stateBrush(isMinimumHandleDown() && isMaximumHandleDown(), rangeHovered).color();
-    box.adjust(0, 0.5, 1.5, -0.5);
-
-    painter.setPen(Qt::NoPen);
-    if (colormap && colormap->isDiscrete()) {
-        drawRangeFrame(&painter, box, frameColor);
+    QRectF box = parts.box.adjusted(0, 0.5, 1.5, -0.5);
+    painter->setPen(Qt::NoPen);
+    if (colormap->isDiscrete()) {
+        base->pieces.drawFrame(painter, box, parts.state);
         const int count = stops.size();
-        if (count > 0) {
-            int sectionWidth = static_cast<int>(box.width() / count);
-            if (box.width() > sectionWidth * count) {
-                sectionWidth += 1;
-            }
-            box.setTop(box.top() + 1.0);
-            int i = 0;
-            for (auto it = stops.constBegin(); it != stops.constEnd(); ++it, ++i) {
-                painter.setBrush(shade(it.value()));
-                painter.drawRect(static_cast<int>(box.x() + i * sectionWidth), static_cast<int>(box.y()), sectionWidth,
-                                 static_cast<int>(box.height()));
-            }
+        if (count == 0) {
+            return;
         }
-    } else if (colormap) {
-        QLinearGradient gradient(box.topLeft(), box.bottomRight());
-        for (auto it = stops.constBegin(); it != stops.constEnd(); ++it) {
-            gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
+        // Sections of whole pixels that cover the box; the last one may overhang.
+        int sectionWidth = static_cast<int>(box.width() / count);
+        if (box.width() > sectionWidth * count) {
+            sectionWidth += 1;
         }
-        painter.setBrush(gradient);
-        painter.drawRect(fillUnderFrame(box, frameColor));
-        drawRangeFrame(&painter, box, frameColor);
+        box.setTop(box.top() + 1.0);
+        int i = 0;
+        for (auto it = stops.constBegin(); it != stops.constEnd(); ++it, ++i) {
+            painter->setBrush(shade(it.value()));
+            painter->drawRect(static_cast<int>(box.x() + i * sectionWidth), static_cast<int>(box.y()), sectionWidth,
+                              static_cast<int>(box.height()));
+        }
+        return;
     }
-
-    drawHandle(&painter, minHandleRect, MinimumHandle, isMinimumHandleDown(),
-               QRectF(minHandleRect).contains(cursor) || rangeHovered);
-    drawHandle(&painter, maxHandleRect, MaximumHandle, isMaximumHandleDown(),
-               QRectF(maxHandleRect).contains(cursor) || rangeHovered);
+    QLinearGradient gradient(box.topLeft(), box.bottomRight());
+    for (auto it = stops.constBegin(); it != stops.constEnd(); ++it) {
+        gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
+    }
+    painter->setBrush(gradient);
+    painter->drawRect(fillUnderFrame(box, parts.state));
+    base->pieces.drawFrame(painter, box, parts.state);
 }
 
 } // namespace Components

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -53,8 +54,19 @@ public:
     // With middleOnly, a stretched shape's ends are left to the caller.
     void draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
               bool middleOnly = false);
+    // draw() for a shape filled with brush; kind, radius and flags tell shapes apart. Brushes other than
+    // solid colours are drawn directly.
+    void drawShape(QPainter *painter, const QRectF &rect, qreal endWidth, int kind, int radius, int flags,
+                   const QBrush &brush, const Paint &paint);
+    // Strokes rect with a one-pixel pen of color, antialiased, as QPainter::drawRect() does.
+    void drawFrame(QPainter *painter, const QRectF &rect, const QColor &color);
 
 private:
+    // Kept apart from the kinds of the callers, which count from 0.
+    static constexpr int FrameKind = -1;
+    // Set in a look's flags for an invalid colour, whose rgba64() is that of a valid one.
+    static constexpr int InvalidColorFlag = 0x10000;
+
     struct Key
     {
         double x, y, width, height; // the shape as drawn into the pixmap

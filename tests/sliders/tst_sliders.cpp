@@ -4,12 +4,15 @@
 #include <ComponentsLibrary/SliderHighlighted.h>
 #include <vantor_common_utils/Helpers.h>
 
+#include "SliderPieces_p.h"
+
 #include <QApplication>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -17,16 +20,24 @@ using namespace Nalu::Components;
 using Nalu::Models::Colormap;
 using Nalu::Models::ColormapModel;
 
+// Where the pointer goes on a slider: just inside a handle's outer edge, on the common centre of two stacked
+// handles, midway between the handle centres, on the groove left of the range.
+enum Spot { MinEdge, MaxEdge, Tie, Between, LeftOfRange };
+Q_DECLARE_METATYPE(Spot)
+
 namespace {
 
+// Gives the style's rectangles of a slider's parts, with the handle at a value.
 template<typename Base>
-class Probe : public Base
+struct Probe : Base
 {
-public:
-    using Base::drawPiece;
-    using Base::drawRangeFrame;
-    using Base::grooveRect;
-    using Base::handleRectForValue;
+    QRect part(QStyle::SubControl control, int value = 0) const
+    {
+        QStyleOptionSlider option;
+        Base::initStyleOption(&option);
+        option.sliderPosition = option.sliderValue = value;
+        return Base::style()->subControlRect(QStyle::CC_Slider, &option, control, this);
+    }
 };
 
 // A pointer move as the window system delivers it: the cursor moves, the widget gets the event.
@@ -36,6 +47,8 @@ void move(QWidget *w, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton)
     QMouseEvent event(QEvent::MouseMove, pos, w->mapToGlobal(pos), Qt::NoButton, buttons, Qt::NoModifier);
     QApplication::sendEvent(w, &event);
 }
+
+using Shown = QPair<bool, bool>;
 
 // A range slider shown at a known place in Fusion, with its two spin boxes (minimum first).
 template<typename Base = RangeSlider>
@@ -53,19 +66,22 @@ struct Fixture
         QCOMPARE(spins.size(), 2);
     }
     QWidget *popup(int i) const { return spins.at(i)->parentWidget(); }
-    QRect handle(int value) const { return slider.handleRectForValue(value); }
-    int hover(QPoint p) { return move(&slider, p), popup(0)->isVisible() + 2 * popup(1)->isVisible(); } // shown pop-ups
-    // Pointer positions: just inside a handle's outer edge, on the common centre of two handles
-    // (right of it when there is none), in the middle of the range, or on the groove below the range.
-    QPoint at(const char *where) const
+    QRect handle(int value) const { return slider.part(QStyle::SC_SliderHandle, value); }
+    QRect groove() const { return slider.part(QStyle::SC_SliderGroove); }
+    // Moves the pointer to p; then whether the minimum and the maximum pop-ups show.
+    Shown hover(QPoint p)
+    {
+        move(&slider, p);
+        return {popup(0)->isVisible(), popup(1)->isVisible()};
+    }
+    QPoint at(Spot spot) const
     {
         const QRect a = handle(slider.getMinHandleValue()), b = handle(slider.getMaxHandleValue());
-        const QByteArray w(where);
-        const int x = w == "min" ? a.left() + 1
-            : w == "max"         ? b.right() - 1
-            : w == "tie"         ? (a.left() + b.right() + 1) / 2
-            : w == "range"       ? (a.center().x() + b.center().x()) / 2
-                                 : handle(slider.minimum() + 8).center().x();
+        const int x = spot == MinEdge ? a.left() + 1
+            : spot == MaxEdge         ? b.right() - 1
+            : spot == Tie             ? (a.left() + b.right() + 1) / 2
+            : spot == Between         ? (a.center().x() + b.center().x()) / 2
+                                      : handle(slider.minimum() + 8).center().x();
         return {x, a.center().y()};
     }
     std::unique_ptr<QStyle> style {QStyleFactory::create(QStringLiteral("Fusion"))};
@@ -96,13 +112,12 @@ const QColor red(255, 0, 0), green(0, 160, 0), blue(0, 0, 255), yellow(255, 255,
 } // namespace
 
 // A theme colour declared as a property: it changes without an event, so it must be read at each paint.
-class DeclaredThemeSlider : public RangeSlider
+class DeclaredThemeSlider : public Probe<RangeSlider>
 {
     Q_OBJECT
     Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
 
 public:
-    using RangeSlider::handleRectForValue;
     QBrush rangeBrush {Qt::red};
 };
 
@@ -111,46 +126,53 @@ class TestSliders : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void setters_data()
+    void settersClampOrderAndSignalChanges_data()
     {
-        QTest::addColumn<QByteArray>("call"); // a two-value slot, or a property
-        QTest::addColumn<QVector<int>>("ab");
-        QTest::addColumn<QString>("log"); // signals in order, then the resulting range
-        // Every row starts from 10-20 over 0-99.
-        QTest::newRow("unchanged, reversed") << QByteArray("setSliderRange") << QVector<int> {20, 10} << "=10,20";
-        QTest::newRow("reversed") << QByteArray("setSliderRange") << QVector<int> {60, 5} << "r5,60 m5 M60 =5,60";
-        QTest::newRow("clamped") << QByteArray("setSliderRange") << QVector<int> {-7, 500} << "r0,99 m0 M99 =0,99";
-        QTest::newRow("min pushes max") << QByteArray("minHandleValue") << QVector<int> {50, 0}
-                                        << "r50,50 m50 M50 =50,50";
-        QTest::newRow("max pulls min") << QByteArray("maxHandleValue") << QVector<int> {5, 0} << "r5,5 m5 M5 =5,5";
-        QTest::newRow("only max") << QByteArray("maxHandleValue") << QVector<int> {30, 0} << "r10,30 M30 =10,30";
-        QTest::newRow("min unchanged") << QByteArray("minHandleValue") << QVector<int> {10, 0} << "=10,20";
-        QTest::newRow("bounds move both") << QByteArray("setRange") << QVector<int> {30, 40} << "r30,30 m30 M30 =30,30";
-        QTest::newRow("bounds shrink") << QByteArray("setRange") << QVector<int> {0, 15} << "r10,15 M15 =10,15";
-        QTest::newRow("bounds equal") << QByteArray("setRange") << QVector<int> {50, 50} << "r50,50 m50 M50 =50,50";
+        QTest::addColumn<QByteArray>("setter"); // a slot taking two values, or a property taking the first
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<int>("low"); // the range that results from 10-20 over 0-99
+        QTest::addColumn<int>("high");
+        QTest::newRow("unchanged, reversed") << QByteArray("setSliderRange") << 20 << 10 << 10 << 20;
+        QTest::newRow("reversed, clamped") << QByteArray("setSliderRange") << 500 << -7 << 0 << 99;
+        QTest::newRow("min pushes max") << QByteArray("minHandleValue") << 50 << 0 << 50 << 50;
+        QTest::newRow("max pulls min") << QByteArray("maxHandleValue") << 5 << 0 << 5 << 5;
+        QTest::newRow("bounds move both") << QByteArray("setRange") << 30 << 40 << 30 << 30;
+        QTest::newRow("bounds shrink") << QByteArray("setRange") << 0 << 15 << 10 << 15;
     }
-    void setters()
+    void settersClampOrderAndSignalChanges()
     {
-        QFETCH(QByteArray, call);
-        QFETCH(QVector<int>, ab);
+        QFETCH(QByteArray, setter);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(int, low);
+        QFETCH(int, high);
         RangeSlider s;
         s.setSliderRange(10, 20);
-        QStringList log;
+        QStringList emitted, expected; // the new range first, then each end that changed
         connect(&s, &RangeSlider::sliderRangeChanged, this,
-                [&](int x, int y) { log << QStringLiteral("r%1,%2").arg(x).arg(y); });
-        connect(&s, &RangeSlider::minHandleValueChanged, this, [&](int v) { log << QStringLiteral("m%1").arg(v); });
-        connect(&s, &RangeSlider::maxHandleValueChanged, this, [&](int v) { log << QStringLiteral("M%1").arg(v); });
-        if (call.startsWith("set")) // the slots taking two values
-            QVERIFY(QMetaObject::invokeMethod(&s, call.constData(), Q_ARG(int, ab[0]), Q_ARG(int, ab[1])));
+                [&](int a, int b) { emitted << QString::asprintf("range %d %d", a, b); });
+        connect(&s, &RangeSlider::minHandleValueChanged, this,
+                [&](int v) { emitted << QString::asprintf("min %d", v); });
+        connect(&s, &RangeSlider::maxHandleValueChanged, this,
+                [&](int v) { emitted << QString::asprintf("max %d", v); });
+        if (setter.startsWith("set"))
+            QVERIFY(QMetaObject::invokeMethod(&s, setter.constData(), Q_ARG(int, first), Q_ARG(int, second)));
         else
-            QVERIFY(s.setProperty(call.constData(), ab[0]));
-        log << QStringLiteral("=%1,%2").arg(s.getMinHandleValue()).arg(s.getMaxHandleValue());
-        QTEST(log.join(QLatin1Char(' ')), "log");
-        for (QSpinBox *spin : s.findChildren<QSpinBox *>()) // the pop-ups follow the bounds
+            QVERIFY(s.setProperty(setter.constData(), first));
+        QCOMPARE(qMakePair(s.getMinHandleValue(), s.getMaxHandleValue()), qMakePair(low, high));
+        if (low != 10 || high != 20)
+            expected << QString::asprintf("range %d %d", low, high);
+        if (low != 10)
+            expected << QString::asprintf("min %d", low);
+        if (high != 20)
+            expected << QString::asprintf("max %d", high);
+        QCOMPARE(emitted, expected);
+        for (QSpinBox *spin : s.findChildren<QSpinBox *>()) // the pop-ups offer only values within the bounds
             QCOMPARE(qMakePair(spin->minimum(), spin->maximum()), qMakePair(s.minimum(), s.maximum()));
     }
 
-    void evenMinimumHeight() // tick marks change the parity of the base slider's height
+    void minimumSizeHintHasEvenHeight() // tick marks change the parity of the base slider's height
     {
         for (auto ticks : {QSlider::NoTicks, QSlider::TicksAbove, QSlider::TicksBothSides}) {
             RangeSlider s;
@@ -160,70 +182,87 @@ private Q_SLOTS:
         }
     }
 
-    void mouse_data()
+    void dragMovesHandleOrRange_data()
     {
-        QTest::addColumn<QByteArray>("press");
-        QTest::addColumn<QVector<int>>("v"); // low, high, move by (in values), expected low and high, accepted[, bound]
-        QTest::newRow("min handle") << QByteArray("min") << QVector<int> {20, 60, 20, 40, 60, 1};
-        QTest::newRow("min stops at max") << QByteArray("min") << QVector<int> {20, 60, 70, 60, 60, 1};
-        QTest::newRow("max stops at min") << QByteArray("max") << QVector<int> {20, 60, -50, 20, 20, 1};
-        QTest::newRow("equal at minimum, left") << QByteArray("min") << QVector<int> {0, 0, 30, 0, 0, 1};
-        QTest::newRow("equal at minimum, tie") << QByteArray("tie") << QVector<int> {0, 0, 30, 0, 30, 1};
-        QTest::newRow("equal in middle, left") << QByteArray("min") << QVector<int> {50, 50, -20, 30, 50, 1};
-        QTest::newRow("equal in middle, right") << QByteArray("max") << QVector<int> {50, 50, 20, 50, 70, 1};
-        QTest::newRow("equal at maximum, left") << QByteArray("min") << QVector<int> {99, 99, -30, 69, 99, 1};
-        QTest::newRow("equal at maximum, tie") << QByteArray("tie") << QVector<int> {99, 99, -30, 99, 99, 1};
-        QTest::newRow("range") << QByteArray("range") << QVector<int> {20, 30, 10, 30, 40, 1};
-        QTest::newRow("odd range") << QByteArray("range") << QVector<int> {20, 35, 28, 48, 63, 1};
-        QTest::newRow("range at right end") << QByteArray("range") << QVector<int> {20, 35, 500, 84, 99, 1};
-        QTest::newRow("range at left end") << QByteArray("range") << QVector<int> {20, 35, -500, 0, 15, 1};
-        QTest::newRow("groove outside range") << QByteArray("outside") << QVector<int> {40, 60, 10, 40, 60, 0};
-        QTest::newRow("no bounds") << QByteArray("min") << QVector<int> {0, 0, 10, 0, 0, 0, 0};
+        QTest::addColumn<Spot>("press");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("high");
+        QTest::addColumn<int>("value"); // the base slider's own value, whose handle is not shown
+        QTest::addColumn<int>("moveBy"); // in values; beyond the bounds the pointer leaves the groove
+        QTest::addColumn<int>("newLow");
+        QTest::addColumn<int>("newHigh");
+        QTest::newRow("min handle") << MinEdge << 20 << 60 << 0 << 20 << 40 << 60;
+        QTest::newRow("min stops at max") << MinEdge << 20 << 60 << 0 << 70 << 60 << 60;
+        QTest::newRow("max stops at min") << MaxEdge << 20 << 60 << 0 << -50 << 20 << 20;
+        QTest::newRow("stacked at minimum, tie grabs max") << Tie << 0 << 0 << 0 << 30 << 0 << 30;
+        QTest::newRow("stacked at maximum, left grabs min") << MinEdge << 99 << 99 << 0 << -30 << 69 << 99;
+        QTest::newRow("odd range keeps its width") << Between << 20 << 35 << 0 << 28 << 48 << 63;
+        QTest::newRow("range stops at right end") << Between << 20 << 35 << 0 << 500 << 84 << 99;
+        QTest::newRow("range stops at left end") << Between << 20 << 35 << 0 << -500 << 0 << 15;
+        QTest::newRow("range from base slider's handle") << Between << 20 << 60 << 40 << 10 << 30 << 70;
+        QTest::newRow("groove outside range") << LeftOfRange << 40 << 60 << 0 << 10 << 40 << 60;
     }
-    void mouse()
+    void dragMovesHandleOrRange()
     {
-        QFETCH(QByteArray, press);
-        QFETCH(QVector<int>, v);
-        Fixture<> f(v[0], v[1]);
-        f.slider.setRange(0, v.value(6, 99));
-        const QPoint start = f.at(press.constData());
-        // Beyond the bounds the pointer leaves the groove.
-        const int from = (v[0] + v[1]) / 2, to = qBound(0, from + v[2], 99);
-        const int far = from + v[2] > 99 ? 400 : (from + v[2] < 0 ? -400 : 0);
+        QFETCH(Spot, press);
+        QFETCH(int, low);
+        QFETCH(int, high);
+        QFETCH(int, value);
+        QFETCH(int, moveBy);
+        Fixture<> f(low, high);
+        f.slider.setValue(value);
+        const QPoint start = f.at(press);
+        const int from = (low + high) / 2, to = qBound(0, from + moveBy, 99);
+        const int far = from + moveBy > 99 ? 400 : (from + moveBy < 0 ? -400 : 0);
         const QPoint end = start + QPoint(f.handle(to).left() - f.handle(from).left() + far, 0);
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, start);
-        QCOMPARE(f.slider.isSliderDown(), bool(v[5]));
-        QCOMPARE(f.slider.isMinimumHandleDown(), v[5] && press != "max" && press != "tie");
+        // A handle's edge grabs that handle (the maximum on a tie), the gap between them both, the groove none.
+        QCOMPARE(f.slider.isMinimumHandleDown(), press == MinEdge || press == Between);
+        QCOMPARE(f.slider.isMaximumHandleDown(), press == MaxEdge || press == Tie || press == Between);
+        QCOMPARE(f.slider.isSliderDown(), press != LeftOfRange);
         move(&f.slider, (start + end) / 2, Qt::LeftButton);
         move(&f.slider, end, Qt::LeftButton);
         QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, end);
-        QCOMPARE(QVector<int>({f.slider.getMinHandleValue(), f.slider.getMaxHandleValue()}), v.mid(3, 2));
-        QVERIFY(!f.slider.isSliderDown() && !f.slider.isMaximumHandleDown());
+        QTEST(f.slider.getMinHandleValue(), "newLow");
+        QTEST(f.slider.getMaxHandleValue(), "newHigh");
+        QVERIFY(!f.slider.isSliderDown() && !f.slider.isMinimumHandleDown() && !f.slider.isMaximumHandleDown());
     }
 
-    void popupsOnHover_data()
+    void pressIgnoredWithoutBounds()
     {
-        QTest::addColumn<QByteArray>("where");
-        QTest::addColumn<QVector<int>>("v"); // above, allowed, minimum height, minimum and maximum pop-up shown
-        QTest::newRow("min handle, below") << QByteArray("min") << QVector<int> {0, 1, 0, 1, 0};
-        QTest::newRow("min handle, tall") << QByteArray("min") << QVector<int> {0, 1, 40, 1, 0};
-        QTest::newRow("max handle, above") << QByteArray("max") << QVector<int> {1, 1, 0, 0, 1};
-        QTest::newRow("between, above") << QByteArray("range") << QVector<int> {1, 1, 0, 1, 1};
-        QTest::newRow("groove outside") << QByteArray("outside") << QVector<int> {0, 1, 0, 0, 0};
-        QTest::newRow("not allowed") << QByteArray("range") << QVector<int> {0, 0, 0, 0, 0};
+        Fixture<> f(0, 0);
+        f.slider.setRange(0, 0);
+        QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(MinEdge));
+        QVERIFY(!f.slider.isSliderDown() && !f.slider.isMinimumHandleDown() && !f.slider.isMaximumHandleDown());
     }
-    void popupsOnHover()
+
+    void popupsShowBesideHoveredHandle_data()
     {
-        QFETCH(QByteArray, where);
-        QFETCH(QVector<int>, v);
-        Fixture<> f(30, 60, QSize(300, qMax(30, v[2])));
-        f.slider.setMinimumHeight(v[2]);
-        f.slider.setPopupPosition(v[0] ? RangeSlider::Above : RangeSlider::Below);
-        f.slider.setCanShowInputPopups(v[1]);
-        QCOMPARE(f.hover(f.at(where.constData())), v[3] + 2 * v[4]);
-        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it.
-        const int extra = v[2] ? 4 : 0, h = f.slider.height();
-        const int top = f.slider.mapToGlobal(QPoint(0, v[0] ? 2 - h - extra : h - 1 + extra)).y();
+        QTest::addColumn<Spot>("where");
+        QTest::addColumn<bool>("above");
+        QTest::addColumn<bool>("allowed");
+        QTest::addColumn<int>("minimumHeight");
+        QTest::addColumn<Shown>("shown"); // the minimum and the maximum pop-up
+        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false);
+        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true);
+        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true);
+        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false);
+    }
+    void popupsShowBesideHoveredHandle()
+    {
+        QFETCH(Spot, where);
+        QFETCH(bool, above);
+        QFETCH(bool, allowed);
+        QFETCH(int, minimumHeight);
+        Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)));
+        f.slider.setMinimumHeight(minimumHeight);
+        f.slider.setPopupPosition(above ? RangeSlider::Above : RangeSlider::Below);
+        f.slider.setCanShowInputPopups(allowed);
+        QTEST(f.hover(f.at(where)), "shown");
+        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it; 4 pixels
+        // farther from a slider taller than the style's.
+        const int extra = minimumHeight ? 4 : 0, h = f.slider.height();
+        const int top = f.slider.mapToGlobal(QPoint(0, above ? 2 - h - extra : h - 1 + extra)).y();
         for (int i : {0, 1})
             if (f.popup(i)->isVisible()) {
                 const QRect g(f.popup(i)->pos(), f.popup(i)->size()); // where it was moved to
@@ -232,15 +271,9 @@ private Q_SLOTS:
                 QCOMPARE(g.top(), top);
                 QCOMPARE(f.spins.at(i)->value(), i ? 60 : 30);
             }
-        if (v[1]) { // while a handle is dragged, its pop-up shows wherever the pointer is
-            QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at("max"));
-            move(&f.slider, QPoint(f.slider.width() - 1, 0), Qt::LeftButton);
-            QCOMPARE(f.hover(QPoint(f.slider.width() - 1, 0)), 2);
-            QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, QPoint(f.slider.width() - 1, 0));
-        }
     }
 
-    void popups()
+    void popupStaysWhileReachedAndHidesAfterLeaving()
     {
         Fixture<> f(30, 60);
         QWidget *popup = f.popup(0);
@@ -248,12 +281,18 @@ private Q_SLOTS:
         const QRect handle = f.handle(30);
         // The zone left of and below the handle keeps a shown pop-up open, but never opens one.
         const QPoint zone(handle.left() - 5, handle.bottom() + 5);
-        QCOMPARE(f.hover(zone), 0);
-        QCOMPARE(f.hover(f.at("min")), 1);
-        QCOMPARE(f.hover(zone), 1);
-        QCOMPARE(f.hover(QPoint(handle.right() + 12, handle.bottom() + 8)), 0);
+        QCOMPARE(f.hover(zone), Shown(false, false));
+        QCOMPARE(f.hover(f.at(MinEdge)), Shown(true, false));
+        QCOMPARE(f.hover(zone), Shown(true, false));
+        QCOMPARE(f.hover(QPoint(handle.right() + 12, handle.bottom() + 8)), Shown(false, false));
+        // While a handle is dragged its pop-up shows wherever the pointer is.
+        const QPoint corner(f.slider.width() - 1, 0);
+        QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(MaxEdge));
+        move(&f.slider, corner, Qt::LeftButton);
+        QCOMPARE(f.hover(corner), Shown(false, true));
+        QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, corner);
         // Leaving the slider starts the countdown; entering the pop-up stops it.
-        move(&f.slider, f.at("min"));
+        move(&f.slider, f.at(MinEdge));
         QCursor::setPos(0, 0);
         QEvent leave(QEvent::Leave), enter(QEvent::Enter);
         QApplication::sendEvent(&f.slider, &leave);
@@ -263,25 +302,28 @@ private Q_SLOTS:
         QApplication::sendEvent(popup, &leave);
         QVERIFY(timer->isActive());
         QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 3000);
+    }
 
-        // Enter in a pop-up applies the typed value; the other handle is pushed along.
-        f.slider.setSliderRange(10, 20);
+    void popupEditAppliesOnEnterOrFocusOutNotOnEscape()
+    {
+        Fixture<> f(10, 20);
         QSignalSpy spy(&f.slider, &RangeSlider::sliderRangeChanged);
-        move(&f.slider, f.at("min"));
+        // Enter applies the typed value; the other handle is pushed along, the pop-up follows its handle.
+        move(&f.slider, f.at(MinEdge));
         f.spins.at(0)->selectAll();
         QTest::keyClicks(f.spins.at(0), QStringLiteral("70"));
         QTest::keyClick(f.spins.at(0), Qt::Key_Enter);
         QCOMPARE(static_cast<QList<QVariantList>>(spy), QList<QVariantList>({{70, 70}}));
         const int centre = f.slider.mapToGlobal(f.handle(70).center()).x();
-        QVERIFY(qAbs(f.popup(0)->pos().x() + f.popup(0)->width() - centre) <= 1); // followed the handle
+        QVERIFY(qAbs(f.popup(0)->pos().x() + f.popup(0)->width() - centre) <= 1);
         // Escape in the active pop-up hides it and changes nothing.
-        QCOMPARE(f.hover(f.at("max")), 2);
+        QCOMPARE(f.hover(f.at(MaxEdge)), Shown(false, true));
         QApplication::setActiveWindow(f.popup(1));
         QTest::keyClick(f.spins.at(1), Qt::Key_Escape);
         QVERIFY(!f.popup(1)->isVisible());
         QCOMPARE(spy.count(), 1);
         // Losing the focus hides the pop-up and applies the typed value.
-        move(&f.slider, f.at("max"));
+        move(&f.slider, f.at(MaxEdge));
         f.spins.at(1)->selectAll();
         QTest::keyClicks(f.spins.at(1), QStringLiteral("90"));
         QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
@@ -290,20 +332,24 @@ private Q_SLOTS:
         QCOMPARE(f.slider.getMaxHandleValue(), 90);
     }
 
-    void painting_data()
+    void paintsThemeColoursOfEachState_data()
     {
         QTest::addColumn<QByteArray>("state");
-        QTest::addColumn<QVector<QColor>>("colours"); // range box (over the bar), maximum handle, groove
-        QTest::newRow("idle") << QByteArray("idle") << QVector<QColor> {blue, blue, green};
-        const QColor darkBlue(0, 0, 100);
-        QTest::newRow("disabled") << QByteArray("disabled") << QVector<QColor> {darkBlue, darkBlue, Qt::gray};
-        QTest::newRow("range dragged") << QByteArray("drag") << QVector<QColor> {yellow, yellow, green};
-        QTest::newRow("hovered handle") << QByteArray("hover") << QVector<QColor> {blue, magenta, green};
+        QTest::addColumn<QColor>("box"); // the range box, laid at 40 % over the range bar
+        QTest::addColumn<QColor>("handle"); // the maximum handle's outer half
+        QTest::addColumn<QColor>("groove");
+        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green;
+        QTest::newRow("disabled") << QByteArray("disabled") << QColor(0, 0, 100) << QColor(0, 0, 100)
+                                  << QColor(Qt::gray);
+        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green;
+        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green;
     }
-    void painting()
+    void paintsThemeColoursOfEachState()
     {
         QFETCH(QByteArray, state);
-        QFETCH(QVector<QColor>, colours);
+        QFETCH(QColor, box);
+        QFETCH(QColor, handle);
+        QFETCH(QColor, groove);
         Fixture<> f(30, 70);
         const QPair<const char *, QColor> theme[]
             = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
@@ -314,42 +360,42 @@ private Q_SLOTS:
         for (const auto &entry : theme)
             f.slider.setProperty(entry.first, QBrush(entry.second));
         f.slider.setProperty("CornerRadius", 3);
-        const QRect minRect = f.handle(30), maxRect = f.handle(70), grooveRect = f.slider.grooveRect();
+        const QRect minRect = f.handle(30), maxRect = f.handle(70), grooveRect = f.groove();
         const int y = grooveRect.center().y();
         f.slider.setEnabled(state != "disabled");
         if (state == "drag")
-            QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at("range"));
+            QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(Between));
         if (state == "hover")
             QCursor::setPos(f.slider.mapToGlobal(maxRect.center()));
         const QPoint gap((minRect.center().x() + maxRect.center().x()) / 2, y);
-        QCOMPARE(mismatch(f.slider, gap, blend(state == "disabled" ? QColor(100, 0, 0) : red, colours[0])), QString());
-        QCOMPARE(mismatch(f.slider, {maxRect.right() - 1, y}, colours[1]),
-                 QString()); // outer half, clear of the grip lines
-        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + minRect.left()) / 2, y}, colours[2]), QString());
+        QCOMPARE(mismatch(f.slider, gap, blend(state == "disabled" ? QColor(100, 0, 0) : red, box)), QString());
+        QCOMPARE(mismatch(f.slider, {maxRect.right() - 1, y}, handle), QString()); // clear of the grip lines
+        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + minRect.left()) / 2, y}, groove), QString());
         // A changed theme property shows at the next paint (no stale picture).
         f.slider.setProperty(state == "disabled" ? "RangeBrushDisabled" : "RangeBrush", QBrush(Qt::white));
-        QCOMPARE(mismatch(f.slider, gap, blend(Qt::white, colours[0])), QString());
+        QCOMPARE(mismatch(f.slider, gap, blend(Qt::white, box)), QString());
     }
 
-    void colormapPainting_data()
+    void colormapPaintsGrooveRangeAndHandles_data()
     {
         QTest::addColumn<QByteArray>("model");
-        QTest::addColumn<QVector<int>>("v"); // bound to the range, enabled, minimum height
-        QTest::newRow("no model") << QByteArray("none") << QVector<int> {0, 1, 0};
-        QTest::newRow("no current colormap") << QByteArray("empty") << QVector<int> {0, 1, 0};
-        QTest::newRow("deleted model") << QByteArray("deleted") << QVector<int> {0, 1, 0};
-        QTest::newRow("gradient") << QByteArray("gradient") << QVector<int> {0, 1, 0};
-        QTest::newRow("gradient, bound") << QByteArray("gradient") << QVector<int> {1, 1, 0};
-        QTest::newRow("gradient, disabled") << QByteArray("gradient") << QVector<int> {0, 0, 0};
-        QTest::newRow("discrete") << QByteArray("discrete") << QVector<int> {0, 1, 0};
-        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << QVector<int> {1, 0, 0};
-        QTest::newRow("discrete, tall") << QByteArray("discrete") << QVector<int> {0, 1, 24};
+        QTest::addColumn<bool>("bound");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("minimumHeight");
+        QTest::newRow("no model") << QByteArray("none") << false << true << 0;
+        QTest::newRow("no current colormap") << QByteArray("empty") << false << true << 0;
+        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0;
+        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0;
+        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0;
+        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0;
+        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24;
     }
-    void colormapPainting()
+    void colormapPaintsGrooveRangeAndHandles()
     {
         QFETCH(QByteArray, model);
-        QFETCH(QVector<int>, v);
-        const int bound = v[0], enabled = v[1], minimumHeight = v[2];
+        QFETCH(bool, bound);
+        QFETCH(bool, enabled);
+        QFETCH(int, minimumHeight);
         const QVector<QColor> colours {red, green, blue, yellow};
         const Colormap gradient(QStringLiteral("g"), QMap<double, QColor> {{0.0, red}, {1.0, blue}});
         const Colormap discrete(QStringLiteral("d"), colours);
@@ -364,7 +410,7 @@ private Q_SLOTS:
         f.slider.setColormapModel(model == "none" ? nullptr : colormapModel.get());
         if (model == "deleted")
             colormapModel.reset();
-        const QRect groove = f.slider.grooveRect(), maxRect = f.handle(74);
+        const QRect groove = f.groove(), maxRect = f.handle(74);
         const int minCentre = f.handle(25).center().x(), maxCentre = maxRect.center().x();
         const int y = minimumHeight ? groove.top() + minimumHeight - 3 : groove.center().y();
         const auto shade = [enabled](QColor c) { return enabled ? c : c.darker(200); };
@@ -388,20 +434,22 @@ private Q_SLOTS:
     }
 
     // After value changes, the picture (drawn from shapes kept from earlier paints) equals a new slider's.
-    void freshPaint_data()
+    void repaintAfterChangesEqualsFreshPaint_data()
     {
         QTest::addColumn<QByteArray>("model");
-        QTest::addColumn<QVector<int>>("v"); // alpha of the theme colours, corner radius
-        QTest::newRow("range slider") << QByteArray() << QVector<int> {255, 4};
-        QTest::newRow("range slider, translucent, square") << QByteArray() << QVector<int> {120, 0};
-        QTest::newRow("gradient") << QByteArray("gradient") << QVector<int> {255, 3};
-        QTest::newRow("gradient, translucent, round") << QByteArray("gradient") << QVector<int> {120, 30};
-        QTest::newRow("discrete") << QByteArray("discrete") << QVector<int> {255, 5};
+        QTest::addColumn<int>("alpha"); // of the theme colours
+        QTest::addColumn<int>("radius");
+        QTest::newRow("range slider") << QByteArray() << 255 << 4;
+        QTest::newRow("range slider, translucent, square") << QByteArray() << 120 << 0;
+        QTest::newRow("gradient") << QByteArray("gradient") << 255 << 3;
+        QTest::newRow("gradient, translucent, round") << QByteArray("gradient") << 120 << 30;
+        QTest::newRow("discrete") << QByteArray("discrete") << 255 << 5;
     }
-    void freshPaint()
+    void repaintAfterChangesEqualsFreshPaint()
     {
         QFETCH(QByteArray, model);
-        QFETCH(QVector<int>, v);
+        QFETCH(int, alpha);
+        QFETCH(int, radius);
         ColormapModel colormaps;
         colormaps.setCurrentColormap(model == "gradient" ? Nalu::Models::Colormaps::viridisLike()
                                                          : Nalu::Models::Colormaps::categorical10());
@@ -423,21 +471,21 @@ private Q_SLOTS:
             s->resize(image.size());
             int hue = 0;
             for (const char *name : {"BorderBrush", "BackgroundBrush", "RangeBrush", "DefaultBrush"})
-                s->setProperty(name, QBrush(QColor::fromHsv(hue += 80, 200, 200, v[0])));
-            s->setProperty("CornerRadius", v[1]);
+                s->setProperty(name, QBrush(QColor::fromHsv(hue += 80, 200, 200, alpha)));
+            s->setProperty("CornerRadius", radius);
             return s;
         };
         const auto used = make(), fresh = make();
         QCOMPARE(paint(*used, {3, 40, 63, 12}), paint(*fresh, {12}));
     }
 
-    void declaredTheme()
+    void declaredThemePropertyReadAtEachPaint()
     {
         DeclaredThemeSlider s;
         s.resize(200, 24);
         s.setSliderRange(20, 80);
-        const QPoint bar((s.handleRectForValue(20).center().x() + s.handleRectForValue(80).center().x()) / 2,
-                         s.handleRectForValue(20).center().y());
+        const QRect low = s.part(QStyle::SC_SliderHandle, 20), high = s.part(QStyle::SC_SliderHandle, 80);
+        const QPoint bar((low.center().x() + high.center().x()) / 2, low.center().y());
         const QColor before = s.grab().toImage().pixelColor(bar);
         s.rangeBrush = QBrush(Qt::blue);
         const QColor after = s.grab().toImage().pixelColor(bar);
@@ -446,14 +494,13 @@ private Q_SLOTS:
 
     // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
     // another width, moved by whole pixels, at several fractional offsets, opaque or translucent.
-    void piecesAsDrawn()
+    void keptShapesLandAsDrawn()
     {
-        Probe<RangeSlider> s;
-        const QColor pink(200, 40, 90, 200);
-        const auto rounded = [pink](QPainter *p, const QRectF &r) {
+        SliderPieces pieces;
+        const auto rounded = [](QPainter *p, const QRectF &r) {
             p->setRenderHint(QPainter::Antialiasing);
             p->setPen(Qt::NoPen);
-            p->setBrush(pink);
+            p->setBrush(QColor(200, 40, 90, 200));
             Nalu::Helpers::drawRoundedRectShape(r, 4, Nalu::Helpers::TopLeftCorner | Nalu::Helpers::BottomLeftCorner,
                                                 p);
         };
@@ -462,58 +509,33 @@ private Q_SLOTS:
                 for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
                     const QRectF r(x, 4.5 + kind * 0.25, w, 9);
                     const QColor color(30, 120, 200, kind ? 150 : 255);
-                    QImage direct(300, 20, QImage::Format_ARGB32_Premultiplied);
+                    QImage direct(300, 20, QImage::Format_ARGB32_Premultiplied), copied(direct.size(), direct.format());
                     direct.fill(Qt::white);
-                    QImage copied = direct;
+                    copied.fill(Qt::white);
                     QPainter d(&direct), c(&copied);
-                    if (kind == 2) {
-                        rounded(&d, r);
-                        s.drawPiece(&c, r, 4, 7, 4, 0, pink, rounded);
-                    } else {
-                        d.setRenderHint(QPainter::Antialiasing);
-                        d.setPen(QPen(color, 1));
-                        d.drawRect(r);
-                        s.drawRangeFrame(&c, r, color);
-                    }
+                    d.setRenderHint(QPainter::Antialiasing);
+                    d.setPen(QPen(color, 1));
+                    kind == 2 ? rounded(&d, r) : d.drawRect(r);
+                    kind == 2 ? pieces.drawShape(&c, r, 4, 7, 4, 0, QColor(200, 40, 90, 200), rounded)
+                              : pieces.drawFrame(&c, r, color);
                     d.end();
                     c.end();
                     QVERIFY2(direct == copied, qPrintable(QStringLiteral("%1 %2 %3").arg(x).arg(w).arg(kind)));
                 }
     }
 
-    void degenerateSizes()
-    {
-        ColormapModel model;
-        model.setCurrentColormap(Nalu::Models::Colormaps::categorical10());
-        for (int i = 0; i < 8; ++i) {
-            const QSize size = QVector<QSize> {{0, 0}, {1, 1}, {4, 3}, {12, 6}}.at(i / 2);
-            const int maximum = i % 2 ? 99 : 0;
-            Fixture<ColormapRangeSlider> f(0, maximum);
-            f.slider.setColormapModel(&model);
-            f.slider.setRange(0, maximum);
-            f.slider.resize(size);
-            f.slider.setMinimumHeight(size.height() + 3);
-            f.slider.grab();
-            for (const QPoint p : {QPoint(0, 0), QPoint(size.width(), size.height() / 2), QPoint(-5, 40)}) {
-                QTest::mousePress(&f.slider, Qt::LeftButton, {}, p);
-                move(&f.slider, p + QPoint(7, 0), Qt::LeftButton);
-                QTest::mouseRelease(&f.slider, Qt::LeftButton, {}, p + QPoint(7, 0));
-            }
-            QVERIFY(f.slider.getMinHandleValue() >= 0 && f.slider.getMaxHandleValue() <= maximum);
-            QCOMPARE(f.slider.property("rangeSlider"), QVariant(true));
-        }
-    }
-
-    void styledSliders()
+    void orientationAndStyleSelectors()
     {
         QWidget parent;
+        const RangeSlider range(&parent);
         const SliderHighlighted vertical(&parent), horizontal(Qt::Horizontal, &parent);
         const SliderHighContrast contrast(&parent);
-        QCOMPARE(QVector<int>({vertical.orientation(), horizontal.orientation(), contrast.orientation()}),
-                 QVector<int>({Qt::Vertical, Qt::Horizontal, Qt::Vertical}));
-        QCOMPARE(QVariantList({vertical.property("slider_highlighted"), contrast.property("slider_high_contrast"),
-                               contrast.property("slider_highlighted")}),
-                 QVariantList({true, true, QVariant()}));
+        QCOMPARE(QVector<int>(
+                     {range.orientation(), vertical.orientation(), horizontal.orientation(), contrast.orientation()}),
+                 QVector<int>({Qt::Horizontal, Qt::Vertical, Qt::Horizontal, Qt::Vertical}));
+        QCOMPARE(QVariantList({range.property("rangeSlider"), vertical.property("slider_highlighted"),
+                               contrast.property("slider_high_contrast"), contrast.property("slider_highlighted")}),
+                 QVariantList({true, true, true, QVariant()}));
     }
 };
 

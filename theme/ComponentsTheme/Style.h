@@ -22,7 +22,9 @@ class StylePrivate;
  * QStyle::SP_CustomBase with the highlighted drawing of the icon named in the
  * widget's "highlightedIcon" property (an empty icon when there is none),
  * draws the highlight of checked cards, gives stretched tab bars the whole
- * width of their tab widget, and defers everything else to the base style.
+ * width of their tab widget, lets the groove and handles of colormap range
+ * sliders without tick marks span the slider's height, and defers everything
+ * else to the base style.
  *
  * Style sheets match property selectors when a widget is polished; so that
  * rules on the components' Qt properties (outline, checked, expanded,
@@ -53,6 +55,8 @@ public:
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
+                         const QWidget *widget = nullptr) const override;
 
 private Q_SLOTS:
     void repolishSender();

@@ -9,6 +9,7 @@
 #include <QMetaProperty>
 #include <QPainter>
 #include <QRubberBand>
+#include <QSlider>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QTabWidget>
@@ -277,6 +278,25 @@ QRect Style::subElementRect(SubElement element, const QStyleOption *option, cons
             rect.setTop(option->rect.top() + tabOption->leftCornerWidgetSize.height());
             rect.setBottom(option->rect.bottom() - tabOption->rightCornerWidgetSize.height());
         }
+    }
+    return rect;
+}
+
+QRect Style::subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
+                            const QWidget *widget) const
+{
+    QRect rect = QProxyStyle::subControlRect(control, option, subControl, widget);
+    const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
+    if (control == CC_Slider && (subControl == SC_SliderGroove || subControl == SC_SliderHandle) && slider
+        && slider->orientation == Qt::Horizontal && slider->tickPosition == QSlider::NoTicks && widget
+        && widget->inherits("Nalu::Components::ColormapRangeSlider")) {
+        // A colormap slider paints its groove and handles at least its minimum height tall, down from their
+        // top edge; the base style centres a groove much thinner than the minimum height the style sheet
+        // gives range sliders, and the slider would cut them off at its bottom. Spanning the slider's height,
+        // they fit under any minimum height. With tick marks the base style's layout, which leaves them room,
+        // is kept.
+        rect.setTop(slider->rect.top());
+        rect.setBottom(slider->rect.bottom());
     }
     return rect;
 }
