@@ -1,0 +1,181 @@
+#include "DesignerPlugin.h"
+
+#include "ClassInfo.h"
+
+#include <QAbstractButton>
+#include <QChildEvent>
+#include <QIcon>
+#include <QPixmap>
+#include <QPointer>
+
+namespace Nalu {
+namespace Designer {
+
+namespace {
+
+// Puts the buttons that Designer drops into a button group into the group, in the order
+// they are named: a form builder creates a child, then names it. Compiled forms add them
+// through the "addpagemethod" of the form XML instead.
+class ButtonGroupAdopter : public QObject
+{
+public:
+    explicit ButtonGroupAdopter(Components::ButtonGroupWidget *group)
+        : QObject(group)
+        , m_group(group)
+    {
+        group->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_group && event->type() == QEvent::ChildAdded) {
+            QObject *child = static_cast<QChildEvent *>(event)->child();
+            if (child->isWidgetType()) {
+                const QPointer<Components::ButtonGroupWidget> group = m_group;
+                connect(child, &QObject::objectNameChanged, child, [group, child]() {
+                    auto *button = qobject_cast<QAbstractButton *>(child);
+                    if (group && button && button->parent() == group) {
+                        group->addButton(button); // ignores members
+                    }
+                });
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const QPointer<Components::ButtonGroupWidget> m_group;
+};
+
+QString lowerFirst(QString text)
+{
+    if (!text.isEmpty()) {
+        text[0] = text.at(0).toLower();
+    }
+    return text;
+}
+
+} // namespace
+
+ComponentWidget::ComponentWidget(const QMetaObject *metaObject, WidgetFactory factory, QObject *parent)
+    : QObject(parent)
+    , m_metaObject(metaObject)
+    , m_factory(factory)
+{
+}
+
+QString ComponentWidget::name() const
+{
+    return QString::fromLatin1(m_metaObject->className());
+}
+
+QString ComponentWidget::group() const
+{
+    return ownClassInfo(m_metaObject, "package");
+}
+
+QString ComponentWidget::toolTip() const
+{
+    return firstSentence(ownClassInfo(m_metaObject, "description"));
+}
+
+QString ComponentWidget::whatsThis() const
+{
+    return ownClassInfo(m_metaObject, "description");
+}
+
+QString ComponentWidget::includeFile() const
+{
+    // Angle brackets make Designer write a global include: #include <ComponentsLibrary/ClassName.h>
+    return QStringLiteral("<ComponentsLibrary/%1.h>").arg(shortClassName(m_metaObject));
+}
+
+QIcon ComponentWidget::icon() const
+{
+    QPixmap pixmap;
+    if (!pixmap.loadFromData(componentIconPng(m_metaObject->className()), "PNG")) {
+        return QIcon();
+    }
+    pixmap.setDevicePixelRatio(2.0); // 64 x 64 pixels shown at 32 x 32
+    return QIcon(pixmap);
+}
+
+bool ComponentWidget::isContainer() const
+{
+    return m_metaObject->inherits(&Components::CardWidgetBase::staticMetaObject)
+        || m_metaObject->inherits(&Components::ButtonGroupWidget::staticMetaObject);
+}
+
+QWidget *ComponentWidget::createWidget(QWidget *parent)
+{
+    QWidget *widget = m_factory(parent);
+    if (auto *group = qobject_cast<Components::ButtonGroupWidget *>(widget)) {
+        new ButtonGroupAdopter(group);
+    }
+    return widget;
+}
+
+QString ComponentWidget::domXml() const
+{
+    QString contents;
+    QString customWidgetExtra;
+    if (m_metaObject->inherits(&Components::CardWidgetBase::staticMetaObject)) {
+        // The card frame takes a child named "contentsContainer..." as its contents container and
+        // that container's child named "contentsWidget..." as its contents: widgets dropped into
+        // contentsWidget are the card's contents, in Designer and at run time.
+        contents = QStringLiteral(
+            "  <property "
+            "name=\"geometry\"><rect><x>0</x><y>0</y><width>240</width><height>160</height></rect></property>\n"
+            "  <property name=\"title\"><string>Title</string></property>\n"
+            "  <widget class=\"QWidget\" name=\"contentsContainer\">\n"
+            "   <widget class=\"QWidget\" name=\"contentsWidget\">\n"
+            "    <layout class=\"QVBoxLayout\" name=\"contentsLayout\"/>\n"
+            "   </widget>\n"
+            "  </widget>\n");
+    } else if (m_metaObject->inherits(&Components::ButtonGroupWidget::staticMetaObject)) {
+        // Compiled forms add the buttons placed into the group with addButton().
+        customWidgetExtra = QStringLiteral("   <addpagemethod>addButton</addpagemethod>\n");
+    }
+    return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"
+                          " <widget class=\"%2\" name=\"%3\">\n"
+                          "%4"
+                          " </widget>\n"
+                          " <customwidgets>\n"
+                          "  <customwidget>\n"
+                          "   <class>%2</class>\n"
+                          "%5"
+                          "  </customwidget>\n"
+                          " </customwidgets>\n"
+                          "</ui>\n")
+        .arg(shortClassName(m_metaObject), name(), lowerFirst(shortClassName(m_metaObject)), contents,
+             customWidgetExtra);
+}
+
+bool ComponentWidget::isInitialized() const
+{
+    return m_initialized;
+}
+
+void ComponentWidget::initialize(QDesignerFormEditorInterface *core)
+{
+    Q_UNUSED(core)
+    m_initialized = true;
+}
+
+ComponentCollection::ComponentCollection(QObject *parent)
+    : QObject(parent)
+{
+    for (const LibraryComponent &component : libraryComponents) {
+        if (component.create && isMeantForDirectUse(component.metaObject)) {
+            m_widgets.append(new ComponentWidget(component.metaObject, component.create, this));
+        }
+    }
+}
+
+QList<QDesignerCustomWidgetInterface *> ComponentCollection::customWidgets() const
+{
+    return m_widgets;
+}
+
+} // namespace Designer
+} // namespace Nalu
