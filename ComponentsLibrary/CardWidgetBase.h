@@ -2,7 +2,6 @@
 
 #include <ComponentsLibrary/ComponentsLibraryExport.h>
 
-#include <QMetaType>
 #include <QWidget>
 
 #include <memory>
@@ -48,7 +47,11 @@ class COMPONENTSLIBRARY_EXPORT CardWidgetBase : public QWidget
 
 public:
     /** @brief The border of contents and footer. */
-    enum Shape { NoFrame = 0, Box = 1 };
+    enum Shape {
+        NoFrame = 0, ///< no border on contents and footer
+        Box = 1, ///< a border drawn on contents and footer
+    };
+    Q_ENUM(Shape)
 
     explicit CardWidgetBase(QWidget *parent);
     CardWidgetBase(const QString &title, QWidget *parent);
@@ -130,5 +133,3 @@ private:
 
 } // namespace Components
 } // namespace Nalu
-
-Q_DECLARE_METATYPE(Nalu::Components::CardWidgetBase::Shape)

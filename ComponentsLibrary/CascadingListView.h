@@ -17,10 +17,12 @@ namespace Components {
 class CascadingListViewPrivate;
 
 /**
- * @brief Browses a tree model column by column: one CascadingListViewPanel per depth level, and a preview area.
+ * @brief A cascading list view browses a tree model one column per level, left to right.
  *
- * The panels are rebuilt from the model's depth when the model is set or reset; row insertions and removals do
- * not change their number. The model stays the caller's; one deleted while set is treated as no model.
+ * Browses a tree model column by column: one CascadingListViewPanel per depth level, and a preview area.
+ *
+ * The panels are rebuilt from the model's depth when the model is set or reset; row insertions and removals do not
+ * change their number. The model stays the caller's; one deleted while set is treated as no model.
  */
 class COMPONENTSLIBRARY_EXPORT CascadingListView : public QWidget
 {
@@ -89,7 +91,16 @@ public:
     };
     Q_ENUM(PreviewPolicy)
 
+    /** @brief Creates the view browsing @p model (null for none; see setModel()). */
     CascadingListView(QAbstractItemModel *model, QWidget *parent);
+    /**
+     * @brief Creates the view without a model, as forms built with Designer do (uic calls it with the parent
+     * alone); give it one with setModel().
+     */
+    explicit CascadingListView(QWidget *parent)
+        : CascadingListView(nullptr, parent)
+    {
+    }
     ~CascadingListView() override;
 
     const QAbstractItemModel *getModel() const;

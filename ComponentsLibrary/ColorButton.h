@@ -15,12 +15,14 @@ namespace Components {
 class ColorButtonPrivate;
 
 /**
- * @brief A push button showing a colour as a rounded swatch and choosing another one with a QColorDialog.
+ * @brief A button showing a colour as a rounded swatch; a click lets the user choose another colour with a colour
+ * dialog.
  *
- * Translucent colours are drawn over a chessboard. The dialog is either modal, embedded in a menu
- * dropping from the button (live update), or a non-modal tool window. Style sheet selector:
- * ColorButtonWidget_Container=true, set in the constructor. Theme property read while painting:
- * "CornerRadius" (int, radius of the swatch).
+ * A push button showing a colour as a rounded swatch and choosing another one with a QColorDialog.
+ *
+ * Translucent colours are drawn over a chessboard. The dialog is either modal, embedded in a menu dropping from the
+ * button (live update), or a non-modal tool window. Style sheet selector: ColorButtonWidget_Container=true, set in the
+ * constructor. Theme property read while painting: "CornerRadius" (int, radius of the swatch).
  */
 class COMPONENTSLIBRARY_EXPORT ColorButton : public QPushButton
 {
@@ -61,6 +63,11 @@ public:
     void setAlphaChannelEnabled(bool enabled);
     bool isAlphaChannelChessboardDrawn() const;
     void setDrawAlphaChannelChessboard(bool drawn);
+    /**
+     * @brief Same as setDrawAlphaChannelChessboard(): the setter name that code generated from Designer forms (uic)
+     * calls for the alphaChannelChessboardDrawn property.
+     */
+    void setAlphaChannelChessboardDrawn(bool drawn) { setDrawAlphaChannelChessboard(drawn); }
     ColorDialogMode getColorDialogMode() const;
 
     QSize sizeHint() const override;

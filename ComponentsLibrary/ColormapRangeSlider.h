@@ -19,13 +19,16 @@ namespace Components {
 class ColormapRangeSliderPrivate;
 
 /**
- * @brief A range slider whose groove shows the current colormap of a ColormapModel between its handles.
+ * @brief A range slider whose groove shows a colormap spread between its two handles: moving the handles sets the
+ * value range onto which the colormap is applied.
  *
- * Values, handles, dragging and pop-ups are RangeSlider's. The groove is a chessboard, so translucent
- * colours show as such; discrete colormaps are drawn as equal sections, others as a gradient. Unless
- * boundColormapToRange is set, the groove left of the range shows the colour at 0.0 and right of it the
- * colour at 1.0. Theme properties read while painting (each brush with a "…Disabled" form):
- * "CornerRadius", "BorderBrush", "SunkenBrush", "HoverBrush", "DefaultBrush", "BackgroundBrush".
+ * A range slider whose groove shows the current colormap of a ColormapModel between its handles.
+ *
+ * Values, handles, dragging and pop-ups are RangeSlider's. The groove is a chessboard, so translucent colours show as
+ * such; discrete colormaps are drawn as equal sections, others as a gradient. Unless boundColormapToRange is set, the
+ * groove left of the range shows the colour at 0.0 and right of it the colour at 1.0. Theme properties read while
+ * painting (each brush with a "…Disabled" form): "CornerRadius", "BorderBrush", "SunkenBrush", "HoverBrush",
+ * "DefaultBrush", "BackgroundBrush".
  */
 class COMPONENTSLIBRARY_EXPORT ColormapRangeSlider : public RangeSlider
 {
@@ -55,6 +58,11 @@ public:
 
     bool getHistogramVisibility() const;
     bool getBoundColormapToRange() const;
+    /**
+     * @brief Same as setHistogramVisibility(): the setter name that code generated from Designer forms (uic) calls
+     * for the histogramVisible property.
+     */
+    void setHistogramVisible(bool histogramVisible) { setHistogramVisibility(histogramVisible); }
 
 public Q_SLOTS:
     void setHistogramVisibility(bool histogramVisible);

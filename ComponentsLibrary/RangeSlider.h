@@ -15,13 +15,14 @@ namespace Components {
 class RangeSliderPrivate;
 
 /**
- * @brief A horizontal slider with two handles selecting a sub-range of integer values.
+ * @brief A horizontal slider with two handles that select a range of values between its minimum and maximum.
  *
- * The bounds are the slider's minimum and maximum; the selected range is held in minHandleValue and
- * maxHandleValue, independent of the base slider's single value. Each handle has a value pop-up with a
- * spin box. Style sheet selector: rangeSlider=true. Theme properties read while painting (each brush
- * with a "…Disabled" form): "CornerRadius", "BorderBrush", "BackgroundBrush", "RangeBrush",
- * "SunkenBrush", "HoverBrush" (enabled only), "DefaultBrush".
+ * A horizontal slider with two handles selecting a sub-range of integer values.
+ *
+ * The bounds are the slider's minimum and maximum; the selected range is held in minHandleValue and maxHandleValue,
+ * independent of the base slider's single value. Each handle has a value pop-up with a spin box. Style sheet selector:
+ * rangeSlider=true. Theme properties read while painting (each brush with a "…Disabled" form): "CornerRadius",
+ * "BorderBrush", "BackgroundBrush", "RangeBrush", "SunkenBrush", "HoverBrush" (enabled only), "DefaultBrush".
  */
 class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
 {
@@ -82,6 +83,11 @@ public:
     bool isMinimumHandleDown() const;
     /** @brief Whether the maximum handle is held by the mouse (also during a drag of the whole range). */
     bool isMaximumHandleDown() const;
+    /**
+     * @brief Same as setPopupPosition(): the setter name that code generated from Designer forms (uic) calls
+     * for the popupsPosition property.
+     */
+    void setPopupsPosition(PopupsPosition popupsPosition) { setPopupPosition(popupsPosition); }
 
 public Q_SLOTS:
     /** @brief Moves the minimum handle; a value above the maximum handle pushes it along. */
