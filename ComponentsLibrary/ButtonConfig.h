@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a configuration message.
+ * @brief A button for a configuration message: opens or applies settings.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Config", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Config".
+ * A push button for a configuration message.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Config", both set in the constructor. The parent-only
+ * constructor shows the translated word "Config".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonConfig : public ButtonStatus
 {

@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a danger information.
+ * @brief A button for a danger information: a destructive or irreversible action.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Danger", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Danger".
+ * A push button for a danger information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Danger", both set in the constructor. The parent-only
+ * constructor shows the translated word "Danger".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonDanger : public ButtonStatus
 {

@@ -15,12 +15,14 @@ namespace Components {
 class ButtonGroupWidgetPrivate;
 
 /**
- * @brief A framed row or column of buttons that form one logical group, optionally exclusive or drawn as a workflow.
+ * @brief A container that lays buttons out in one row or one column and groups them logically.
  *
- * The widget lays its member buttons out in order of addition and paints a rounded frame around them with a
- * separator line between neighbours (workflow mode: link lines instead, and wider spacing). The frame reads the
- * theme properties "BackgroundBrush", "BorderBrush", "CornerRadius" and, in workflow mode, "WorkflowLinkBrush"
- * ("...Disabled" variants while disabled); setting Qt::WA_TranslucentBackground leaves the frame out.
+ * A framed row or column of buttons that form one logical group, optionally exclusive or drawn as a workflow.
+ *
+ * The widget lays its member buttons out in order of addition and paints a rounded frame around them with a separator
+ * line between neighbours (workflow mode: link lines instead, and wider spacing). The frame reads the theme properties
+ * "BackgroundBrush", "BorderBrush", "CornerRadius" and, in workflow mode, "WorkflowLinkBrush" ("...Disabled" variants
+ * while disabled); setting Qt::WA_TranslucentBackground leaves the frame out.
  *
  * For the style sheet the widget keeps the selector properties "ButtonGroupWidget_Container",
  * "ButtonGroupWidget_Exclusive", "ButtonGroupWidget_Workflow" and "ButtonGroupWidget_VisibleCount" on itself and

@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for an information message.
+ * @brief A button for an information message: shows details or help.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Info", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Info".
+ * A push button for an information message.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Info", both set in the constructor. The parent-only
+ * constructor shows the translated word "Info".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonInfo : public ButtonStatus
 {

@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a primary information.
+ * @brief A button for a primary information: the main action of its area.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Primary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Primary".
+ * A push button for a primary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Primary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Primary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonPrimary : public ButtonPriority
 {

@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a secondary information.
+ * @brief A button for a secondary information: an action that stands beside the primary one.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Secondary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Secondary".
+ * A push button for a secondary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Secondary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Secondary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonSecondary : public ButtonPriority
 {

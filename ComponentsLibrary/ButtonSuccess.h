@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a success information.
+ * @brief A button for a success information: confirms an action that went well.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Success", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Success".
+ * A push button for a success information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Success", both set in the constructor. The parent-only
+ * constructor shows the translated word "Success".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonSuccess : public ButtonStatus
 {

@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a tertiary information.
+ * @brief A button for a tertiary information: a minor action that should not draw the eye.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Tertiary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Tertiary".
+ * A push button for a tertiary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Tertiary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Tertiary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonTertiary : public ButtonPriority
 {

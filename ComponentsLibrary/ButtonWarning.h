@@ -7,11 +7,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a warning information.
+ * @brief A button for a warning information: an action that needs care.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Warning", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Warning".
+ * A push button for a warning information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Warning", both set in the constructor. The parent-only
+ * constructor shows the translated word "Warning".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonWarning : public ButtonStatus
 {

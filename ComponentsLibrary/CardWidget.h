@@ -8,12 +8,15 @@ namespace Components {
 class CardWidgetPrivate;
 
 /**
- * @brief A card frame that the user can check with a left click; while checked it shows a highlight and a check mark.
+ * @brief A card presents one item, such as an application or a tutorial, under a header with an upper-cased title, an
+ * optional subtitle, menu and side widgets, above its contents and an optional footer.
+ *
+ * A card frame that the user can check with a left click; while checked it shows a highlight and a check mark.
  *
  * The highlight is a rubber band over the whole card (drawn by the style); the 32 x 32 check indicator sits over the
  * bottom-right corner of the contents. Its disc is filled with the theme property "BackgroundBrush"
- * ("BackgroundBrushDisabled" while disabled) and the mark is the style's SP_CustomBase icon for the
- * "highlightedIcon" name "status.checked.circular.colored".
+ * ("BackgroundBrushDisabled" while disabled) and the mark is the style's SP_CustomBase icon for the "highlightedIcon"
+ * name "status.checked.circular.colored".
  */
 class COMPONENTSLIBRARY_EXPORT CardWidget : public CardWidgetBase
 {

@@ -14,7 +14,9 @@ class CardWidget;
 class CardWidgetGroupPrivate;
 
 /**
- * @brief Groups cards so that, while exclusive, at most one of them is checked.
+ * @brief Makes cards behave like the buttons of an exclusive button group.
+ *
+ * Groups cards so that, while exclusive, at most one of them is checked.
  *
  * The group neither owns nor reparents its cards; a card destroyed while in the group leaves it silently.
  */

@@ -12,7 +12,10 @@ namespace Components {
 class ErrorCheckBoxPrivate;
 
 /**
- * @brief A QCheckBox with an error state and an error message shown as a tool tip over the error indicator.
+ * @brief A check box with an error state: while errorState is true the style sheet marks its indicator in red, and
+ * errorMessage shows as a tool tip over the indicator.
+ *
+ * A QCheckBox with an error state and an error message shown as a tool tip over the error indicator.
  *
  * Style sheet selector: drawErrorIndicator, the error state, set from the first change of the state on.
  */

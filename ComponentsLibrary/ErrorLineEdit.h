@@ -12,7 +12,10 @@ namespace Components {
 class ErrorLineEditPrivate;
 
 /**
- * @brief A QLineEdit with an error state and an error message shown as a tool tip over the error indicator.
+ * @brief A line edit with an error state: while errorState is true the style sheet outlines it and shows a red
+ * indicator in its top-right corner, over which errorMessage shows as a tool tip.
+ *
+ * A QLineEdit with an error state and an error message shown as a tool tip over the error indicator.
  *
  * Style sheet selector: drawErrorIndicator, the error state, set from the first change of the state on.
  */

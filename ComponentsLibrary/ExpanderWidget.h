@@ -6,7 +6,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A card frame that the user opens and closes by clicking its header; collapsed, only the header shows.
+ * @brief An expander is a container that the user opens and closes by clicking its header, or by pressing Space, Enter
+ * or Return while the pointer rests on the header.
+ *
+ * A card frame that the user opens and closes by clicking its header; collapsed, only the header shows.
  *
  * Space, Enter and Return toggle it too while the pointer rests on the header. Stacked in an exclusive
  * ExpanderWidgetGroup, expanders behave like the pages of a tool box.

@@ -14,7 +14,9 @@ class ExpanderWidget;
 class ExpanderWidgetGroupPrivate;
 
 /**
- * @brief Groups expanders so that, while exclusive, at most one of them is expanded, like the pages of a tool box.
+ * @brief Makes a stack of expanders behave like a tool box: in an exclusive group at most one expander is open.
+ *
+ * Groups expanders so that, while exclusive, at most one of them is expanded, like the pages of a tool box.
  *
  * The group neither owns nor reparents its expanders; a expander destroyed while in the group leaves it silently.
  */

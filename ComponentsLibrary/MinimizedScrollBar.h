@@ -14,11 +14,14 @@ namespace Components {
 class MinimizedScrollBarPrivate;
 
 /**
- * @brief A scroll bar that stays thin until the pointer rests on it, and shrinks back a second after it leaves.
+ * @brief A scroll bar that is thin while the pointer is elsewhere, grows to the normal thickness after the pointer
+ * rested 100 ms on it, and shrinks back in a 200 ms animation one second after the pointer left.
  *
- * The thin thickness is what the style answers for CT_ScrollBar with an invalid contents size; the
- * expanded one is the plain QScrollBar size hint. A transient bar also hides itself, through the
- * scroll-bar policy of the scroll area it belongs to, while the pointer is outside that area.
+ * A scroll bar that stays thin until the pointer rests on it, and shrinks back a second after it leaves.
+ *
+ * The thin thickness is what the style answers for CT_ScrollBar with an invalid contents size; the expanded one is the
+ * plain QScrollBar size hint. A transient bar also hides itself, through the scroll-bar policy of the scroll area it
+ * belongs to, while the pointer is outside that area.
  */
 class COMPONENTSLIBRARY_EXPORT MinimizedScrollBar : public QScrollBar
 {

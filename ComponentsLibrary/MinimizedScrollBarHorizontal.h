@@ -5,7 +5,12 @@
 namespace Nalu {
 namespace Components {
 
-/** @brief A MinimizedScrollBar whose orientation is fixed to Qt::Horizontal. */
+/**
+ * @brief A horizontal scroll bar that is thin until the pointer rests on it and shrinks back a second after the
+ * pointer left; see MinimizedScrollBar.
+ *
+ * A MinimizedScrollBar whose orientation is fixed to Qt::Horizontal.
+ */
 class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarHorizontal : public MinimizedScrollBar
 {
     Q_OBJECT

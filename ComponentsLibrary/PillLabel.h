@@ -13,11 +13,13 @@ namespace Components {
 class PillLabelPrivate;
 
 /**
- * @brief A short text centred in a filled pill, with a text colour that stays readable on the pill.
+ * @brief A short text, such as a tag or a status word, centred inside a filled pill.
  *
- * The pill is as high as the style's small-icon size and sits at the top of the widget. Style sheet
- * selector: Pill_Font=true, set in the constructor, for the style sheet to give pills their font.
- * The setters only store and notify: the change shows at the next repaint and layout pass.
+ * A short text centred in a filled pill, with a text colour that stays readable on the pill.
+ *
+ * The pill is as high as the style's small-icon size and sits at the top of the widget. Style sheet selector:
+ * Pill_Font=true, set in the constructor, for the style sheet to give pills their font. The setters only store and
+ * notify: the change shows at the next repaint and layout pass.
  */
 class COMPONENTSLIBRARY_EXPORT PillLabel : public QWidget
 {

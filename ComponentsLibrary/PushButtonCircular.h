@@ -7,10 +7,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A PushButton constructed with the circular flag on.
+ * @brief A push button with a circular border.
  *
- * Otherwise it is an ordinary PushButton: the flag can be changed later through
- * its property.
+ * A PushButton constructed with the circular flag on.
+ *
+ * Otherwise it is an ordinary PushButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonCircular : public PushButton
 {

@@ -7,10 +7,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A PushButton constructed with the highlighted flag on.
+ * @brief A push button that looks highlighted when checked.
  *
- * Otherwise it is an ordinary PushButton: the flag can be changed later through
- * its property.
+ * A PushButton constructed with the highlighted flag on.
+ *
+ * Otherwise it is an ordinary PushButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonHighlighted : public PushButton
 {

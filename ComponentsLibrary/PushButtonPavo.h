@@ -8,10 +8,13 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QPushButton styled for the Pavo application.
+ * @brief A push button styled for the Pavo application: the style gives it a different background colour while
+ * unchecked and while hovered.
  *
- * It has none of the library's appearance flags; the constructor only sets
- * the style selector property ButtonType="Pavo".
+ * A QPushButton styled for the Pavo application.
+ *
+ * It has none of the library's appearance flags; the constructor only sets the style selector property
+ * ButtonType="Pavo".
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonPavo : public QPushButton
 {

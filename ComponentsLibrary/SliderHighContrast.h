@@ -8,7 +8,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QSlider that the style sheet draws with a special groove: the groove is white with a black border.
+ * @brief A slider whose groove the style sheet draws white with a black border, readable over any background, for
+ * example over images or maps.
+ *
+ * A QSlider that the style sheet draws with a special groove: the groove is white with a black border.
  *
  * Style sheet selector: slider_high_contrast=true, set in the constructor. All behaviour is QSlider's.
  */

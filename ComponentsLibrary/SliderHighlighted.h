@@ -8,8 +8,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QSlider that the style sheet draws with a special groove: the groove is drawn highlighted from its start up
- * to the handle.
+ * @brief A slider whose groove the style sheet highlights from its start up to the handle, to show how much of the
+ * scale is taken.
+ *
+ * A QSlider that the style sheet draws with a special groove: the groove is drawn highlighted from its start up to the
+ * handle.
  *
  * Style sheet selector: slider_highlighted=true, set in the constructor. All behaviour is QSlider's.
  */

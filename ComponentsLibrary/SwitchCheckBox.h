@@ -12,10 +12,13 @@ namespace Components {
 class SwitchCheckBoxPrivate;
 
 /**
- * @brief A QCheckBox that the style sheet draws as an on/off switch.
+ * @brief A check box drawn as an on/off switch by the application style sheet, which selects on the property
+ * switch=true.
  *
- * Style sheet selector: switch=true, set in the constructor. The class paints nothing itself; it
- * keeps the alignment of its label for the style (or the application) to read.
+ * A QCheckBox that the style sheet draws as an on/off switch.
+ *
+ * Style sheet selector: switch=true, set in the constructor. The class paints nothing itself; it keeps the alignment
+ * of its label for the style (or the application) to read.
  */
 class COMPONENTSLIBRARY_EXPORT SwitchCheckBox : public QCheckBox
 {

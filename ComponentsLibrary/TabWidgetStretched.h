@@ -8,7 +8,9 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QTabWidget using a TabBarStretched, so that the style stretches its tabs over the bar.
+ * @brief A tab widget whose tabs the application style stretches over the whole tab bar.
+ *
+ * A QTabWidget using a TabBarStretched, so that the style stretches its tabs over the bar.
  *
  * Style sheet selector: stretched=true on the tab widget and on its tab bar, set in the constructor.
  */

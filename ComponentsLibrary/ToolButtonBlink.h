@@ -11,11 +11,13 @@ namespace Components {
 class ToolButtonBlinkPrivate;
 
 /**
- * @brief A tool button that blinks between its checked and unchecked look.
+ * @brief A tool button that can blink between its checked and its unchecked look, to draw attention to a step that
+ * waits for the user.
  *
- * Every 500 ms it flips the bool selector properties "blink_checked" and
- * "blink_unchecked" and re-polishes itself, so the style sheet re-evaluates
- * them. Constructed highlighted and blinking.
+ * A tool button that blinks between its checked and unchecked look.
+ *
+ * Every 500 ms it flips the bool selector properties "blink_checked" and "blink_unchecked" and re-polishes itself, so
+ * the style sheet re-evaluates them. Constructed highlighted and blinking.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonBlink : public ToolButton
 {

@@ -15,7 +15,9 @@ namespace Components {
 class ToolButtonGroupPopUpPrivate;
 
 /**
- * @brief An instant pop-up tool button whose menu holds a button group; when exclusive it shows the checked choice.
+ * @brief A tool button that opens, as soon as it is pressed, a pop-up menu holding a button group (ButtonGroupWidget).
+ *
+ * An instant pop-up tool button whose menu holds a button group; when exclusive it shows the checked choice.
  *
  * In a QToolBar the group is laid out across the tool bar (a horizontal tool bar gets a vertical group and the
  * reverse, following the tool bar's later changes) and the menu is centred on the button along the tool bar.

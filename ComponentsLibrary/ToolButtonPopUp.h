@@ -7,7 +7,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief An instant pop-up tool button whose menu shows one widget given by the application.
+ * @brief A tool button that opens a pop-up menu as soon as it is pressed and shows one arbitrary widget as the whole
+ * content of that menu, for example a slider, a small form or a colour palette.
+ *
+ * An instant pop-up tool button whose menu shows one widget given by the application.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonPopUp : public ToolButtonPopUpBase
 {

@@ -14,12 +14,14 @@ namespace Components {
 class UserConnectorPrivate;
 
 /**
- * @brief A frameless tool button to sign in to and out of a service, showing the signed-in user.
+ * @brief The entry point for signing in to and out of another application or service.
  *
- * Follows a Nalu::Models::UserConnectorModel it does not own. Signed out it reads "Log In" with a
- * default avatar and emits logInRequested() when clicked; signed in it shows the user's full name
- * and avatar and opens a menu whose "Log Out" entry emits logOutRequested() and then clears the
- * model's current user. Style sheet selector: ButtonType="UserConnector", set in the constructor.
+ * A frameless tool button to sign in to and out of a service, showing the signed-in user.
+ *
+ * Follows a Nalu::Models::UserConnectorModel it does not own. Signed out it reads "Log In" with a default avatar and
+ * emits logInRequested() when clicked; signed in it shows the user's full name and avatar and opens a menu whose "Log
+ * Out" entry emits logOutRequested() and then clears the model's current user. Style sheet selector:
+ * ButtonType="UserConnector", set in the constructor.
  */
 class COMPONENTSLIBRARY_EXPORT UserConnector : public ToolButton
 {
