@@ -71,7 +71,9 @@ QString ComponentWidget::name() const
 
 QString ComponentWidget::group() const
 {
-    return ownClassInfo(m_metaObject, "package");
+    // The blinking buttons declare no package; they belong to the library all the same.
+    const QString package = ownClassInfo(m_metaObject, "package");
+    return package.isEmpty() ? QStringLiteral("ComponentsLibrary") : package;
 }
 
 QString ComponentWidget::toolTip() const
