@@ -11,6 +11,9 @@
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
 #                        few pages, light and dark)
+#   ./build.sh docs      install what is missing, write the API reference (HTML
+#                        and a Qt help file) and say where; fails on any Doxygen
+#                        warning
 #
 # Environment: BUILD_DIR (default: build; the Qt 6 build goes to the same name
 # with -qt6 appended), NALU_QT_VERSIONS (the Qt major versions `test` builds,
@@ -33,9 +36,9 @@ gallery)
         exit 2
     fi
     ;;
-screenshots) ;;
+screenshots | docs) ;;
 *)
-    echo "usage: $0 gallery [--qt6] | test | screenshots" >&2
+    echo "usage: $0 gallery [--qt6] | test | screenshots | docs" >&2
     exit 2
     ;;
 esac
@@ -46,14 +49,17 @@ jobs=${JOBS:-$(nproc)}
 packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core)
 for version in "${qt_versions[@]}"; do
     case "$version" in
-    5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev) ;;
-    6) packages+=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools) ;;
+    5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev) ;;
+    6) packages+=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev) ;;
     *)
         echo "Unknown Qt major version '$version' (5 or 6)" >&2
         exit 2
         ;;
     esac
 done
+if [ "$mode" = docs ]; then
+    packages+=(doxygen qhelpgenerator-qt5)
+fi
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -88,7 +94,13 @@ configure() {
     cmake "${args[@]}" "$@"
 }
 
-if [ "$mode" = screenshots ]; then
+if [ "$mode" = docs ]; then
+    build_dir=$(build_dir_for 5)
+    configure 5
+    cmake --build "$build_dir" --target docs -j "$jobs"
+    echo "API reference: $(cd "$build_dir/doc" && pwd)/html/index.html"
+    echo "Qt help file (Qt Assistant, Qt Creator): $(cd "$build_dir/doc" && pwd)/NaluComponents.qch"
+elif [ "$mode" = screenshots ]; then
     build_dir=$(build_dir_for 5)
     configure 5 -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
     cmake --build "$build_dir" --target gallery -j "$jobs"
