@@ -66,7 +66,10 @@ class DesignerPluginTest : public QObject
     Q_OBJECT
 
 private:
-    QPluginLoader m_loader {QStringLiteral(NALU_DESIGNER_PLUGIN)};
+    // The plugin of the build, or the one NALU_DESIGNER_PLUGIN names (an installed one).
+    QPluginLoader m_loader {qEnvironmentVariableIsEmpty("NALU_DESIGNER_PLUGIN")
+                                ? QStringLiteral(NALU_DESIGNER_PLUGIN)
+                                : qEnvironmentVariable("NALU_DESIGNER_PLUGIN")};
     QHash<QString, QDesignerCustomWidgetInterface *> m_widgets;
 
     QDesignerCustomWidgetInterface *plugin(const QString &className) const { return m_widgets.value(className); }
