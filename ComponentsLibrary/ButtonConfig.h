@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonConfig : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Config"). */
     explicit ButtonConfig(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonConfig(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonConfig(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonConfig() override;
 

@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonDanger : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Danger"). */
     explicit ButtonDanger(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonDanger(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonDanger(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonDanger() override;
 

@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonInfo : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Info"). */
     explicit ButtonInfo(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonInfo(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonInfo(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonInfo() override;
 

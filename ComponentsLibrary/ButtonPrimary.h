@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonPrimary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Primary"). */
     explicit ButtonPrimary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonPrimary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonPrimary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonPrimary() override;
 

@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonSecondary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Secondary"). */
     explicit ButtonSecondary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonSecondary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonSecondary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonSecondary() override;
 

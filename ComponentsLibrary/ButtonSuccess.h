@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonSuccess : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Success"). */
     explicit ButtonSuccess(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonSuccess(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonSuccess(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonSuccess() override;
 

@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonTertiary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Tertiary"). */
     explicit ButtonTertiary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonTertiary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonTertiary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonTertiary() override;
 

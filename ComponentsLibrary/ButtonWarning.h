@@ -25,7 +25,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonWarning : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Warning"). */
     explicit ButtonWarning(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonWarning(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonWarning(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonWarning() override;
 

@@ -37,16 +37,23 @@ class COMPONENTSLIBRARY_EXPORT PushButtonBlink : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonBlink"). */
     explicit PushButtonBlink(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; highlighted true, the other appearance flags false. */
     PushButtonBlink(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; highlighted true, the other appearance flags false. */
     PushButtonBlink(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonBlink() override;
 
+    /** @brief Whether the button blinks (the blinking property). */
     bool isBlinking() const;
 
 public Q_SLOTS:
+    /** @brief Starts (500 ms steps) or stops blinking; when the flag changes, the timer is started or stopped first,
+     * then blinkingChanged() is emitted. */
     void setBlinking(bool blinking);
 
 Q_SIGNALS:
+    /** @brief Emitted by setBlinking() when the flag changed, after the timer was started or stopped, with the new
+     * value. */
     void blinkingChanged(bool blinking);
 
 protected Q_SLOTS:
@@ -54,6 +61,7 @@ protected Q_SLOTS:
     void blink();
     /** @brief Stops the timer and keeps the look of the last step. */
     void stopBlink();
+    /** @brief Disabling pauses the blinking on the unchecked look; enabling resumes it while blinking is set. */
     void changeEvent(QEvent *event) override;
 
 protected:

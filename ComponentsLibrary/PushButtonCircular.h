@@ -27,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT PushButtonCircular : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonCircular"). */
     explicit PushButtonCircular(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; circular true, the other appearance flags false. */
     PushButtonCircular(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; circular true, the other appearance flags false. */
     PushButtonCircular(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonCircular() override;
 

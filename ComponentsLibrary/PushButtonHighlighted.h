@@ -28,7 +28,9 @@ class COMPONENTSLIBRARY_EXPORT PushButtonHighlighted : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonHighlighted"). */
     explicit PushButtonHighlighted(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; highlighted true, the other appearance flags false. */
     PushButtonHighlighted(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; highlighted true, the other appearance flags false. */
     PushButtonHighlighted(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonHighlighted() override;
 

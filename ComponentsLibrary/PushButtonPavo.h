@@ -25,8 +25,12 @@ class COMPONENTSLIBRARY_EXPORT PushButtonPavo : public QPushButton
                 "unchecked and while hovered. It carries the style sheet selector ButtonType=\"Pavo\".")
 
 public:
+    /** @brief Creates the button without text; sets the selector property ButtonType="Pavo", as every constructor does.
+     */
     explicit PushButtonPavo(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text. */
     PushButtonPavo(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text. */
     PushButtonPavo(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonPavo() override;
 

@@ -54,6 +54,11 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonGroupPopUp : public ToolButtonPopUpBase
                 "toolBar->addWidget(popUp);\n")
 
 public:
+    /**
+     * @brief Creates the button with an empty button group as its pop-up.
+     * Created with a QToolBar as parent, the group is laid out across the tool bar's orientation and follows its
+     * changes.
+     */
     explicit ToolButtonGroupPopUp(QWidget *parent = nullptr);
     ~ToolButtonGroupPopUp() override;
 

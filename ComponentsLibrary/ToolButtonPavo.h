@@ -25,6 +25,7 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPavo : public QToolButton
                 "unchecked and while hovered. It carries the style sheet selector ButtonType=\"Pavo\".")
 
 public:
+    /** @brief Creates the button and sets the selector property ButtonType="Pavo". */
     explicit ToolButtonPavo(QWidget *parent = nullptr);
     ~ToolButtonPavo() override;
 

@@ -36,6 +36,7 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPopUp : public ToolButtonPopUpBase
                 "button->setMenuWidget(content);\n")
 
 public:
+    /** @brief Creates the button without a pop-up widget; setMenuWidget() gives it one. */
     explicit ToolButtonPopUp(QWidget *parent = nullptr);
     ~ToolButtonPopUp() override;
 
