@@ -20,6 +20,7 @@ class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarHorizontal : public MinimizedSc
                 "the pointer left; see MinimizedScrollBar.")
 
 public:
+    /** @brief Creates a thin, not transient bar with the orientation Qt::Horizontal. */
     explicit MinimizedScrollBarHorizontal(QWidget *parent = nullptr);
     ~MinimizedScrollBarHorizontal() override;
 

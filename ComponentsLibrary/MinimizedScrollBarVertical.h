@@ -20,6 +20,7 @@ class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarVertical : public MinimizedScro
                 "the pointer left; see MinimizedScrollBar.")
 
 public:
+    /** @brief Creates a thin, not transient bar with the orientation Qt::Vertical. */
     explicit MinimizedScrollBarVertical(QWidget *parent = nullptr);
     ~MinimizedScrollBarVertical() override;
 
