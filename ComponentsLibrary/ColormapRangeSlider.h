@@ -53,10 +53,14 @@ class COMPONENTSLIBRARY_EXPORT ColormapRangeSlider : public RangeSlider
     Q_PROPERTY(bool boundColormapToRange READ getBoundColormapToRange WRITE setBoundColormapToRange)
 
 public:
+    /** @brief Creates the slider without a colormap model, the histogram hidden and the colormap not bound to the
+     * range. */
     explicit ColormapRangeSlider(QWidget *parent = nullptr);
     ~ColormapRangeSlider() override;
 
+    /** @brief Whether a histogram is to be shown (the histogramVisible property). */
     bool getHistogramVisibility() const;
+    /** @brief Whether the colormap is drawn only between the handles (the boundColormapToRange property). */
     bool getBoundColormapToRange() const;
     /**
      * @brief Same as setHistogramVisibility(): the setter name that code generated from Designer forms (uic) calls
@@ -65,7 +69,9 @@ public:
     void setHistogramVisible(bool histogramVisible) { setHistogramVisibility(histogramVisible); }
 
 public Q_SLOTS:
+    /** @brief Stores whether a histogram is to be shown and repaints when it changes; emits nothing. */
     void setHistogramVisibility(bool histogramVisible);
+    /** @brief Sets whether the colormap is bound to the range and repaints when it changes; emits nothing. */
     void setBoundColormapToRange(bool boundColormapToRange);
     /** @brief Draws the current colormap of @p colormapModel (not owned, not watched; null for none). */
     void setColormapModel(Nalu::Models::ColormapModel *colormapModel);
@@ -73,6 +79,7 @@ public Q_SLOTS:
     void setHistogramModel(Nalu::Models::HistogramModel *histogramModel);
 
 protected:
+    /** @brief Paints the chessboard groove, the colormap over it and the two handles. */
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -30,6 +30,7 @@ class COMPONENTSLIBRARY_EXPORT SliderHighContrast : public QSlider
 public:
     /** @brief Creates a vertical slider, like QSlider. */
     explicit SliderHighContrast(QWidget *parent = nullptr);
+    /** @brief Creates a slider of @p orientation with the selector property slider_high_contrast=true. */
     SliderHighContrast(Qt::Orientation orientation, QWidget *parent);
     ~SliderHighContrast() override;
 

@@ -31,6 +31,7 @@ class COMPONENTSLIBRARY_EXPORT SliderHighlighted : public QSlider
 public:
     /** @brief Creates a vertical slider, like QSlider. */
     explicit SliderHighlighted(QWidget *parent = nullptr);
+    /** @brief Creates a slider of @p orientation with the selector property slider_highlighted=true. */
     SliderHighlighted(Qt::Orientation orientation, QWidget *parent);
     ~SliderHighlighted() override;
 

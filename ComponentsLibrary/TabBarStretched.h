@@ -24,6 +24,7 @@ class COMPONENTSLIBRARY_EXPORT TabBarStretched : public QTabBar
                 "height, for vertical tabs). It carries the style selector property stretched=true.")
 
 public:
+    /** @brief Creates the tab bar with the selector property stretched=true. */
     explicit TabBarStretched(QWidget *parent = nullptr);
     ~TabBarStretched() override;
 

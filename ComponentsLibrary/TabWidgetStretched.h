@@ -28,6 +28,7 @@ class COMPONENTSLIBRARY_EXPORT TabWidgetStretched : public QTabWidget
                 "tabs->addTab(new QLabel(QObject::tr(\"Trash is empty\")), QObject::tr(\"Trash\"));")
 
 public:
+    /** @brief Creates the tab widget with a TabBarStretched as its tab bar and the selector property stretched=true. */
     explicit TabWidgetStretched(QWidget *parent = nullptr);
     ~TabWidgetStretched() override;
 

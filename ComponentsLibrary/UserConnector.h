@@ -47,16 +47,28 @@ class COMPONENTSLIBRARY_EXPORT UserConnector : public ToolButton
 public:
     /** @brief Creates the button following @p model, which may be null (signed out). */
     UserConnector(Nalu::Models::UserConnectorModel *model, QWidget *parent);
+    /**
+     * @brief Creates the button without a model (signed out), as forms built with Designer do (uic calls it with
+     * the parent alone); give it one with setModel().
+     */
+    explicit UserConnector(QWidget *parent)
+        : UserConnector(nullptr, parent)
+    {
+    }
     ~UserConnector() override;
 
+    /** @brief Whether only the avatar is shown (the minimized property). */
     bool isMinimized() const;
 
 public Q_SLOTS:
+    /** @brief Shows the avatar only, or the avatar and the name; when it changes, updates the button, then emits
+     * minimizedChanged(). */
     void setMinimized(bool minimized);
     /** @brief Follows @p model (null accepted) and shows its current user at once. */
     void setModel(Nalu::Models::UserConnectorModel *model);
 
 Q_SIGNALS:
+    /** @brief Emitted by setMinimized() when the flag changed, after the button was updated, with the new value. */
     void minimizedChanged(bool minimized);
     /** @brief The button was clicked: the application should sign a user in. */
     void logInRequested();

@@ -25,11 +25,20 @@ using Designer::ownClassInfo;
 
 namespace {
 
+QList<const QMetaObject *> libraryMetaObjects()
+{
+    QList<const QMetaObject *> metaObjects;
+    for (const LibraryClass &libraryClass : libraryClasses) {
+        metaObjects.append(libraryClass.metaObject);
+    }
+    return metaObjects;
+}
+
 // The classes the plugin must offer: widgets that declare a description of their own.
 QList<const QMetaObject *> classesMeantForDirectUse()
 {
     QList<const QMetaObject *> classes;
-    for (const QMetaObject *meta : libraryMetaObjects) {
+    for (const QMetaObject *meta : libraryMetaObjects()) {
         if (Designer::isMeantForDirectUse(meta) && meta->inherits(&QWidget::staticMetaObject)) {
             classes.append(meta);
         }
@@ -112,7 +121,7 @@ private Q_SLOTS:
         offered.sort();
         QCOMPARE(offered, expected);
         // Described classes that are not widgets (the card and expander groups) cannot be placed on a form.
-        for (const QMetaObject *meta : libraryMetaObjects) {
+        for (const QMetaObject *meta : libraryMetaObjects()) {
             if (Designer::isMeantForDirectUse(meta) && !meta->inherits(&QWidget::staticMetaObject)) {
                 QVERIFY(!m_widgets.contains(QString::fromLatin1(meta->className())));
             }
@@ -126,7 +135,7 @@ private Q_SLOTS:
         QDesignerCustomWidgetInterface *widget = plugin(className);
         QVERIFY(widget);
         const QMetaObject *meta = nullptr;
-        for (const QMetaObject *candidate : libraryMetaObjects) {
+        for (const QMetaObject *candidate : libraryMetaObjects()) {
             if (QLatin1String(candidate->className()) == className) {
                 meta = candidate;
             }
@@ -155,6 +164,16 @@ private Q_SLOTS:
             }
         }
         QVERIFY2(painted > 32, "the icon is (nearly) empty");
+    }
+
+    // Code that uic generates from a form creates each widget with `new Class(parent)`.
+    void formsCanCreateEachClass()
+    {
+        for (const LibraryClass &libraryClass : libraryClasses) {
+            if (m_widgets.contains(QString::fromLatin1(libraryClass.metaObject->className()))) {
+                QVERIFY2(libraryClass.constructibleFromParent, libraryClass.metaObject->className());
+            }
+        }
     }
 
     // Designer creates widgets with a null parent and deletes them: clean under AddressSanitizer.
@@ -340,7 +359,7 @@ private Q_SLOTS:
         QVERIFY2(brief.first().startsWith(QLatin1String("@brief ")), qPrintable(brief.first()));
         brief.first().remove(0, 7);
         const QMetaObject *meta = nullptr;
-        for (const QMetaObject *candidate : libraryMetaObjects) {
+        for (const QMetaObject *candidate : libraryMetaObjects()) {
             if (QLatin1String(candidate->className()) == className) {
                 meta = candidate;
             }
