@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QChildEvent>
 #include <QIcon>
+#include <QLayout>
 #include <QPixmap>
 #include <QPointer>
 
@@ -13,15 +14,19 @@ namespace Designer {
 
 namespace {
 
-// Puts the buttons that Designer drops into a button group into the group, in the order
-// they are named: a form builder creates a child, then names it. Compiled forms add them
-// through the "addpagemethod" of the form XML instead.
+// Puts the buttons placed into a button group into the group, in the order they are named: a
+// form builder creates a child, then names it. Inside Designer the buttons are only laid out:
+// a button that belongs to a QButtonGroup would be saved with a "buttonGroup" attribute, and
+// uic would create a stray QButtonGroup for it. Compiled forms add the buttons with addButton()
+// (the "addpagemethod" of the form XML); a QUiLoader, which never initializes the plugin, gets
+// members here.
 class ButtonGroupAdopter : public QObject
 {
 public:
-    explicit ButtonGroupAdopter(Components::ButtonGroupWidget *group)
+    ButtonGroupAdopter(Components::ButtonGroupWidget *group, bool layOutOnly)
         : QObject(group)
         , m_group(group)
+        , m_layOutOnly(layOutOnly)
     {
         group->installEventFilter(this);
     }
@@ -32,10 +37,16 @@ public:
             QObject *child = static_cast<QChildEvent *>(event)->child();
             if (child->isWidgetType()) {
                 const QPointer<Components::ButtonGroupWidget> group = m_group;
-                connect(child, &QObject::objectNameChanged, child, [group, child]() {
+                const bool layOutOnly = m_layOutOnly;
+                connect(child, &QObject::objectNameChanged, child, [group, child, layOutOnly]() {
                     auto *button = qobject_cast<QAbstractButton *>(child);
-                    if (group && button && button->parent() == group) {
+                    if (!group || !button || button->parent() != group) {
+                        return;
+                    }
+                    if (!layOutOnly) {
                         group->addButton(button); // ignores members
+                    } else if (group->layout() && group->layout()->indexOf(button) < 0) {
+                        group->layout()->addWidget(button);
                     }
                 });
             }
@@ -45,6 +56,7 @@ public:
 
 private:
     const QPointer<Components::ButtonGroupWidget> m_group;
+    const bool m_layOutOnly;
 };
 
 QString lowerFirst(QString text)
@@ -112,7 +124,7 @@ QWidget *ComponentWidget::createWidget(QWidget *parent)
 {
     QWidget *widget = m_factory(parent);
     if (auto *group = qobject_cast<Components::ButtonGroupWidget *>(widget)) {
-        new ButtonGroupAdopter(group);
+        new ButtonGroupAdopter(group, m_initialized);
     }
     return widget;
 }
@@ -135,7 +147,10 @@ QString ComponentWidget::domXml() const
             "   </widget>\n"
             "  </widget>\n");
     } else if (m_metaObject->inherits(&Components::ButtonGroupWidget::staticMetaObject)) {
-        // Compiled forms add the buttons placed into the group with addButton().
+        // Room to drop the first buttons into; compiled forms add them to the group with addButton().
+        contents = QStringLiteral(
+            "  <property "
+            "name=\"geometry\"><rect><x>0</x><y>0</y><width>200</width><height>40</height></rect></property>\n");
         customWidgetExtra = QStringLiteral("   <addpagemethod>addButton</addpagemethod>\n");
     }
     return QStringLiteral("<ui language=\"c++\" displayname=\"%1\">\n"

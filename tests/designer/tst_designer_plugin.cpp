@@ -248,7 +248,8 @@ private Q_SLOTS:
         QVERIFY(card->sizeHint().height() > card->findChild<QWidget *>(QStringLiteral("contentsContainer"))->y());
     }
 
-    // Buttons placed into a button group in Designer become members, laid out by the group.
+    // Buttons placed into a button group of a form loaded by QUiLoader (which never initializes the
+    // plugin) become members, laid out by the group.
     void buttonGroupTakesTheButtonsPlacedIntoIt()
     {
         QDesignerCustomWidgetInterface *widget = plugin(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
@@ -366,6 +367,27 @@ private Q_SLOTS:
         }
         QVERIFY(meta);
         QCOMPARE(brief.join(QLatin1Char(' ')), Designer::firstSentence(ownClassInfo(meta, "description")));
+    }
+
+    // Inside Designer, which initializes the plugin, the buttons are only laid out: a button of a
+    // QButtonGroup would be saved with a "buttonGroup" attribute, which makes uic create a stray group.
+    // Last, since the plugin stays initialized.
+    void buttonGroupInDesignerOnlyLaysOutItsButtons()
+    {
+        QDesignerCustomWidgetInterface *widget = plugin(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
+        QVERIFY(widget);
+        widget->initialize(nullptr);
+        QVERIFY(widget->isInitialized());
+        std::unique_ptr<QWidget> created(widget->createWidget(nullptr));
+        auto *group = qobject_cast<Components::ButtonGroupWidget *>(created.get());
+        QVERIFY(group);
+        auto *button = new QPushButton(QStringLiteral("One"), group);
+        button->setObjectName(QStringLiteral("pushButton"));
+        QCOMPARE(group->layout()->indexOf(button), 0);
+        QVERIFY(!button->group());
+        QVERIFY(group->getButtons().isEmpty());
+        button->setObjectName(QStringLiteral("renamed"));
+        QCOMPARE(group->layout()->count(), 1);
     }
 };
 
