@@ -108,7 +108,7 @@ elif [ "$mode" = screenshots ]; then
     rm -rf "$shots"
     QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen >/dev/null
     mkdir -p doc/screenshots
-    rm -f doc/screenshots/*.png
+    rm -f doc/screenshots/0*.png # the gallery pages; doc/designer-screenshot.sh makes the Designer one
     for page in 01-buttons 02-cards-and-expanders 03-sliders 04-cascading-view; do
         cp "$shots/$page-light.png" "$shots/$page-dark.png" doc/screenshots/
     done
