@@ -6,6 +6,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
+#include <QPixmap>
 #include <QRegularExpression>
 #include <QUiLoader>
 #include <QtTest>
@@ -55,6 +57,13 @@ QVariant comparable(const QVariant &value)
 {
     if (value.userType() >= QMetaType::User && value.canConvert<int>()) {
         return value.toInt(); // enumerations
+    }
+    // Icons and pixmaps have no equality operator (Qt 6 compares them as unequal): the form sets none.
+    if (value.userType() == QMetaType::QIcon) {
+        return value.value<QIcon>().isNull();
+    }
+    if (value.userType() == QMetaType::QPixmap) {
+        return value.value<QPixmap>().isNull();
     }
     return value;
 }

@@ -286,6 +286,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("property");
         for (const QMetaObject *meta : classesMeantForDirectUse()) {
             for (int i = 0; i < meta->propertyCount(); ++i) {
+                // The library's own properties: those of Qt's classes are Qt's business.
+                const QMetaObject *declaring = meta;
+                while (i < declaring->propertyOffset()) {
+                    declaring = declaring->superClass();
+                }
+                if (!QByteArray(declaring->className()).startsWith("Nalu::")) {
+                    continue;
+                }
                 const QMetaProperty property = meta->property(i);
                 if (property.isWritable() && property.isDesignable() && property.userType() >= QMetaType::User) {
                     QTest::addRow("%s::%s", meta->className(), property.name())
