@@ -23,6 +23,8 @@ namespace {
 class ButtonGroupAdopter : public QObject
 {
 public:
+    // A child of the group: it dies with it. The group is held as a plain QObject, which stays
+    // valid to compare with while the group's destructor runs and sends it child events.
     ButtonGroupAdopter(Components::ButtonGroupWidget *group, bool layOutOnly)
         : QObject(group)
         , m_group(group)
@@ -33,20 +35,22 @@ public:
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_group && event->type() == QEvent::ChildAdded) {
+        if (event->type() == QEvent::ChildAdded && watched == m_group) {
             QObject *child = static_cast<QChildEvent *>(event)->child();
             if (child->isWidgetType()) {
-                const QPointer<Components::ButtonGroupWidget> group = m_group;
+                const QPointer<QObject> group = m_group;
                 const bool layOutOnly = m_layOutOnly;
                 connect(child, &QObject::objectNameChanged, child, [group, child, layOutOnly]() {
+                    // Null once the group is gone or is being destroyed.
+                    auto *buttonGroup = qobject_cast<Components::ButtonGroupWidget *>(group.data());
                     auto *button = qobject_cast<QAbstractButton *>(child);
-                    if (!group || !button || button->parent() != group) {
+                    if (!buttonGroup || !button || button->parent() != buttonGroup) {
                         return;
                     }
                     if (!layOutOnly) {
-                        group->addButton(button); // ignores members
-                    } else if (group->layout() && group->layout()->indexOf(button) < 0) {
-                        group->layout()->addWidget(button);
+                        buttonGroup->addButton(button); // ignores members
+                    } else if (buttonGroup->layout() && buttonGroup->layout()->indexOf(button) < 0) {
+                        buttonGroup->layout()->addWidget(button);
                     }
                 });
             }
@@ -55,7 +59,7 @@ public:
     }
 
 private:
-    const QPointer<Components::ButtonGroupWidget> m_group;
+    QObject *const m_group;
     const bool m_layOutOnly;
 };
 
