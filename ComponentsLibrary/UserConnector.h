@@ -70,7 +70,11 @@ public Q_SLOTS:
 Q_SIGNALS:
     /** @brief Emitted by setMinimized() when the flag changed, after the button was updated, with the new value. */
     void minimizedChanged(bool minimized);
-    /** @brief The button was clicked: the application should sign a user in. */
+    /**
+     * @brief Emitted when the button is clicked while nobody is signed in (a signed-in button opens its menu
+     * instead), from the button's clicked(), of which it is the first receiver: the application should sign a user
+     * in.
+     */
     void logInRequested();
     /** @brief "Log Out" was chosen; emitted before the model's current user is cleared. */
     void logOutRequested();
