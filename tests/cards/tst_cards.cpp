@@ -45,6 +45,23 @@ public:
     mutable QStringList requests;
 };
 
+// Gives tool buttons the size hint it was made with.
+class ToolButtonHintStyle : public QProxyStyle
+{
+public:
+    explicit ToolButtonHintStyle(QSize hint)
+        : QProxyStyle(QStringLiteral("Fusion"))
+        , hint(hint)
+    {
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        return type == CT_ToolButton ? hint : QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+    const QSize hint;
+};
+
 inline QColor pixel(const QLabel *label, int x, int y)
 {
     return label->pixmap(Qt::ReturnByValue).toImage().pixelColor(x, y);
@@ -293,6 +310,32 @@ private Q_SLOTS:
         header.setMinimized(false);
         QCOMPARE(header.layout()->contentsMargins(), QMargins(7, 4, 4, 6));
         QCOMPARE(title->font().pointSize(), 19);
+    }
+
+    void minimizedMenuButton_data()
+    {
+        QTest::addColumn<QSize>("hint");
+        QTest::addColumn<QSize>("minimized"); // each side halved, rounded down
+        QTest::newRow("odd") << QSize(33, 27) << QSize(16, 13);
+        QTest::newRow("even") << QSize(32, 26) << QSize(16, 13);
+    }
+
+    void minimizedMenuButton()
+    {
+        QFETCH(QSize, hint);
+        QFETCH(QSize, minimized);
+        ToolButtonHintStyle style(hint);
+        CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
+        auto *button = header.findChild<QToolButton *>(QStringLiteral("menuButton"));
+        auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
+        button->setStyle(&style);
+        QCOMPARE(button->sizeHint(), hint);
+        header.setMinimized(true);
+        QCOMPARE(button->maximumSize(), minimized);
+        QCOMPARE(title->minimumHeight(), minimized.height());
+        header.setMinimized(false);
+        QCOMPARE(button->maximumSize(), hint);
+        QCOMPARE(title->minimumHeight(), hint.height());
     }
 
     // The rounded pixmap, the image contents of cards.
