@@ -11,6 +11,8 @@
 
 #include <QIcon>
 #include <QLabel>
+#include <QPainter>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -82,6 +84,8 @@ private Q_SLOTS:
     void icons();
     void highlightedIcon_data();
     void highlightedIcon();
+    void applicationIconIsTinted_data();
+    void applicationIconIsTinted();
     void themeProperties_data();
     void themeProperties();
     void runTimeChangesRestyle_data();
@@ -184,6 +188,39 @@ void tst_Theme::highlightedIcon()
     QCOMPARE(containsColor(answer.pixmap(48, 48).toImage(), Theme::color(variant, QStringLiteral("Accent"))), found);
     // The application's style, style sheet included, passes the request through.
     QCOMPARE(!label.style()->standardIcon(QStyle::SP_CustomBase, nullptr, &label).isNull(), found);
+}
+
+void tst_Theme::applicationIconIsTinted_data()
+{
+    QTest::addColumn<Variant>("variant");
+    QTest::newRow("light") << Variant::Light;
+    QTest::newRow("dark") << Variant::Dark;
+}
+
+void tst_Theme::applicationIconIsTinted()
+{
+    QFETCH(Variant, variant);
+    // An icon of the application's own, found outside the theme: its left half opaque, its right half clear.
+    QTemporaryDir dir;
+    QImage source(48, 48, QImage::Format_ARGB32);
+    source.fill(Qt::transparent);
+    QPainter(&source).fillRect(0, 0, 24, 48, QColor(12, 34, 56));
+    QVERIFY(source.save(dir.filePath(QStringLiteral("application.logo.png"))));
+    QIcon::setFallbackSearchPaths({dir.path()});
+    Theme::apply(*qApp, variant);
+    Theme::Style style(variant);
+    QLabel label;
+    label.setProperty("highlightedIcon", QStringLiteral("application.logo"));
+    const QImage image = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label).pixmap(48, 48).toImage();
+    QIcon::setFallbackSearchPaths({});
+    // The accent takes the place of the icon's colour where it is drawn, and nowhere else.
+    QCOMPARE(image.size(), QSize(48, 48));
+    for (const QPoint &p : {QPoint(0, 0), QPoint(12, 24), QPoint(23, 47)}) {
+        QCOMPARE(image.pixelColor(p), Theme::color(variant, QStringLiteral("Accent")));
+    }
+    for (const QPoint &p : {QPoint(24, 0), QPoint(36, 24), QPoint(47, 47)}) {
+        QCOMPARE(image.pixelColor(p).alpha(), 0);
+    }
 }
 
 void tst_Theme::themeProperties_data()
