@@ -86,7 +86,14 @@ QList<QWidget *> parts(const CardWidgetBase &frame)
     return result;
 }
 
-// A window of stacked members named A, B, C..., and a log of state signals ("B1") and group signals ("group:A0").
+// "A on", "group A off": readable entries of signal logs.
+QString entry(const QString &what, bool on)
+{
+    return what + QLatin1String(on ? " on" : " off");
+}
+
+// A window of stacked members named A, B, C..., and a log of state signals ("B on") and group signals
+// ("group A off").
 template<typename Member>
 struct Fixture
 {
@@ -102,16 +109,15 @@ struct Fixture
             member->setContentsWidget(new QLabel(QStringLiteral("contents")));
             layout->addWidget(member);
             members << member;
-            QObject::connect(member, state, [this, member](bool on) { log << member->title() + QString::number(on); });
+            QObject::connect(member, state, [this, member](bool on) { log << entry(member->title(), on); });
         }
     }
 
     template<typename Group, typename Signal>
     void recordGroup(Group *group, Signal signal)
     {
-        QObject::connect(group, signal, [this](Member *m, bool on) {
-            log << QLatin1String("group:") + m->title() + QString::number(on);
-        });
+        QObject::connect(group, signal,
+                         [this](Member *m, bool on) { log << entry(QLatin1String("group ") + m->title(), on); });
     }
 
     void click(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
@@ -151,23 +157,26 @@ private Q_SLOTS:
         QApplication::setStyle(style = new HighlightStyle);
     }
 
-    void formAndTexts()
+    void headerFormTitleCaseAndCollapseOrder()
     {
         CardWidgetBaseHeader header(QStringLiteral("abc"), nullptr);
         auto *grid = header.findChild<QGridLayout *>(QStringLiteral("gridLayout"));
         QVERIFY(grid && header.layout() == grid);
         QCOMPARE(grid->contentsMargins(), QMargins(7, 4, 4, 6));
         QCOMPARE(header.objectName(), QStringLiteral("CardWidgetBaseHeader"));
-        // Object name and grid cell (row, column, spans) of each child; only the title is shown.
-        const char *cells[] = {"expandIndicator 0011", "title 0111",    "headerRightWidget 0211",
-                               "menuButton 0311",      "subtitle 1112", "headerBottomWidget 2113"};
-        for (const char *cell : cells) {
-            const QStringList parts = QString::fromLatin1(cell).split(QLatin1Char(' '));
-            auto *child = header.findChild<QWidget *>(parts.at(0));
-            QVERIFY2(child && child->isHidden() == (parts.at(0) != QLatin1String("title")), cell);
-            int pos[4];
-            grid->getItemPosition(grid->indexOf(child), &pos[0], &pos[1], &pos[2], &pos[3]);
-            QCOMPARE(QString::asprintf("%d%d%d%d", pos[0], pos[1], pos[2], pos[3]), parts.at(1));
+        // The grid cell of each child; only the title is shown.
+        const struct
+        {
+            const char *name;
+            int row, column, rowSpan, columnSpan;
+        } cells[] = {{"expandIndicator", 0, 0, 1, 1}, {"title", 0, 1, 1, 1},    {"headerRightWidget", 0, 2, 1, 1},
+                     {"menuButton", 0, 3, 1, 1},      {"subtitle", 1, 1, 1, 2}, {"headerBottomWidget", 2, 1, 1, 3}};
+        for (const auto &cell : cells) {
+            auto *child = header.findChild<QWidget *>(QLatin1String(cell.name));
+            QVERIFY2(child && child->isHidden() == (qstrcmp(cell.name, "title") != 0), cell.name);
+            QVector<int> at(4);
+            grid->getItemPosition(grid->indexOf(child), &at[0], &at[1], &at[2], &at[3]);
+            QCOMPARE(at, (QVector<int> {cell.row, cell.column, cell.rowSpan, cell.columnSpan}));
         }
         auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
         QVERIFY(header.findChild<QLabel *>(QStringLiteral("subtitle"))->text().isEmpty());
@@ -186,18 +195,19 @@ private Q_SLOTS:
         QVERIFY(title->isHidden());
         QCOMPARE(titleSpy.count(), 1);
 
-        QString order; // e: expanded, x: expandable
+        QStringList order;
         connect(&header, &CardWidgetBaseHeader::expandedChanged,
-                [&](bool b) { order += QStringLiteral("e%1").arg(b); });
+                [&](bool b) { order << entry(QStringLiteral("expanded"), b); });
         connect(&header, &CardWidgetBaseHeader::expandableChanged,
-                [&](bool b) { order += QStringLiteral("x%1").arg(b); });
+                [&](bool b) { order << entry(QStringLiteral("expandable"), b); });
         header.setExpandable(true);
         header.expand();
         header.setExpandable(false);
-        QCOMPARE(order, QStringLiteral("x1e1e0x0"));
+        QCOMPARE(order.join(QLatin1String(", ")),
+                 QStringLiteral("expandable on, expanded on, expanded off, expandable off"));
     }
 
-    void pointerAndKeys()
+    void headerTogglesOnLeftReleaseAndKeysWhileHovered()
     {
         Parent parent;
         parent.resize(400, 200);
@@ -255,7 +265,7 @@ private Q_SLOTS:
         QTest::keyClick(&parent, Qt::Key_Space);
     }
 
-    void sideWidgetsMenuAndSizeHint()
+    void sideWidgetsAndMenuWidenSizeHint()
     {
         CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
         const int base = header.sizeHint().width();
@@ -282,7 +292,7 @@ private Q_SLOTS:
         QVERIFY(button->isHidden());
     }
 
-    void indicatorFontsAndMargins()
+    void indicatorFontAndMarginsFollowState()
     {
         CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
         auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
@@ -312,7 +322,7 @@ private Q_SLOTS:
         QCOMPARE(title->font().pointSize(), 19);
     }
 
-    void minimizedMenuButton_data()
+    void minimizedMenuButtonHalvesHintRoundingDown_data()
     {
         QTest::addColumn<QSize>("hint");
         QTest::addColumn<QSize>("minimized"); // each side halved, rounded down
@@ -320,7 +330,7 @@ private Q_SLOTS:
         QTest::newRow("even") << QSize(32, 26) << QSize(16, 13);
     }
 
-    void minimizedMenuButton()
+    void minimizedMenuButtonHalvesHintRoundingDown()
     {
         QFETCH(QSize, hint);
         QFETCH(QSize, minimized);
@@ -339,7 +349,7 @@ private Q_SLOTS:
     }
 
     // The rounded pixmap, the image contents of cards.
-    void roundedPixmap_data()
+    void roundedPixmapPaintsSquareAndRoundCorners_data()
     {
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("green"); // disabled: red at 60 % opacity over white
@@ -347,7 +357,7 @@ private Q_SLOTS:
         QTest::newRow("disabled") << false << 102;
     }
 
-    void roundedPixmap()
+    void roundedPixmapPaintsSquareAndRoundCorners()
     {
         QFETCH(bool, enabled);
         QFETCH(int, green);
@@ -383,7 +393,7 @@ private Q_SLOTS:
         RoundedPixmap().grab(); // a null pixmap paints only the outline
     }
 
-    void frameDefaultsAndOrder()
+    void frameOrdersPartsAndFollowsHeader()
     {
         CardWidgetBase frame(QStringLiteral("t"), QStringLiteral("s"), nullptr);
         auto *header = frame.findChild<CardWidgetBaseHeader *>();
@@ -421,7 +431,7 @@ private Q_SLOTS:
         QCOMPARE(frame.property("shape").value<CardWidgetBase::Shape>(), CardWidgetBase::Box);
     }
 
-    void marginsAndCorners_data()
+    void contentsImageMarginsAndCornersFollowNeighbours_data()
     {
         QTest::addColumn<bool>("headerVisible");
         QTest::addColumn<bool>("footer");
@@ -436,7 +446,7 @@ private Q_SLOTS:
         QTest::newRow("footer inverted") << false << true << true << QMargins(1, 1, 1, 1) << 3;
     }
 
-    void marginsAndCorners()
+    void contentsImageMarginsAndCornersFollowNeighbours()
     {
         QFETCH(bool, headerVisible);
         QFETCH(bool, footer);
@@ -457,7 +467,7 @@ private Q_SLOTS:
         QCOMPARE(image->parentWidget()->property("headerVisible"), QVariant(headerVisible));
     }
 
-    void frameContentsFooterAndDesigner()
+    void frameHandsBackReplacedWidgetsAndAdoptsDesignedContents()
     {
         CardWidgetBase frame(QStringLiteral("Title"), nullptr);
         QSignalSpy footerSpy(&frame, &CardWidgetBase::footerVisibleChanged);
@@ -497,18 +507,17 @@ private Q_SLOTS:
         QCOMPARE(frame.getContentsWidget(), designed);
     }
 
-    void cardClicks_data()
+    void leftReleaseTogglesCheckableCard_data()
     {
         QTest::addColumn<bool>("checkable");
         QTest::addColumn<bool>("onHeader");
         QTest::addColumn<int>("button");
         QTest::newRow("left on contents") << true << false << int(Qt::LeftButton);
-        QTest::newRow("left on header") << true << true << int(Qt::LeftButton);
         QTest::newRow("right") << true << false << int(Qt::RightButton);
         QTest::newRow("not checkable") << false << false << int(Qt::LeftButton);
     }
 
-    void cardClicks()
+    void leftReleaseTogglesCheckableCard()
     {
         QFETCH(bool, checkable);
         QFETCH(bool, onHeader);
@@ -526,13 +535,13 @@ private Q_SLOTS:
         }
     }
 
-    void cardStatesAndIndicator()
+    void checkedCardShowsHighlightAndMark()
     {
         QWidget window;
         auto *card = new CardWidget(QStringLiteral("Card"), &window);
-        QString log; // c: checkable, k: checked
-        connect(card, &CardWidget::checkableChanged, [&](bool b) { log += QStringLiteral("c%1").arg(b); });
-        connect(card, &CardWidget::checkedChanged, [&](bool b) { log += QStringLiteral("k%1").arg(b); });
+        QStringList log;
+        connect(card, &CardWidget::checkableChanged, [&](bool b) { log << entry(QStringLiteral("checkable"), b); });
+        connect(card, &CardWidget::checkedChanged, [&](bool b) { log << entry(QStringLiteral("checked"), b); });
         card->setProperty("BackgroundBrush", QBrush(Qt::green));
         card->setContentsWidget(new QLabel(QStringLiteral("contents")));
         card->setChecked(true); // ignored while not checkable
@@ -558,11 +567,11 @@ private Q_SLOTS:
         QCOMPARE(pixel(mark, 1, 1).alpha(), 0);
         QVERIFY(!mark->isHidden() && !card->findChild<QRubberBand *>()->isHidden());
         card->setCheckable(false);
-        QCOMPARE(log, QStringLiteral("c1k1k0c0"));
+        QCOMPARE(log.join(QLatin1String(", ")), QStringLiteral("checkable on, checked on, checked off, checkable off"));
         QVERIFY(mark->isHidden() && card->findChild<QRubberBand *>()->isHidden());
     }
 
-    void expander()
+    void expanderShowsPartsOnlyWhileExpanded()
     {
         QWidget window;
         auto *inner = new QWidget(&window);
@@ -606,7 +615,7 @@ private Q_SLOTS:
         QVERIFY(header->isMinimized());
     }
 
-    void newGroupsAndMembership()
+    void groupMembershipAndSilentJoin()
     {
         for (const QMetaObject *meta : {&CardWidgetGroup::staticMetaObject, &ExpanderWidgetGroup::staticMetaObject}) {
             QObject parent;
@@ -630,7 +639,7 @@ private Q_SLOTS:
         b->setCheckable(true);
         b->setChecked(true);
         group.addCardWidget(b); // joins unchecked, silently, since A is checked
-        QCOMPARE(f.log.join(QLatin1Char(' ')), QStringLiteral("A1 group:A1 B1 B0"));
+        QCOMPARE(f.log.join(QLatin1String(", ")), QStringLiteral("A on, group A on, B on, B off"));
         QCOMPARE(group.getCheckedCardWidget(), a);
 
         // Replacing the members announces the old ones as removed, and they no longer count.
@@ -639,21 +648,21 @@ private Q_SLOTS:
         QCOMPARE(group.getCardWidgets(), QList<CardWidget *>({c, b}));
         f.log.clear();
         a->setChecked(false);
-        QCOMPARE(f.log, QStringList(QStringLiteral("A0")));
+        QCOMPARE(f.log, QStringList(QStringLiteral("A off")));
     }
 
-    void cards_data()
+    void exclusiveCardGroupUnchecksOthers_data()
     {
         QTest::addColumn<bool>("exclusive");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("exclusive") << true << QStringLiteral("B1 A0 group:A0 group:B1");
-        QTest::newRow("not exclusive") << false << QStringLiteral("B1 group:B1");
+        QTest::addColumn<QString>("emitted"); // of the members and the group, in order
+        QTest::newRow("exclusive") << true << QStringLiteral("B on, A off, group A off, group B on");
+        QTest::newRow("not exclusive") << false << QStringLiteral("B on, group B on");
     }
 
-    void cards()
+    void exclusiveCardGroupUnchecksOthers()
     {
         QFETCH(bool, exclusive);
-        QFETCH(QString, expected);
+        QFETCH(QString, emitted);
         Fixture<CardWidget> f(2, &CardWidget::checkedChanged);
         for (CardWidget *card : f.members) {
             card->setCheckable(true);
@@ -667,7 +676,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         f.log.clear();
         f.click(f.members[1]->getContentsWidget());
-        QCOMPARE(f.log.join(QLatin1Char(' ')), expected);
+        QCOMPARE(f.log.join(QLatin1String(", ")), emitted);
         QCOMPARE(f.members[0]->isChecked(), !exclusive);
 
         // A checked member deleted while in the group leaves it; the group keeps working.
@@ -678,25 +687,25 @@ private Q_SLOTS:
         QCOMPARE(f.members[0]->isChecked(), exclusive);
     }
 
-    void expanders_data()
+    void exclusiveExpanderGroupCollapsesOthers_data()
     {
         QTest::addColumn<bool>("exclusive");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("exclusive") << true << QStringLiteral("C1 A0 group:A0 group:C1");
-        QTest::newRow("not exclusive") << false << QStringLiteral("C1");
+        QTest::addColumn<QString>("emitted"); // of the members and the group, in order
+        QTest::newRow("exclusive") << true << QStringLiteral("C on, A off, group A off, group C on");
+        QTest::newRow("not exclusive") << false << QStringLiteral("C on");
     }
 
-    void expanders()
+    void exclusiveExpanderGroupCollapsesOthers()
     {
         QFETCH(bool, exclusive);
-        QFETCH(QString, expected);
+        QFETCH(QString, emitted);
         Fixture<ExpanderWidget> f(3, &ExpanderWidget::expandedChanged);
         ExpanderWidget *a = f.members[0], *b = f.members[1], *c = f.members[2];
         ExpanderWidgetGroup group;
         group.setExclusive(exclusive);
         group.setExpanderWidgets(f.members);
         f.recordGroup(&group, &ExpanderWidgetGroup::expanderWidgetToggled);
-        QCOMPARE(f.log.join(QLatin1Char(' ')), exclusive ? QStringLiteral("B0 C0") : QString());
+        QCOMPARE(f.log.join(QLatin1String(", ")), exclusive ? QStringLiteral("B off, C off") : QString());
         b->collapse();
         c->collapse();
         QCOMPARE(group.getOpenedExpanderWidget(), a);
@@ -704,7 +713,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         f.log.clear();
         f.click(f.title(c));
-        QCOMPARE(f.log.join(QLatin1Char(' ')), expected);
+        QCOMPARE(f.log.join(QLatin1String(", ")), emitted);
 
         // An expander deleted while hovered (its shortcuts active) and in the group.
         f.window.layout()->activate();
