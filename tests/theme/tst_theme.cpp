@@ -37,15 +37,7 @@ Variant other(Variant variant)
     return variant == Variant::Dark ? Variant::Light : Variant::Dark;
 }
 
-// "a:b c:d" as the pairs (a, b) and (c, d).
-QList<QStringList> pairs(const char *text)
-{
-    QList<QStringList> result;
-    for (const QString &pair : QString::fromLatin1(text).split(QLatin1Char(' '))) {
-        result.append(pair.split(QLatin1Char(':')));
-    }
-    return result;
-}
+using Names = QList<QPair<const char *, const char *>>;
 
 bool containsColor(const QImage &image, const QColor &color)
 {
@@ -78,103 +70,117 @@ class tst_Theme : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void textContrast_data();
-    void textContrast();
-    void icons_data();
-    void icons();
-    void highlightedIcon_data();
-    void highlightedIcon();
+    void textColoursKeepContrastOnTheirBackgrounds_data();
+    void textColoursKeepContrastOnTheirBackgrounds();
+    void iconThemeDrawsInTheVariantColours_data();
+    void iconThemeDrawsInTheVariantColours();
+    void highlightedIconUsesTheStyleVariantAccent_data();
+    void highlightedIconUsesTheStyleVariantAccent();
     void applicationIconIsTinted_data();
     void applicationIconIsTinted();
-    void themeProperties_data();
-    void themeProperties();
+    void styleSetsAndRemovesThemeProperties_data();
+    void styleSetsAndRemovesThemeProperties();
     void runTimeChangesRestyle_data();
     void runTimeChangesRestyle();
     void darkVariantLightensGlyphs();
     void switchingLeavesNothingStale();
 };
 
-void tst_Theme::textContrast_data()
+void tst_Theme::textColoursKeepContrastOnTheirBackgrounds_data()
 {
     QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QStringList>("pair");
-    QList<QStringList> all = pairs("OnAccent:Accent OnAccent:AccentHover OnAccent:Config OnAccent:Danger OnAccent:Info "
-                                   "OnAccent:Success OnWarning:Warning PavoText:PavoBackground "
-                                   "BlinkText:BlinkBackground Text:SurfacePressed");
+    QTest::addColumn<QString>("textName");
+    QTest::addColumn<QString>("backgroundName");
+    Names all = {{"OnAccent", "Accent"},    {"OnAccent", "AccentHover"},    {"OnAccent", "Config"},
+                 {"OnAccent", "Danger"},    {"OnAccent", "Info"},           {"OnAccent", "Success"},
+                 {"OnWarning", "Warning"},  {"PavoText", "PavoBackground"}, {"BlinkText", "BlinkBackground"},
+                 {"Text", "SurfacePressed"}};
     for (const char *text : {"Text", "TextMuted", "Accent", "Error", "WarningText"}) {
         for (const char *background : {"Window", "Card", "Surface"}) {
-            all.append({QLatin1String(text), QLatin1String(background)});
+            all.append(qMakePair(text, background));
         }
     }
     for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        for (const QStringList &pair : qAsConst(all)) {
-            QTest::newRow(qPrintable(tag(variant, pair.join(QLatin1String(" on "))))) << variant << pair;
+        for (const auto &pair : qAsConst(all)) {
+            const QString text = QLatin1String(pair.first), background = QLatin1String(pair.second);
+            QTest::newRow(qPrintable(tag(variant, text + QLatin1String(" on ") + background)))
+                << variant << text << background;
         }
     }
 }
 
-void tst_Theme::textContrast()
+void tst_Theme::textColoursKeepContrastOnTheirBackgrounds()
 {
     QFETCH(Variant, variant);
-    QFETCH(QStringList, pair);
-    const QColor text = Theme::color(variant, pair.at(0));
-    const QColor background = Theme::color(variant, pair.at(1));
+    QFETCH(QString, textName);
+    QFETCH(QString, backgroundName);
+    const QColor text = Theme::color(variant, textName);
+    const QColor background = Theme::color(variant, backgroundName);
     QVERIFY(text.isValid() && background.isValid());
     const double ratio = (std::max(luminance(text), luminance(background)) + 0.05)
         / (std::min(luminance(text), luminance(background)) + 0.05);
     QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
 }
 
-void tst_Theme::icons_data()
+void tst_Theme::iconThemeDrawsInTheVariantColours_data()
 {
     QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QStringList>("icon");
-    const QList<QStringList> icons
-        = pairs("chevron.up:Accent chevron.down:Accent chevron.right:Accent chevron.up.ForegroundBrush:Text "
-                "chevron.down.ForegroundBrush:Text chevron.right.ForegroundBrush:Text action.menu:Text "
-                "status.checked.circular.colored:Accent action.exit.right:Text");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("colorName");
+    const Names icons = {{"chevron.up", "Accent"},
+                         {"chevron.down", "Accent"},
+                         {"chevron.right", "Accent"},
+                         {"chevron.up.ForegroundBrush", "Text"},
+                         {"chevron.down.ForegroundBrush", "Text"},
+                         {"chevron.right.ForegroundBrush", "Text"},
+                         {"action.menu", "Text"},
+                         {"status.checked.circular.colored", "Accent"},
+                         {"action.exit.right", "Text"}};
     QStringList expected;
-    for (const QStringList &icon : icons) {
-        expected.append(icon.first());
+    for (const auto &icon : icons) {
+        expected.append(QLatin1String(icon.first));
     }
     QCOMPARE(Theme::iconNames(), expected);
     for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        for (const QStringList &icon : icons) {
-            QTest::newRow(qPrintable(tag(variant, icon.first()))) << variant << icon;
+        for (const auto &icon : icons) {
+            QTest::newRow(qPrintable(tag(variant, QLatin1String(icon.first))))
+                << variant << QString::fromLatin1(icon.first) << QString::fromLatin1(icon.second);
         }
     }
 }
 
-void tst_Theme::icons()
+void tst_Theme::iconThemeDrawsInTheVariantColours()
 {
     QFETCH(Variant, variant);
-    QFETCH(QStringList, icon);
+    QFETCH(QString, name);
+    QFETCH(QString, colorName);
     Theme::apply(*qApp, variant);
     QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
-    const QImage image = QIcon::fromTheme(icon.at(0)).pixmap(48, 48).toImage();
+    const QImage image = QIcon::fromTheme(name).pixmap(48, 48).toImage();
     // Drawn in the variant's colour, which the other variant does not share.
-    QVERIFY(containsColor(image, Theme::color(variant, icon.at(1))));
-    QVERIFY(!containsColor(image, Theme::color(other(variant), icon.at(1))));
+    QVERIFY(containsColor(image, Theme::color(variant, colorName)));
+    QVERIFY(!containsColor(image, Theme::color(other(variant), colorName)));
 }
 
-void tst_Theme::highlightedIcon_data()
+void tst_Theme::highlightedIconUsesTheStyleVariantAccent_data()
 {
     QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QStringList>("icon");
+    QTest::addColumn<QString>("name"); // empty: the property is left unset
+    QTest::addColumn<bool>("found");
     for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        // Name and whether the theme draws it; an empty name leaves the property unset.
-        for (const QStringList &icon : pairs("chevron.down:1 status.checked.circular.colored:1 no.such.icon:0 :0")) {
-            QTest::newRow(qPrintable(tag(variant, icon.join(QLatin1Char(' '))))) << variant << icon;
-        }
+        QTest::newRow(qPrintable(tag(variant, QStringLiteral("chevron.down")))) << variant << "chevron.down" << true;
+        QTest::newRow(qPrintable(tag(variant, QStringLiteral("check mark"))))
+            << variant << "status.checked.circular.colored" << true;
+        QTest::newRow(qPrintable(tag(variant, QStringLiteral("unknown name")))) << variant << "no.such.icon" << false;
+        QTest::newRow(qPrintable(tag(variant, QStringLiteral("no name")))) << variant << "" << false;
     }
 }
 
-void tst_Theme::highlightedIcon()
+void tst_Theme::highlightedIconUsesTheStyleVariantAccent()
 {
     QFETCH(Variant, variant);
-    QFETCH(QStringList, icon);
-    const QString name = icon.at(0);
-    const bool found = icon.at(1) == QLatin1String("1");
+    QFETCH(QString, name);
+    QFETCH(bool, found);
     // The application runs the other variant: the style answers with its own colours.
     Theme::apply(*qApp, other(variant));
     Theme::Style style(variant);
@@ -223,7 +229,7 @@ void tst_Theme::applicationIconIsTinted()
     }
 }
 
-void tst_Theme::themeProperties_data()
+void tst_Theme::styleSetsAndRemovesThemeProperties_data()
 {
     QTest::addColumn<Factory>("factory");
     QTest::addColumn<QStringList>("names");
@@ -256,7 +262,7 @@ void tst_Theme::themeProperties_data()
                                 << QStringList();
 }
 
-void tst_Theme::themeProperties()
+void tst_Theme::styleSetsAndRemovesThemeProperties()
 {
     QFETCH(Factory, factory);
     QFETCH(QStringList, names);
