@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QRubberBand>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,10 +28,18 @@ using namespace Nalu::Components;
 
 namespace {
 
-// Answers SP_CustomBase with a magenta mark in the middle half and records the "highlightedIcon" names asked for.
+// Answers SP_CustomBase with a magenta mark in the middle half and records the "highlightedIcon" names asked for;
+// gives tool buttons the size hint toolButtonHint when it is valid.
 class HighlightStyle : public QProxyStyle
 {
 public:
+    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
+                           const QWidget *widget) const override
+    {
+        return type == CT_ToolButton && toolButtonHint.isValid()
+            ? toolButtonHint
+            : QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
     QIcon standardIcon(StandardPixmap pixmap, const QStyleOption *option, const QWidget *widget) const override
     {
         if (pixmap != SP_CustomBase) {
@@ -43,23 +52,7 @@ public:
         return QIcon(mark);
     }
     mutable QStringList requests;
-};
-
-// Gives tool buttons the size hint it was made with.
-class ToolButtonHintStyle : public QProxyStyle
-{
-public:
-    explicit ToolButtonHintStyle(QSize hint)
-        : QProxyStyle(QStringLiteral("Fusion"))
-        , hint(hint)
-    {
-    }
-    QSize sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
-                           const QWidget *widget) const override
-    {
-        return type == CT_ToolButton ? hint : QProxyStyle::sizeFromContents(type, option, size, widget);
-    }
-    const QSize hint;
+    QSize toolButtonHint;
 };
 
 inline QColor pixel(const QLabel *label, int x, int y)
@@ -334,11 +327,12 @@ private Q_SLOTS:
     {
         QFETCH(QSize, hint);
         QFETCH(QSize, minimized);
-        ToolButtonHintStyle style(hint);
         CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
         auto *button = header.findChild<QToolButton *>(QStringLiteral("menuButton"));
         auto *title = header.findChild<QLabel *>(QStringLiteral("title"));
-        button->setStyle(&style);
+        style->toolButtonHint = hint;
+        const auto reset = qScopeGuard([this] { style->toolButtonHint = QSize(); });
+        button->setStyle(style); // a new style: the button asks for its size hint again
         QCOMPARE(button->sizeHint(), hint);
         header.setMinimized(true);
         QCOMPARE(button->maximumSize(), minimized);
