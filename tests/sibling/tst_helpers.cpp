@@ -58,45 +58,40 @@ class TestHelpers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void roundedRect_data();
-    void roundedRect();
-    void readableForeground_data();
-    void readableForeground();
-    void readableForegroundSweep();
-    void inputStatusIndicator();
-    void modelMaxDepth_data();
-    void modelMaxDepth();
-    void modelMaxDepthNullAndColumns();
-    void modelMaxDepthVeryDeepChain();
+    void roundedRectSquaresOnlyTheFlaggedCorners_data();
+    void roundedRectSquaresOnlyTheFlaggedCorners();
+    void readableForegroundOfHsvAndInvalidColours_data();
+    void readableForegroundOfHsvAndInvalidColours();
+    void readableForegroundHasTheBetterContrast();
+    void inputStatusIndicatorFillsTheTopRightHalf();
+    void modelMaxDepthFindsTheDeepestBranch_data();
+    void modelMaxDepthFindsTheDeepestBranch();
+    void modelMaxDepthSkipsNullModelAndOtherColumns();
+    void modelMaxDepthSurvivesAVeryDeepChain();
 };
 
-void TestHelpers::roundedRect_data()
+void TestHelpers::roundedRectSquaresOnlyTheFlaggedCorners_data()
 {
     QTest::addColumn<int>("flags");
     QTest::addColumn<int>("radius");
-    // Square corners, clockwise from top-left: 'x' square (pixel filled), '.' rounded.
-    QTest::addColumn<QString>("square");
+    QTest::addColumn<int>("squareCorners"); // the corners drawn square, as corner flags
 
-    QTest::newRow("none square (16)") << 16 << 10 << QStringLiteral("....");
-    QTest::newRow("all square (15)") << 15 << 10 << QStringLiteral("xxxx");
-    QTest::newRow("top (3)") << 3 << 10 << QStringLiteral("xx..");
-    QTest::newRow("bottom (12)") << 12 << 10 << QStringLiteral("..xx");
-    QTest::newRow("left (9)") << 9 << 10 << QStringLiteral("x..x");
-    QTest::newRow("right (6)") << 6 << 10 << QStringLiteral(".xx.");
-    QTest::newRow("top-left (1)") << 1 << 10 << QStringLiteral("x...");
-    QTest::newRow("top-right (2)") << 2 << 10 << QStringLiteral(".x..");
-    QTest::newRow("bottom-right (4)") << 4 << 10 << QStringLiteral("..x.");
-    QTest::newRow("bottom-left (8)") << 8 << 10 << QStringLiteral("...x");
-    QTest::newRow("corner bit wins over 16 (17)") << 17 << 10 << QStringLiteral("x...");
-    QTest::newRow("zero radius is a plain rect") << 16 << 0 << QStringLiteral("xxxx");
-    QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << QStringLiteral("....");
+    QTest::newRow("none square (16)") << 16 << 10 << 0;
+    QTest::newRow("all square (15)") << 15 << 10 << 15;
+    QTest::newRow("top-left (1)") << 1 << 10 << 1;
+    QTest::newRow("top-right (2)") << 2 << 10 << 2;
+    QTest::newRow("bottom-right (4)") << 4 << 10 << 4;
+    QTest::newRow("bottom-left (8)") << 8 << 10 << 8;
+    QTest::newRow("corner bit wins over 16 (17)") << 17 << 10 << 1;
+    QTest::newRow("zero radius is a plain rect") << 16 << 0 << 15;
+    QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << 0;
 }
 
-void TestHelpers::roundedRect()
+void TestHelpers::roundedRectSquaresOnlyTheFlaggedCorners()
 {
     QFETCH(int, flags);
     QFETCH(int, radius);
-    QFETCH(QString, square);
+    QFETCH(int, squareCorners);
 
     QImage image(40, 40, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -107,29 +102,26 @@ void TestHelpers::roundedRect()
     Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::NoStraightCorner, nullptr);
     painter.end();
 
+    // A square corner fills the pixel next to it; the flags go clockwise from the top-left corner.
     const QPoint corners[] = {{1, 1}, {38, 1}, {38, 38}, {1, 38}};
     for (int i = 0; i < 4; ++i) {
-        QCOMPARE(isFilled(image, corners[i].x(), corners[i].y()), square.at(i) == QLatin1Char('x'));
+        QCOMPARE(isFilled(image, corners[i].x(), corners[i].y()), (squareCorners & (1 << i)) != 0);
     }
     QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::red));
 }
 
-void TestHelpers::readableForeground_data()
+void TestHelpers::readableForegroundOfHsvAndInvalidColours_data()
 {
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("expected");
 
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    QTest::newRow("white") << white << black;
-    QTest::newRow("black") << black << white;
-    QTest::newRow("yellow") << QColor(255, 255, 0) << black;
-    QTest::newRow("dark blue") << QColor(0, 0, 139) << white;
-    QTest::newRow("yellow given as HSV") << QColor::fromHsv(60, 255, 255) << black;
-    QTest::newRow("invalid") << QColor() << black;
+    // Plain RGB colours: readableForegroundHasTheBetterContrast.
+    QTest::newRow("yellow given as HSV") << QColor::fromHsv(60, 255, 255) << QColor(Qt::black);
+    QTest::newRow("dark blue given as HSV") << QColor::fromHsv(240, 255, 139) << QColor(Qt::white);
+    QTest::newRow("invalid") << QColor() << QColor(Qt::black);
 }
 
-void TestHelpers::readableForeground()
+void TestHelpers::readableForegroundOfHsvAndInvalidColours()
 {
     QFETCH(QColor, background);
     QFETCH(QColor, expected);
@@ -137,7 +129,7 @@ void TestHelpers::readableForeground()
     QCOMPARE(Helpers::getReadableForegroundColor(background), expected);
 }
 
-void TestHelpers::readableForegroundSweep()
+void TestHelpers::readableForegroundHasTheBetterContrast()
 {
     const QColor black(Qt::black);
     const QColor white(Qt::white);
@@ -159,7 +151,7 @@ void TestHelpers::readableForegroundSweep()
     }
 }
 
-void TestHelpers::inputStatusIndicator()
+void TestHelpers::inputStatusIndicatorFillsTheTopRightHalf()
 {
     QImage image(40, 40, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
@@ -183,7 +175,7 @@ void TestHelpers::inputStatusIndicator()
     }
 }
 
-void TestHelpers::modelMaxDepth_data()
+void TestHelpers::modelMaxDepthFindsTheDeepestBranch_data()
 {
     // Item i is appended under item parents[i], or at top level for -1.
     QTest::addColumn<QVector<int>>("parents");
@@ -196,7 +188,7 @@ void TestHelpers::modelMaxDepth_data()
     QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
 }
 
-void TestHelpers::modelMaxDepth()
+void TestHelpers::modelMaxDepthFindsTheDeepestBranch()
 {
     QFETCH(QVector<int>, parents);
     QFETCH(int, depth);
@@ -210,7 +202,7 @@ void TestHelpers::modelMaxDepth()
     QCOMPARE(Helpers::getModelMaxDepth(&model), depth);
 }
 
-void TestHelpers::modelMaxDepthNullAndColumns()
+void TestHelpers::modelMaxDepthSkipsNullModelAndOtherColumns()
 {
     QCOMPARE(Helpers::getModelMaxDepth(nullptr), 0);
 
@@ -222,7 +214,7 @@ void TestHelpers::modelMaxDepthNullAndColumns()
     QCOMPARE(Helpers::getModelMaxDepth(&model), 1);
 }
 
-void TestHelpers::modelMaxDepthVeryDeepChain()
+void TestHelpers::modelMaxDepthSurvivesAVeryDeepChain()
 {
     // A small stack: any recursion over 100 000 levels overflows it.
     ChainModel model;
