@@ -67,15 +67,15 @@ class tst_ButtonGroupWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void membership_data();
-    void membership();
-    void exclusive();
+    void visibleIndicesFollowMembership_data();
+    void visibleIndicesFollowMembership();
+    void exclusiveGroupKeepsOneMemberChecked();
     void layoutFollowsOrientationAndWorkflow();
-    void painting_data();
-    void painting();
+    void paintsSeparatorsOrWorkflowLinks_data();
+    void paintsSeparatorsOrWorkflowLinks();
 };
 
-void tst_ButtonGroupWidget::membership_data()
+void tst_ButtonGroupWidget::visibleIndicesFollowMembership_data()
 {
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("which");
@@ -90,7 +90,7 @@ void tst_ButtonGroupWidget::membership_data()
     QTest::newRow("bad input ignored") << "bad input" << 1 << QVector<int> {0, 1, 2} << 3;
 }
 
-void tst_ButtonGroupWidget::membership()
+void tst_ButtonGroupWidget::visibleIndicesFollowMembership()
 {
     QFETCH(QString, action);
     QFETCH(int, which);
@@ -130,7 +130,7 @@ void tst_ButtonGroupWidget::membership()
     QVERIFY(!renderSelf(group).isNull());
 }
 
-void tst_ButtonGroupWidget::exclusive()
+void tst_ButtonGroupWidget::exclusiveGroupKeepsOneMemberChecked()
 {
     ButtonGroupWidget group;
     const QList<QAbstractButton *> buttons = addButtons(group, 3);
@@ -193,7 +193,7 @@ void tst_ButtonGroupWidget::layoutFollowsOrientationAndWorkflow()
     survivor.setOrientation(Qt::Vertical);
 }
 
-void tst_ButtonGroupWidget::painting_data()
+void tst_ButtonGroupWidget::paintsSeparatorsOrWorkflowLinks_data()
 {
     QTest::addColumn<Qt::Orientation>("orientation");
     QTest::addColumn<bool>("workflow");
@@ -208,7 +208,7 @@ void tst_ButtonGroupWidget::painting_data()
     QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1;
 }
 
-void tst_ButtonGroupWidget::painting()
+void tst_ButtonGroupWidget::paintsSeparatorsOrWorkflowLinks()
 {
     QFETCH(Qt::Orientation, orientation);
     QFETCH(bool, workflow);

@@ -39,16 +39,16 @@ class tst_ColorButton : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void setColor_data();
-    void setColor();
-    void painting_data();
-    void painting();
-    void dialogs_data();
-    void dialogs();
-    void popupMode();
+    void setColorNotifiesOnlyOnChange_data();
+    void setColorNotifiesOnlyOnChange();
+    void swatchPaintsColourOverChessboard_data();
+    void swatchPaintsColourOverChessboard();
+    void dialogAppliesOnlyTheAcceptedColour_data();
+    void dialogAppliesOnlyTheAcceptedColour();
+    void popupAppliesEveryBrowsedColour();
 };
 
-void tst_ColorButton::setColor_data()
+void tst_ColorButton::setColorNotifiesOnlyOnChange_data()
 {
     QTest::addColumn<QColor>("color");
     QTest::addColumn<int>("emitted");
@@ -57,7 +57,7 @@ void tst_ColorButton::setColor_data()
     QTest::newRow("invalid") << QColor() << 1;
 }
 
-void tst_ColorButton::setColor()
+void tst_ColorButton::setColorNotifiesOnlyOnChange()
 {
     QFETCH(QColor, color);
     QFETCH(int, emitted);
@@ -69,7 +69,7 @@ void tst_ColorButton::setColor()
     QVERIFY(!emitted || spy.at(0).at(0).value<QColor>() == color);
 }
 
-void tst_ColorButton::painting_data()
+void tst_ColorButton::swatchPaintsColourOverChessboard_data()
 {
     QTest::addColumn<QColor>("color");
     QTest::addColumn<bool>("chessboard");
@@ -90,7 +90,7 @@ void tst_ColorButton::painting_data()
     QTest::newRow("invalid") << QColor() << true << true << false << QColor(1, 2, 3) << QColor(1, 2, 3);
 }
 
-void tst_ColorButton::painting()
+void tst_ColorButton::swatchPaintsColourOverChessboard()
 {
     QFETCH(QColor, color);
     QFETCH(bool, chessboard);
@@ -127,7 +127,7 @@ void tst_ColorButton::painting()
     }
 }
 
-void tst_ColorButton::dialogs_data()
+void tst_ColorButton::dialogAppliesOnlyTheAcceptedColour_data()
 {
     QTest::addColumn<ColorButton::ColorDialogMode>("mode");
     QTest::addColumn<QString>("close"); // what ends the open dialog
@@ -138,7 +138,7 @@ void tst_ColorButton::dialogs_data()
     QTest::newRow("tool, button deleted") << ColorButton::Tool << "delete";
 }
 
-void tst_ColorButton::dialogs()
+void tst_ColorButton::dialogAppliesOnlyTheAcceptedColour()
 {
     QFETCH(ColorButton::ColorDialogMode, mode);
     QFETCH(QString, close);
@@ -182,7 +182,7 @@ void tst_ColorButton::dialogs()
     QVERIFY(!accepted || spy.at(0).at(0).value<QColor>() == button->getColor());
 }
 
-void tst_ColorButton::popupMode()
+void tst_ColorButton::popupAppliesEveryBrowsedColour()
 {
     QWidget window;
     auto *button = new ColorButton(QColor(1, 2, 3, 200), &window);

@@ -37,18 +37,18 @@ class tst_GalleryTheme : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void pages_data();
-    void pages();
+    void everyPageShowsThemedWidgets_data();
+    void everyPageShowsThemedWidgets();
 };
 
-void tst_GalleryTheme::pages_data()
+void tst_GalleryTheme::everyPageShowsThemedWidgets_data()
 {
     QTest::addColumn<Variant>("variant");
     QTest::newRow("light") << Variant::Light;
     QTest::newRow("dark") << Variant::Dark;
 }
 
-void tst_GalleryTheme::pages()
+void tst_GalleryTheme::everyPageShowsThemedWidgets()
 {
     QFETCH(Variant, variant);
     const auto color = [variant](const char *name) { return Theme::color(variant, QLatin1String(name)); };
