@@ -202,7 +202,6 @@ void tst_ButtonGroupWidget::paintsSeparatorsOrWorkflowLinks_data()
     QTest::addColumn<int>("hidden");
     QTest::newRow("separators") << Qt::Horizontal << false << true << false << -1;
     QTest::newRow("separators, vertical, disabled") << Qt::Vertical << false << false << false << -1;
-    QTest::newRow("separators, translucent") << Qt::Horizontal << false << true << true << -1;
     QTest::newRow("links") << Qt::Horizontal << true << true << false << -1;
     QTest::newRow("links, last hidden") << Qt::Horizontal << true << true << false << 3;
     QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1;
