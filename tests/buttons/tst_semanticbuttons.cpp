@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ButtonConfig.h>
 #include <ComponentsLibrary/ButtonDanger.h>
 #include <ComponentsLibrary/ButtonInfo.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
 #include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 

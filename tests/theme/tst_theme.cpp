@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 #include <ComponentsLibrary/ButtonPrimary.h>
 #include <ComponentsLibrary/CardWidget.h>
