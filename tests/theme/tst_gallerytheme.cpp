@@ -5,10 +5,12 @@
 
 #include <ComponentsLibrary/ButtonPrimary.h>
 #include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsTheme/Theme.h>
 
 #include <QStyle>
+#include <QStyleOptionSlider>
 #include <QtTest>
 
 using Nalu::Theme::Variant;
@@ -41,6 +43,8 @@ class tst_GalleryTheme : public QObject
 private Q_SLOTS:
     void everyPageShowsThemedWidgets_data();
     void everyPageShowsThemedWidgets();
+    void colormapSlidersKeepTheirGrooveInside_data();
+    void colormapSlidersKeepTheirGrooveInside();
 };
 
 void tst_GalleryTheme::everyPageShowsThemedWidgets_data()
@@ -111,6 +115,47 @@ void tst_GalleryTheme::everyPageShowsThemedWidgets()
     }
     // A primary button, a checked card and a range slider were all found and checked.
     QCOMPARE(themedPixels, 3);
+}
+
+void tst_GalleryTheme::colormapSlidersKeepTheirGrooveInside_data()
+{
+    everyPageShowsThemedWidgets_data();
+}
+
+// A colormap slider paints its groove at least its minimum height tall, down from the groove's top: under the
+// theme's minimum height for range sliders, the groove must start high enough for all of it to show.
+void tst_GalleryTheme::colormapSlidersKeepTheirGrooveInside()
+{
+    QFETCH(Variant, variant);
+    Nalu::Gallery::GalleryWindow window(variant);
+    window.resize(1100, 800);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    int checked = 0;
+    for (int index = 0; index < window.pageCount(); ++index) {
+        window.setCurrentPage(index);
+        QCoreApplication::processEvents();
+        const auto sliders = window.page(index)->widget()->findChildren<Components::ColormapRangeSlider *>();
+        for (const Components::ColormapRangeSlider *slider : sliders) {
+            QStyleOptionSlider option;
+            option.initFrom(slider);
+            option.orientation = slider->orientation();
+            option.tickPosition = slider->tickPosition();
+            option.minimum = slider->minimum();
+            option.maximum = slider->maximum();
+            const QRect groove
+                = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
+            QVERIFY(slider->minimumHeight() > 0);
+            QVERIFY2(groove.top() >= 0
+                         && groove.top() + std::max(groove.height(), slider->minimumHeight()) <= slider->height(),
+                     qPrintable(QStringLiteral("groove from %1, slider %2 high, minimum %3")
+                                    .arg(groove.top())
+                                    .arg(slider->height())
+                                    .arg(slider->minimumHeight())));
+            ++checked;
+        }
+    }
+    QVERIFY(checked >= 2);
 }
 
 QTEST_MAIN(tst_GalleryTheme)
