@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace TestSupport {
@@ -36,6 +37,14 @@ inline QImage rendered(QWidget &widget, const QColor &under = Qt::white,
     return image;
 }
 
+// How many pixels of the image have exactly this colour (alpha included).
+inline int countPixels(const QImage &image, const QColor &colour)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32); // 32-bit pixels, rows without padding
+    const auto *pixels = reinterpret_cast<const QRgb *>(argb.constBits());
+    return int(std::count(pixels, pixels + argb.width() * argb.height(), colour.rgba()));
+}
+
 // Empty when each channel of `actual` is within `tolerance` of `want`; else both colours, for the failure message:
 // QCOMPARE(colourMismatch(pixel, want), QString()).
 inline QString colourMismatch(const QColor &actual, const QColor &want, int tolerance = 4)
@@ -59,6 +68,15 @@ inline QColor mixed(const QColor &under, const QColor &over, qreal opacity)
 {
     QTest::mouseMove(&window, target->mapTo(&window, target->rect().center()));
     return QTest::qWaitFor([target] { return target->underMouse(); });
+}
+
+// The first descendant of type T that `accept` takes, or null.
+template<typename T, typename Accept>
+T *childWhere(const QObject *parent, Accept accept)
+{
+    const QList<T *> children = parent->findChildren<T *>();
+    const auto found = std::find_if(children.cbegin(), children.cend(), accept);
+    return found == children.cend() ? nullptr : *found;
 }
 
 // A readable log of signals: each emission appends its name and arguments ("expanded on", "range 10 20").
