@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QModelIndex>
 #include <QObject>
 #include <QStringList>
 #include <QTest>
@@ -79,7 +80,8 @@ T *childWhere(const QObject *parent, Accept accept)
     return found == children.cend() ? nullptr : *found;
 }
 
-// A readable log of signals: each emission appends its name and arguments ("expanded on", "range 10 20").
+// A readable log of signals: each emission appends its name and arguments ("expanded on", "range 10 20"); an index
+// shows as its row.
 class SignalLog : public QStringList
 {
 public:
@@ -95,12 +97,19 @@ private:
     static QString text(int value) { return QString::number(value); }
     static QString text(const QString &value) { return QLatin1Char('"') + value + QLatin1Char('"'); }
     static QString text(const QObject *object) { return object ? object->objectName() : QStringLiteral("null"); }
+    static QString text(const QModelIndex &index)
+    {
+        return index.isValid() ? QString::number(index.row()) : QStringLiteral("-");
+    }
 
     template<typename Sender, typename Class, typename... Args>
     void recordTyped(const Sender *sender, void (Class::*signal)(Args...), const QString &name)
     {
         QObject::connect(sender, signal, m_context.get(), [this, name](Args... args) {
-            QStringList parts {name};
+            QStringList parts;
+            if (!name.isEmpty()) {
+                parts << name;
+            }
             (parts.append(text(args)), ...);
             append(parts.join(QLatin1Char(' ')));
         });
