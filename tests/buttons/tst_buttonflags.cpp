@@ -80,7 +80,6 @@ private Q_SLOTS:
             }
         }
     }
-
     void constructorsStoreFlagsAndNothingElse()
     {
         QFETCH(QString, overload);

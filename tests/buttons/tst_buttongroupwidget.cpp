@@ -6,7 +6,6 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStyle>
 #include <QToolBar>
 
@@ -78,7 +77,6 @@ private Q_SLOTS:
         QTest::newRow("hide the group") << "hide group" << 0 << QVector<int> {-1, -1, -1} << 0;
         QTest::newRow("bad input ignored") << "bad input" << 1 << QVector<int> {0, 1, 2} << 3;
     }
-
     void visibleIndicesFollowMembership()
     {
         QFETCH(QString, action);
@@ -190,7 +188,6 @@ private Q_SLOTS:
         QTest::newRow("links, last hidden") << Qt::Horizontal << true << true << false << 3;
         QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1;
     }
-
     void paintsSeparatorsOrWorkflowLinks()
     {
         QFETCH(Qt::Orientation, orientation);

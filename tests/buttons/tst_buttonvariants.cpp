@@ -69,7 +69,6 @@ private Q_SLOTS:
             QTest::newRow(variants[i].name) << int(i);
         }
     }
-
     void constructorsFixLookAndText()
     {
         QFETCH(int, row);

@@ -47,7 +47,6 @@ private Q_SLOTS:
         QTest::newRow("other alpha") << QColor(200, 100, 50, 99) << 1;
         QTest::newRow("invalid") << QColor() << 1;
     }
-
     void setColorNotifiesOnlyOnChange()
     {
         QFETCH(QColor, color);
@@ -81,7 +80,6 @@ private Q_SLOTS:
         // No swatch: the image under the flat button shows through.
         QTest::newRow("invalid") << QColor() << true << true << false << QColor(1, 2, 3) << QColor(1, 2, 3);
     }
-
     void swatchPaintsColourOverChessboard()
     {
         QFETCH(QColor, color);
@@ -126,7 +124,6 @@ private Q_SLOTS:
         QTest::newRow("tool, accepted") << ColorButton::Tool << "accept";
         QTest::newRow("tool, button deleted") << ColorButton::Tool << "delete";
     }
-
     void dialogAppliesOnlyTheAcceptedColour()
     {
         QFETCH(ColorButton::ColorDialogMode, mode);

@@ -96,7 +96,6 @@ private Q_SLOTS:
         QTest::newRow("split checkable, bottom left") << true << true << QPoint(12, 54) << false << "toggled on";
         QTest::newRow("split checkable, menu zone") << true << true << QPoint(51, 51) << true << "pressed";
     }
-
     void pressOpensMenuOnlyInTheZoneOfASplitButton()
     {
         QFETCH(bool, indicator);
@@ -156,7 +155,6 @@ private Q_SLOTS:
         QTest::newRow("horizontal tool bar, exclusive") << Qt::Horizontal << true;
         QTest::newRow("vertical tool bar, not exclusive") << Qt::Vertical << false;
     }
-
     void groupMenuFollowsToolBarAndExclusiveChoice()
     {
         QFETCH(Qt::Orientation, orientation);

@@ -302,7 +302,6 @@ private Q_SLOTS:
         QTest::newRow("odd") << QSize(33, 27) << QSize(16, 13);
         QTest::newRow("even") << QSize(32, 26) << QSize(16, 13);
     }
-
     void minimizedMenuButtonHalvesHintRoundingDown()
     {
         QFETCH(QSize, hint);
@@ -329,7 +328,6 @@ private Q_SLOTS:
         QTest::newRow("enabled") << true << QColor(255, 0, 0);
         QTest::newRow("disabled") << false << QColor(255, 102, 102);
     }
-
     void roundedPixmapPaintsSquareAndRoundCorners()
     {
         QFETCH(bool, enabled);
@@ -417,7 +415,6 @@ private Q_SLOTS:
         QTest::newRow("footer") << false << true << false << QMargins(1, 1, 1, 1) << 12;
         QTest::newRow("footer inverted") << false << true << true << QMargins(1, 1, 1, 1) << 3;
     }
-
     void contentsImageMarginsAndCornersFollowNeighbours()
     {
         QFETCH(bool, headerVisible);
@@ -489,7 +486,6 @@ private Q_SLOTS:
         QTest::newRow("right") << true << int(Qt::RightButton);
         QTest::newRow("not checkable") << false << int(Qt::LeftButton);
     }
-
     void leftReleaseTogglesCheckableCard()
     {
         QFETCH(bool, checkable);
@@ -636,7 +632,6 @@ private Q_SLOTS:
         QTest::newRow("exclusive") << true << QStringLiteral("B on, A off, group A off, group B on");
         QTest::newRow("not exclusive") << false << QStringLiteral("B on, group B on");
     }
-
     void exclusiveCardGroupUnchecksOthers()
     {
         QFETCH(bool, exclusive);
@@ -670,7 +665,6 @@ private Q_SLOTS:
         QTest::newRow("exclusive") << true << QStringLiteral("C on, A off, group A off, group C on");
         QTest::newRow("not exclusive") << false << QStringLiteral("C on");
     }
-
     void exclusiveExpanderGroupCollapsesOthers()
     {
         QFETCH(bool, exclusive);

@@ -74,7 +74,6 @@ private Q_SLOTS:
         QTest::newRow("zero radius is a plain rect") << 16 << 0 << 15;
         QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << 0;
     }
-
     void roundedRectSquaresOnlyTheFlaggedCorners()
     {
         QFETCH(int, flags);
@@ -155,7 +154,6 @@ private Q_SLOTS:
         QTest::newRow("deepest top-level branch last") << QVector<int> {-1, 0, -1, 2, 3, 4} << 4;
         QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
     }
-
     void modelMaxDepthFindsTheDeepestBranch()
     {
         QFETCH(QVector<int>, parents);

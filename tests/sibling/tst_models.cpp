@@ -70,7 +70,6 @@ private Q_SLOTS:
         QTest::newRow("last name unchanged") << true << QStringLiteral("Lovelace") << QStringLiteral("Ada Lovelace");
         QTest::newRow("last name emptied") << true << QString() << QStringLiteral("Ada");
     }
-
     void renamesNotifyOnlyOnChange()
     {
         QFETCH(bool, lastName);
@@ -149,7 +148,6 @@ private Q_SLOTS:
             << ColorStops {{0.0, red}, {0.5, QColor()}, {1.0, blue}} << ColorStops {{0.0, red}, {1.0, blue}};
         QTest::newRow("single colour") << ColorStops {{0.5, red}} << ColorStops {{0.0, red}};
     }
-
     void colormapClampsFillsAndDropsStops()
     {
         QFETCH(ColorStops, input);

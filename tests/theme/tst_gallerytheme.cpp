@@ -43,7 +43,6 @@ private Q_SLOTS:
         QTest::newRow("light") << Variant::Light;
         QTest::newRow("dark") << Variant::Dark;
     }
-
     void everyPageShowsThemedWidgets()
     {
         QFETCH(Variant, variant);

@@ -94,7 +94,6 @@ private Q_SLOTS:
             }
         }
     }
-
     void textColoursKeepContrastOnTheirBackgrounds()
     {
         QFETCH(Variant, variant);
@@ -131,7 +130,6 @@ private Q_SLOTS:
         }
         QCOMPARE(Theme::iconNames() + Theme::iconNames(), expected);
     }
-
     void iconThemeDrawsInTheVariantColours()
     {
         QFETCH(Variant, variant);
@@ -156,7 +154,6 @@ private Q_SLOTS:
             QTest::addRow("%s no name", name(variant)) << variant << "" << false;
         }
     }
-
     void highlightedIconUsesTheStyleVariantAccent()
     {
         QFETCH(Variant, variant);
@@ -184,7 +181,6 @@ private Q_SLOTS:
         QTest::newRow("light") << Variant::Light;
         QTest::newRow("dark") << Variant::Dark;
     }
-
     void applicationIconIsTinted()
     {
         QFETCH(Variant, variant);
@@ -242,7 +238,6 @@ private Q_SLOTS:
                                                     QStringLiteral("CardWidgetBase_Title_MinimizedFont")}
                                     << QStringList();
     }
-
     void styleSetsAndRemovesThemeProperties()
     {
         QFETCH(Factory, factory);
@@ -286,7 +281,6 @@ private Q_SLOTS:
         }) << "expanded"
                                   << "Accent";
     }
-
     void runTimeChangesRestyle()
     {
         QFETCH(Factory, factory);

@@ -131,7 +131,6 @@ private Q_SLOTS:
                                  << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59;
         QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6;
     }
-
     void rowsWrapWhenTheNextItemPassesTheRightEdge()
     {
         QFETCH(int, width);
@@ -280,7 +279,6 @@ private Q_SLOTS:
         QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true;
         QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false;
     }
-
     void errorToolTipOnlyOverTheIndicatorZone()
     {
         QFETCH(Input, kind);
