@@ -144,16 +144,18 @@ private Q_SLOTS:
         QCOMPARE(f.state(), QStringLiteral("unchecked"));
         f.button->setEnabled(true);
         QVERIFY(f.timer->isActive());
-        // The phase was reset: the next step shows the unchecked look again.
         f.step();
-        QCOMPARE(f.look(), QStringLiteral("unchecked green"));
-        f.step();
-        QCOMPARE(f.look(), QStringLiteral("checked red"));
-        // Disabling through the parent pauses it too.
+        QCOMPARE(f.look(), QStringLiteral("unchecked green")); // next step would be checked
+        // Disabling through the parent pauses it too, and resets the phase: the next step shows the unchecked look
+        // again, then the checked one.
         f.window.setEnabled(false);
         QVERIFY(!f.timer->isActive());
         f.window.setEnabled(true);
         QVERIFY(f.timer->isActive());
+        f.step();
+        QCOMPARE(f.look(), QStringLiteral("unchecked green"));
+        f.step();
+        QCOMPARE(f.look(), QStringLiteral("checked red"));
         QCOMPARE(f.blinkingChanged->count(), 0);
         // A disabled button can start blinking; a still one is not restarted by being enabled.
         f.button->setProperty("blinking", false);
