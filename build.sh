@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Set-up, build and run in one step, on a fresh Debian 12 machine.
 #
 #   ./build.sh gallery [--qt6]

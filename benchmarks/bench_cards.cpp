@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Cards against plain group boxes: creating, showing and painting 500 of each, with heap use per widget.
 //
 // Run: build/benchmarks/bench_cards [-callgrind]   (QT_QPA_PLATFORM=offscreen without a display)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Browsing a large tree: the cascading list view next to QColumnView on the same
 // QStandardItemModel (100 000 items, six levels), in the same run.
 //

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // FlowLayout against QGridLayout holding the same widgets, at three sizes.
 //
 // Run: bench_flowlayout [-callgrind]. Each row alternates between two widths,

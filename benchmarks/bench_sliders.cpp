@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Paint cost of the range sliders next to a plain QSlider of the same size, and the cost of
 // one hover move over a handle (pop-up placement included).
 #include <ComponentsLibrary/ColormapRangeSlider.h>

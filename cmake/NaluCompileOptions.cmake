@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compile settings shared by every target of the project.
 
 # Warnings for all our own code; errors when NALU_WARNINGS_AS_ERRORS is on (CI).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "DesignerPlugin.h"
 
 #include "ClassInfo.h"

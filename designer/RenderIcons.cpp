@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Renders the Designer icon of every widget class the plugin offers and writes them,
 // as PNG data, into a source file of the plugin.
 //

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails the docs target when Doxygen warned (an undocumented or wrongly documented
 # member, a broken reference) or when the Qt help file is missing.
 file(READ ${LOG} _warnings)

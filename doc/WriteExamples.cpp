@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Writes the usage examples that the library's classes publish in their class-info
 // (keys starting with "example") as one source file each, and a Doxygen page that
 // lists them, so that the reference shows them as examples of their classes.

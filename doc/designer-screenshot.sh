@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the README's picture of Qt Designer's widget box showing the library's widgets:
 # runs Designer under Xvfb with the built plugin, filters the widget box on "Nalu",
 # grabs the screen and crops the widget box.

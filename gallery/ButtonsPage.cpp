@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "ButtonsPage.h"
 
 #include <ComponentsLibrary/ButtonConfig.h>

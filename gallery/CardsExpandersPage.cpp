@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "CardsExpandersPage.h"
 
 #include <ComponentsLibrary/CardWidget.h>

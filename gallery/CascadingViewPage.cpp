@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "CascadingViewPage.h"
 
 #include <ComponentsLibrary/CascadingListView.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "DisplayWidgetsPage.h"
 
 #include <ComponentsLibrary/PillLabel.h>

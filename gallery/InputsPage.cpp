@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "InputsPage.h"
 
 #include <ComponentsLibrary/ErrorCheckBox.h>

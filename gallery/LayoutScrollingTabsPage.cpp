@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "LayoutScrollingTabsPage.h"
 
 #include <ComponentsLibrary/FlowLayout.h>

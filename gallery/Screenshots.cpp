@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "Screenshots.h"
 
 #include "GalleryPage.h"

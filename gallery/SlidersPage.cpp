@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SlidersPage.h"
 
 #include <ComponentsLibrary/ColormapRangeSlider.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "GalleryWindow.h"
 #include "Screenshots.h"
 

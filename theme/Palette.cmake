@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The theme's named colours, written once: every generated file (the two style
 # sheets, the two icon themes and the C++ table behind Nalu::Theme::color())
 # takes its colours from this list.

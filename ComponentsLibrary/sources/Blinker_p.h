@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Internal: the blink cycle shared by the push and tool forms of the

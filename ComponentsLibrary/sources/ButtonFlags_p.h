@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Internal: the one setter behaviour shared by the flag-carrying buttons.

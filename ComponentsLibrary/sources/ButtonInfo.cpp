@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ButtonInfo.h>
 
 #include <QVariant>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ButtonSuccess.h>
 
 #include <QVariant>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ButtonTertiary.h>
 
 #include <QVariant>

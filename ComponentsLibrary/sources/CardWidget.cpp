@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CardWidget.h>
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CardWidgetBase.h>
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>

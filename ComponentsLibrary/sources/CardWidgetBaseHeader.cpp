@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
 #include "QtCompat_p.h"
@@ -299,7 +301,8 @@ void CardWidgetBaseHeader::setMinimized(bool minimized)
     const int shift = minimized ? 1 : -1;
     form->title->setMinimumHeight(minimized ? menuHint.height() / 2 : menuHint.height());
     form->title->setFont(d->themeTitleFont());
-    form->menuButton->setMaximumSize(minimized ? menuHint / 2 : menuHint);
+    // Each side halved with integer division, as for the title: QSize's division rounds.
+    form->menuButton->setMaximumSize(minimized ? QSize(menuHint.width() / 2, menuHint.height() / 2) : menuHint);
     form->gridLayout->setContentsMargins(margins.left(), margins.top() + shift, margins.right(),
                                          margins.bottom() - shift);
     update();

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CardWidgetGroup.h>
 
 #include <ComponentsLibrary/CardWidget.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListView.h>
 
 #include "ui_CascadingListView.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
 #include "QtCompat_p.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>

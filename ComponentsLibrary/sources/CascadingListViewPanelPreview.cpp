@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListViewPanelPreview.h>
 
 #include <ComponentsLibrary/CascadingListViewPanel.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ColorButton.h>
 
 #include <QColorDialog>

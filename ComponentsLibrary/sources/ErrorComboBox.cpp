@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ErrorComboBox.h>
 
 #include "ErrorState_p.h"

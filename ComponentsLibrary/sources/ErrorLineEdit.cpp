@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ErrorLineEdit.h>
 
 #include "ErrorState_p.h"

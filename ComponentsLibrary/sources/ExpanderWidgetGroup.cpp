@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ExpanderWidgetGroup.h>
 
 #include <ComponentsLibrary/ExpanderWidget.h>

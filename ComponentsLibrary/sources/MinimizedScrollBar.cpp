@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/MinimizedScrollBar.h>
 
 #include "QtCompat_p.h"

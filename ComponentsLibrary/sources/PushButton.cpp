@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/PushButton.h>
 
 #include "ButtonFlags_p.h"

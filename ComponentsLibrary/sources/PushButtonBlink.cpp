@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/PushButtonBlink.h>
 
 #include "Blinker_p.h"

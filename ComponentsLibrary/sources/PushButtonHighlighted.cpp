@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/PushButtonHighlighted.h>
 
 namespace Nalu {

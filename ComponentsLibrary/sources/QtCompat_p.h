@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The few places where the Qt 5 and Qt 6 APIs that this library uses differ, kept

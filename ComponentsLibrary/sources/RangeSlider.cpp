@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/RangeSlider.h>
 
 #include "RangeSlider_p.h"

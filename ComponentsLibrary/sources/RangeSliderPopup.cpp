@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "RangeSliderPopup_p.h"
 
 #include "RangeSlider_p.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "RangeSlider_p.h"
 
 #include <vantor_common_utils/Helpers.h>

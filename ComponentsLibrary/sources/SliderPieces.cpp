@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "SliderPieces_p.h"
 
 #include <QPaintEngine>

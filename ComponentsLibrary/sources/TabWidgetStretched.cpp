@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/TabWidgetStretched.h>
 
 #include <ComponentsLibrary/TabBarStretched.h>

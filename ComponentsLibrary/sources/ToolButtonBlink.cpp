@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ToolButtonBlink.h>
 
 #include "Blinker_p.h"

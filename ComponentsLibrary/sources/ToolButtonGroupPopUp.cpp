@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ToolButtonGroupPopUp.h>
 
 #include <ComponentsLibrary/ButtonGroupWidget.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "WidgetGroup_p.h"
 
 namespace Nalu {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
@@ -6,6 +8,8 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
+
+#include "TestSupport.h"
 
 #include <functional>
 
@@ -127,54 +131,58 @@ class TestCascading : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void browsing_data()
+    void browsingKeepsEachLevelRootedAtTheCurrentItem_data()
     {
-        // steps | current rows | focused level | rows emitted by the view at the last step | shown if not persistent
-        QTest::addColumn<QString>("row");
-        QTest::newRow("path") << "c0.0 c1.0 c2.0|0 0 0 -|2|0|1111";
-        QTest::newRow("other top item") << "c0.0 c1.0 c2.0 c0.1|1 - - -|0|- - 1|1000";
-        QTest::newRow("click open item") << "c0.0 c1.0 c2.0 c1.0|0 0 - -|1|- - 0|1110";
-        QTest::newRow("click current item") << "c0.0 c0.0|0 - - -|0||1100";
-        QTest::newRow("leaf") << "c0.0 c1.1|0 1 - -|1|1|1100";
-        QTest::newRow("right on leaf") << "c0.0 c1.1 kR|0 1 - -|1||1100";
-        QTest::newRow("right twice") << "c0.0 kR kR|0 0 0 -|2|0|1111";
-        QTest::newRow("left") << "c0.0 c1.0 c2.0 kL|0 0 - -|1|- - 0|1110";
-        QTest::newRow("left at level 0") << "c0.1 kL|1 - - -|0||1000";
-        QTest::newRow("left from empty") << "c0.0 c1.0 e3 kL|0 0 0 -|2|0|1111";
-        QTest::newRow("clear") << "c0.0 c1.0 c2.0 x1|0 - - -|2|- -|1100";
+        QTest::addColumn<QString>("steps"); // as Fixture::run takes them
+        QTest::addColumn<QString>("currentRows"); // of each level, "-" for none
+        QTest::addColumn<int>("focusedLevel");
+        QTest::addColumn<QString>("emittedRows"); // by currentItemChanged at the last step, "-" for none
+        QTest::addColumn<int>("shownLevels"); // the levels still shown once the panels are not persistent
+        QTest::newRow("path") << "c0.0 c1.0 c2.0" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
+        QTest::newRow("other top item") << "c0.0 c1.0 c2.0 c0.1" << QStringLiteral("1 - - -") << 0 << "-, -, 1" << 1;
+        QTest::newRow("click open item") << "c0.0 c1.0 c2.0 c1.0" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3;
+        QTest::newRow("click current item") << "c0.0 c0.0" << QStringLiteral("0 - - -") << 0 << "" << 2;
+        QTest::newRow("leaf") << "c0.0 c1.1" << QStringLiteral("0 1 - -") << 1 << "1" << 2;
+        QTest::newRow("right on leaf") << "c0.0 c1.1 kR" << QStringLiteral("0 1 - -") << 1 << "" << 2;
+        QTest::newRow("right twice") << "c0.0 kR kR" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
+        QTest::newRow("left") << "c0.0 c1.0 c2.0 kL" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3;
+        QTest::newRow("left at level 0") << "c0.1 kL" << QStringLiteral("1 - - -") << 0 << "" << 1;
+        QTest::newRow("left from empty") << "c0.0 c1.0 e3 kL" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
+        QTest::newRow("clear") << "c0.0 c1.0 c2.0 x1" << QStringLiteral("0 - - -") << 2 << "-, -" << 2;
     }
-    void browsing()
+    void browsingKeepsEachLevelRootedAtTheCurrentItem()
     {
-        QFETCH(QString, row);
-        const QString steps = row.section(QLatin1Char('|'), 0, 0);
+        QFETCH(QString, steps);
+        QFETCH(int, focusedLevel);
+        QFETCH(int, shownLevels);
         Fixture f;
-        QSignalSpy spy(f.view, &View::currentItemChanged);
+        TestSupport::SignalLog emitted;
+        emitted.record(f.view, &View::currentItemChanged, QString());
         f.run(steps.left(steps.lastIndexOf(QLatin1Char(' '))));
-        spy.clear();
+        emitted.clear();
         f.run(steps.mid(steps.lastIndexOf(QLatin1Char(' ')) + 1));
-        QStringList actual {steps, f.currents(), QString::number(f.focusedLevel()), {}, {}};
-        for (const QList<QVariant> &arguments : qAsConst(spy)) {
-            actual[3] = QString(actual[3] + QLatin1Char(' ') + Fixture::text(arguments.at(0).toModelIndex())).trimmed();
-        }
+        QTEST(f.currents(), "currentRows");
+        QCOMPARE(f.focusedLevel(), focusedLevel);
+        QTEST(emitted.joined(), "emittedRows");
         QVERIFY2(f.chainError().isEmpty(), qPrintable(f.chainError()));
         f.view->setPersistentPanels(false);
-        for (Panel *panel : f.panels()) {
-            actual[4] += QLatin1Char(panel->isVisible() ? '1' : '0');
+        const QList<Panel *> panels = f.panels();
+        for (int level = 0; level < panels.size(); ++level) {
+            QCOMPARE(panels.at(level)->isVisible(), level < shownLevels);
         }
-        QCOMPARE(actual.join(QLatin1Char('|')), row);
         // Only a hidden panel loses the focus.
-        QCOMPARE(f.focusedLevel() == actual[2].toInt(), actual[4].at(actual[2].toInt()) == QLatin1Char('1'));
+        QCOMPARE(f.focusedLevel() == focusedLevel, focusedLevel < shownLevels);
     }
 
     // The path A/B/C is open when the model is replaced or deleted; then browsing goes on.
-    void modelChanges_data()
+    void replacedOrDeletedModelLeavesAWorkingView_data()
     {
         QTest::addColumn<int>("panels");
         QTest::newRow("null model") << 0;
         QTest::newRow("other model") << 4;
         QTest::newRow("deleted model") << 4;
     }
-    void modelChanges()
+    void replacedOrDeletedModelLeavesAWorkingView()
     {
         Fixture f;
         const QByteArray tag = QTest::currentDataTag();
@@ -194,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(f.currents(), QStringLiteral("0 0 0 -"));
     }
 
-    void settingsAndSizeHints()
+    void titlesDelegatesPreviewAndSizeHints()
     {
         QStyledItemDelegate all, one;
         Fixture f;
@@ -214,15 +222,25 @@ private Q_SLOTS:
         }
         QCOMPARE(delegates.mid(0, 4), QList<QAbstractItemDelegate *>({&all, &one, &all, &all}));
         QVERIFY(delegates.at(4) != &all && delegates.at(4) != &one); // a new panel keeps its own
-        // Preview: policy, wish, then whether it shows; the wish is toggled and the visibility checked again.
+        // Preview: the wish, then the policy, whether it shows, and whether it shows once the wish is toggled.
         auto *preview = f.view->findChild<QScrollArea *>(QStringLiteral("panelPreview"));
         f.run(QStringLiteral("c0.0"));
-        for (const QString &row : QStringLiteral("1 1 0 0|2 0 0 1|0 0 1 1|2 1 1 0|2 1 1 0").split(QLatin1Char('|'))) {
-            f.view->setPreviewVisible(row.at(2) == QLatin1Char('1'));
-            f.view->setPreviewPolicy(View::PreviewPolicy(row.at(0).digitValue()));
-            QCOMPARE(preview->isVisible(), row.at(4) == QLatin1Char('1'));
-            f.view->setPreviewVisible(row.at(2) != QLatin1Char('1'));
-            QCOMPARE(preview->isVisible(), row.at(6) == QLatin1Char('1'));
+        const struct
+        {
+            bool wish;
+            View::PreviewPolicy policy;
+            bool shown, shownOnceToggled;
+        } previews[] = {{true, View::PREVIEW_ALWAYS_HIDDEN, false, false},
+                        {false, View::PREVIEW_SHOWN_ON_DEMAND, false, true},
+                        {false, View::PREVIEW_ALWAYS_SHOWN, true, true},
+                        {true, View::PREVIEW_SHOWN_ON_DEMAND, true, false},
+                        {true, View::PREVIEW_SHOWN_ON_DEMAND, true, false}};
+        for (const auto &row : previews) {
+            f.view->setPreviewVisible(row.wish);
+            f.view->setPreviewPolicy(row.policy);
+            QCOMPARE(preview->isVisible(), row.shown);
+            f.view->setPreviewVisible(!row.wish);
+            QCOMPARE(preview->isVisible(), row.shownOnceToggled);
         }
         QCOMPARE(f.focusedLevel(), 0); // kept through the visibility updates
         // Seven rows: of the delegate's height where there are rows, of the style's item height where there are none.
@@ -268,7 +286,7 @@ private Q_SLOTS:
     }
 
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
-    void randomBrowsing()
+    void randomBrowsingKeepsTheChainConsistent()
     {
         const quint32 seed = qEnvironmentVariableIsSet("CASCADING_SEED") ? qgetenv("CASCADING_SEED").toUInt() : 2026u;
         QRandomGenerator random(seed);

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Uses the library as an application would: installed headers (both header
 // forms), the exported target and the sibling libraries it brings along.
 #include <ComponentsLibrary/ButtonDanger>

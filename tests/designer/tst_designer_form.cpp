@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A form designed with the library's widgets, built twice: compiled by uic into the test,
 // and loaded at run time by QUiLoader with the Designer plugin. Both must give the
 // designed widget tree, and the same one.

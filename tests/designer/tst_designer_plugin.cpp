@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The Designer plugin as Designer uses it: loaded with QPluginLoader, asked for its
 // widgets, their descriptions and form XML, and made to create each widget.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Writes a program that runs every class-info example of the library.
 //
 // A class-info entry whose key starts with "example" holds C++ statements

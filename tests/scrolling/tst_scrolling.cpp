@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
 #include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
+
+#include "TestSupport.h"
 
 using namespace Nalu::Components;
 
@@ -33,19 +37,21 @@ struct Fixture
         bar->setStyle(&style);
         // Qt 6 enters the widget under the pointer as a window shows: start with the pointer in a corner.
         QCursor::setPos(window.mapToGlobal(QPoint(5, 5)));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(TestSupport::showExposed(window));
         hover(nullptr);
     }
     void hover(QWidget *w) { QTest::mouseMove(&window, w ? w->mapTo(&window, w->rect().center()) : QPoint(5, 5)); }
 };
+
+enum class Busy { ExpandPending, ShrinkPending, Animating };
+Q_DECLARE_METATYPE(Busy)
 
 class TestScrolling : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void sizeHints()
+    void thinSizeHintComesFromTheStyle()
     {
         ThinStyle style;
         MinimizedScrollBarHorizontal horizontal;
@@ -114,22 +120,32 @@ private Q_SLOTS:
         delete f.area; // it still points at the bar it lost: it must not outlive the bar
     }
 
-    void deletionWhileBusy()
+    void deletionWhileBusyLeavesNoTimers_data()
     {
-        // Even rows delete a loose bar, odd rows the scroll area; row / 2: expand pending, shrink pending, animating.
-        for (int row = 0; row < 6; ++row) {
-            Fixture f;
-            QPointer<MinimizedScrollBar> bar = row & 1 ? f.bar : new MinimizedScrollBarVertical(&f.window);
-            bar->show();
-            bar->setTransient(true);
-            f.hover(bar);
-            QTRY_VERIFY(row < 2 || !bar->isMinimized());
-            f.hover(row < 2 ? bar.data() : f.area->viewport());
-            QTRY_VERIFY_WITH_TIMEOUT(row < 4 || bar->getAnimatedSize() != -1, 2000);
-            delete (row & 1 ? static_cast<QWidget *>(f.area) : bar.data());
-            QVERIFY2(bar.isNull(), qPrintable(QString::number(row)));
-            QVERIFY(!QSignalSpy(&f.window, &QObject::destroyed).wait(1300)); // the dead bar's timers would fire here
-        }
+        QTest::addColumn<bool>("deleteArea"); // the scroll area with its bar, else a bar of its own
+        QTest::addColumn<Busy>("busy"); // with what when deleted
+        QTest::newRow("bar, expand pending") << false << Busy::ExpandPending;
+        QTest::newRow("bar, shrink pending") << false << Busy::ShrinkPending;
+        QTest::newRow("bar, animating") << false << Busy::Animating;
+        QTest::newRow("area, expand pending") << true << Busy::ExpandPending;
+        QTest::newRow("area, shrink pending") << true << Busy::ShrinkPending;
+        QTest::newRow("area, animating") << true << Busy::Animating;
+    }
+    void deletionWhileBusyLeavesNoTimers()
+    {
+        QFETCH(bool, deleteArea);
+        QFETCH(Busy, busy);
+        Fixture f;
+        QPointer<MinimizedScrollBar> bar = deleteArea ? f.bar : new MinimizedScrollBarVertical(&f.window);
+        bar->show();
+        bar->setTransient(true);
+        f.hover(bar);
+        QTRY_VERIFY(busy == Busy::ExpandPending || !bar->isMinimized());
+        f.hover(busy == Busy::ExpandPending ? bar.data() : f.area->viewport());
+        QTRY_VERIFY_WITH_TIMEOUT(busy != Busy::Animating || bar->getAnimatedSize() != -1, 2000);
+        delete (deleteArea ? static_cast<QWidget *>(f.area) : bar.data());
+        QVERIFY(bar.isNull());
+        QVERIFY(!QSignalSpy(&f.window, &QObject::destroyed).wait(1300)); // the dead bar's timers would fire here
     }
 };
 

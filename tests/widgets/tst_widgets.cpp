@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsLibrary/ErrorCheckBox.h>
 #include <ComponentsLibrary/ErrorComboBox.h>
 #include <ComponentsLibrary/ErrorLineEdit.h>
@@ -22,14 +24,17 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include "TestSupport.h"
+
 #include <memory>
 
 using namespace Nalu::Components;
+using namespace TestSupport;
 using Nalu::Models::User;
 using Nalu::Models::UserConnectorModel;
 using Sizes = QVector<QSize>;
 using Rects = QVector<QRect>;
+using Indexes = QVector<int>;
 using UserList = QList<const Nalu::Models::UserInterface *>;
 
 namespace {
@@ -71,12 +76,14 @@ public:
     }
 };
 
-std::unique_ptr<QWidget> makeInput(char kind, QStyle *style)
+enum class Input { LineEdit, ComboBox, CheckBox };
+
+std::unique_ptr<QWidget> makeInput(Input kind, QStyle *style)
 {
-    std::unique_ptr<QWidget> input(kind == 'l'
+    std::unique_ptr<QWidget> input(kind == Input::LineEdit
                                        ? static_cast<QWidget *>(new ErrorLineEdit(QStringLiteral("text"), nullptr))
-                                       : kind == 'c' ? static_cast<QWidget *>(new ErrorComboBox)
-                                                     : new ErrorCheckBox(QStringLiteral("label"), nullptr));
+                                       : kind == Input::ComboBox ? static_cast<QWidget *>(new ErrorComboBox)
+                                                                 : new ErrorCheckBox(QStringLiteral("label"), nullptr));
     input->setStyle(style);
     input->setFixedSize(100, 30);
     return input;
@@ -88,13 +95,6 @@ void sendToolTip(QWidget *widget, const QPoint &pos)
     QVERIFY(QApplication::sendEvent(widget, &event)); // always consumed
 }
 
-int countPixels(const QImage &image, const QRect &area, const QColor &color)
-{
-    const QImage part = image.copy(area); // 32-bit pixels, rows without padding
-    const auto *pixels = reinterpret_cast<const QRgb *>(part.constBits());
-    return int(std::count(pixels, pixels + part.width() * part.height(), color.rgba()));
-}
-
 QAction *logOut(UserConnector &button)
 {
     return button.findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
@@ -102,48 +102,49 @@ QAction *logOut(UserConnector &button)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Input)
+
 class tst_Widgets : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void wrapping_data()
+    void rowsWrapWhenTheNextItemPassesTheRightEdge_data()
     {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("margin");
-        QTest::addColumn<Sizes>("sizes"); // a negative width marks a hidden item
+        QTest::addColumn<Sizes>("sizes");
+        QTest::addColumn<Indexes>("hidden"); // items that are empty, as hidden widgets are
         QTest::addColumn<Rects>("expected");
         QTest::addColumn<int>("height");
         const QSize s(50, 20);
         const QRect a(0, 0, 50, 20), b(60, 0, 50, 20), c(0, 25, 50, 20);
         // Spacings are 10 horizontally and 5 vertically.
-        QTest::newRow("third wraps") << 150 << 0 << Sizes {s, s, s} << Rects {a, b, c} << 45;
-        QTest::newRow("right() is width - 1") << 170 << 0 << Sizes {s, s, s} << Rects {a, b, c} << 45;
-        QTest::newRow("fits") << 171 << 0 << Sizes {s, s, s} << Rects {a, b, {120, 0, 50, 20}} << 20;
-        QTest::newRow("oversized") << 100 << 0 << Sizes {{300, 30}, s} << Rects {{0, 0, 300, 30}, {0, 35, 50, 20}}
-                                   << 55;
-        QTest::newRow("hidden") << 150 << 0 << Sizes {s, {-50, 20}, s, {-50, 20}} << Rects {a, {}, b, {}} << 20;
-        QTest::newRow("tallest sets row height") << 150 << 0 << Sizes {{50, 10}, {50, 40}, s}
+        QTest::newRow("right() is width - 1") << 170 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, c} << 45;
+        QTest::newRow("fits") << 171 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, {120, 0, 50, 20}} << 20;
+        QTest::newRow("oversized") << 100 << 0 << Sizes {{300, 30}, s} << Indexes {}
+                                   << Rects {{0, 0, 300, 30}, {0, 35, 50, 20}} << 55;
+        QTest::newRow("hidden") << 150 << 0 << Sizes {s, s, s, s} << Indexes {1, 3} << Rects {a, {}, b, {}} << 20;
+        QTest::newRow("tallest sets row height") << 150 << 0 << Sizes {{50, 10}, {50, 40}, s} << Indexes {}
                                                  << Rects {{0, 0, 50, 10}, {60, 0, 50, 40}, {0, 45, 50, 20}} << 65;
-        QTest::newRow("margins") << 164 << 7 << Sizes {s, s, s}
+        QTest::newRow("margins") << 164 << 7 << Sizes {s, s, s} << Indexes {}
                                  << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59;
-        QTest::newRow("empty") << 100 << 3 << Sizes {} << Rects {} << 6;
+        QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6;
     }
-
-    void wrapping()
+    void rowsWrapWhenTheNextItemPassesTheRightEdge()
     {
         QFETCH(int, width);
         QFETCH(int, margin);
         QFETCH(Sizes, sizes);
+        QFETCH(Indexes, hidden);
         QFETCH(Rects, expected);
-        QFETCH(int, height);
         FlowLayout layout(margin, 10, 5);
         QVector<FixedItem *> items;
         for (const QSize &size : sizes) {
-            items.append(new FixedItem(QSize(qAbs(size.width()), size.height()), size.width() < 0));
+            items.append(new FixedItem(size, hidden.contains(items.size())));
             layout.addItem(items.last());
         }
-        QCOMPARE(layout.heightForWidth(width), height);
+        QTEST(layout.heightForWidth(width), "height");
         QVERIFY(items.isEmpty() || items.first()->geometry().isNull()); // asking the height places nothing
         layout.setGeometry(QRect(100, 40, width, 500)); // the rows keep their shape away from the origin
         for (int i = 0; i < items.size(); ++i) {
@@ -151,7 +152,7 @@ private Q_SLOTS:
         }
     }
 
-    void spacingFromParent()
+    void spacingComesFromParentOrStyle()
     {
         MetricStyle style;
         QWidget window;
@@ -181,11 +182,8 @@ private Q_SLOTS:
         orphan->addItem(second);
         orphan->addItem(new QSpacerItem(10, 10));
         orphan->setGeometry(QRect(0, 0, 500, 100));
-        QCOMPARE(
-            second->geometry().x(),
-            50
-                + qMax(0,
-                       qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal)));
+        const int gap = qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
+        QCOMPARE(second->geometry().x(), 50 + qMax(0, gap));
     }
 
     void parentHeightFollowsWidth()
@@ -221,7 +219,7 @@ private Q_SLOTS:
         }
     }
 
-    void itemListAndHints()
+    void itemAccessAndSizeHints()
     {
         FlowLayout layout(4, 2, 2);
         QCOMPARE(layout.sizeHint(), QSize(7, 7)); // invalid size plus twice the left and top margins
@@ -236,7 +234,7 @@ private Q_SLOTS:
         QVERIFY(taken.get() == small && layout.count() == 1 && layout.itemAt(0) == wide);
     }
 
-    void stretchedTabs()
+    void stretchedTabsCarryTheSelector()
     {
         TabWidgetStretched tabs;
         auto *tabBar = qobject_cast<TabBarStretched *>(tabs.tabBar());
@@ -244,11 +242,11 @@ private Q_SLOTS:
         QVERIFY(tabs.property("stretched").toBool() && TabBarStretched().property("stretched").toBool());
     }
 
-    void errorStateAndMessage()
+    void errorStateAndMessageNotifyOnlyOnChange()
     {
-        for (const char kind : {'l', 'c', 'x'}) { // line edit, combo box, check box
+        for (const Input kind : {Input::LineEdit, Input::ComboBox, Input::CheckBox}) {
             const auto input = makeInput(kind, nullptr);
-            QVERIFY(kind == 'l' || input->hasMouseTracking()); // QLineEdit tracks the mouse by itself
+            QVERIFY(kind == Input::LineEdit || input->hasMouseTracking()); // QLineEdit tracks the mouse by itself
             QVERIFY(!input->property("errorState").toBool() && !input->property("drawErrorIndicator").isValid()
                     && input->property("errorMessage") == QStringLiteral("Error"));
             QSignalSpy stateSpy(input.get(), SIGNAL(errorStateChanged(bool)));
@@ -264,27 +262,26 @@ private Q_SLOTS:
         }
     }
 
-    void errorToolTip_data()
+    void errorToolTipOnlyOverTheIndicatorZone_data()
     {
-        QTest::addColumn<char>("kind");
+        QTest::addColumn<Input>("kind");
         QTest::addColumn<bool>("error");
         QTest::addColumn<QPoint>("pos");
         QTest::addColumn<bool>("expectError");
         // Line edit and combo box: the zone is QRect(87, 0, 12, 12), left of the last column.
-        QTest::newRow("line edit, zone top-left") << 'l' << true << QPoint(87, 0) << true;
-        QTest::newRow("line edit, last column") << 'l' << true << QPoint(99, 0) << false;
-        QTest::newRow("line edit, left of zone") << 'l' << true << QPoint(86, 5) << false;
-        QTest::newRow("line edit, no error") << 'l' << false << QPoint(90, 5) << false;
-        QTest::newRow("combo box, zone bottom-right") << 'c' << true << QPoint(98, 11) << true;
-        QTest::newRow("combo box, below zone") << 'c' << true << QPoint(90, 12) << false;
+        QTest::newRow("line edit, zone top-left") << Input::LineEdit << true << QPoint(87, 0) << true;
+        QTest::newRow("line edit, last column") << Input::LineEdit << true << QPoint(99, 0) << false;
+        QTest::newRow("line edit, left of zone") << Input::LineEdit << true << QPoint(86, 5) << false;
+        QTest::newRow("line edit, no error") << Input::LineEdit << false << QPoint(90, 5) << false;
+        QTest::newRow("combo box, zone bottom-right") << Input::ComboBox << true << QPoint(98, 11) << true;
+        QTest::newRow("combo box, below zone") << Input::ComboBox << true << QPoint(90, 12) << false;
         // Check box: the zone hangs from its indicator, QRect(10, 5, 12, 12).
-        QTest::newRow("check box, zone") << 'x' << true << QPoint(15, 10) << true;
-        QTest::newRow("check box, widget corner") << 'x' << true << QPoint(90, 5) << false;
+        QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true;
+        QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false;
     }
-
-    void errorToolTip()
+    void errorToolTipOnlyOverTheIndicatorZone()
     {
-        QFETCH(char, kind);
+        QFETCH(Input, kind);
         QFETCH(bool, error);
         QFETCH(QPoint, pos);
         QFETCH(bool, expectError);
@@ -293,9 +290,8 @@ private Q_SLOTS:
         input->setToolTip(QStringLiteral("Plain"));
         input->setProperty("errorMessage", QStringLiteral("Bad <b>value</b>"));
         input->setProperty("errorState", error);
-        input->show();
-        QVERIFY(QTest::qWaitForWindowExposed(input.get()));
-        if (kind == 'x') { // before its first paint the check box does not know its indicator
+        QVERIFY(showExposed(*input));
+        if (kind == Input::CheckBox) { // before its first paint it does not know its indicator
             const auto unpainted = makeInput(kind, &style);
             unpainted->setProperty("errorState", true);
             unpainted->setToolTip(QStringLiteral("Unpainted"));
@@ -313,7 +309,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!QToolTip::isVisible());
     }
 
-    void framelessMarker()
+    void onlyFramelessEditDrawsErrorMarker()
     {
         MetricStyle style;
         for (const bool frame : {false, true}) {
@@ -324,8 +320,7 @@ private Q_SLOTS:
                 e.setFrame(frame);
             }
             edit[1].setErrorState(true);
-            const QImage without = edit[0].grab().toImage();
-            const QImage withError = edit[1].grab().toImage();
+            const QImage without = edit[0].grab().toImage(), withError = edit[1].grab().toImage();
             // The 7 x 6 marker at x = 93..99 fills its top-right half only; a framed edit draws nothing.
             for (const QPoint &p : {QPoint(99, 0), QPoint(98, 1), QPoint(97, 0)}) {
                 QCOMPARE(withError.pixelColor(p) == QColor(Qt::red), !frame);
@@ -335,7 +330,7 @@ private Q_SLOTS:
         }
     }
 
-    void switchTextAlignment()
+    void switchStoresAndAnnouncesAlignment()
     {
         SwitchCheckBox box(QStringLiteral("Wi-Fi"), nullptr);
         QVERIFY(box.property("switch").toBool() && SwitchCheckBox().property("switch").toBool());
@@ -349,7 +344,7 @@ private Q_SLOTS:
         QCOMPARE(emitted, (QList<int> {Qt::AlignRight, Qt::AlignHCenter, 7}));
     }
 
-    void pill()
+    void pillPaintsColourAndReadableText()
     {
         PillLabel pill;
         const int h = pill.style()->pixelMetric(QStyle::PM_SmallIconSize);
@@ -373,19 +368,17 @@ private Q_SLOTS:
         pill.resize(120, 60); // taller than the pill
         for (const bool enabled : {true, false}) {
             pill.setEnabled(enabled);
-            QImage image(pill.size(), QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            pill.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QImage image = rendered(pill, Qt::transparent);
             const QColor fill = enabled ? color : color.darker(200);
             QCOMPARE(image.pixel(h / 4 + 1, h / 2), fill.rgba()); // inside the half circles
             QCOMPARE(image.pixel(119 - h / 4, h / 2), fill.rgba());
             QVERIFY(image.pixelColor(0, 0).alpha() == 0 && image.pixelColor(119, h - 1).alpha() == 0); // round ends
-            QCOMPARE(countPixels(image, QRect(0, h, 120, 60 - h), fill), 0); // nothing below the pill
-            QVERIFY(countPixels(image, QRect(0, 0, 120, h), textColor) > 10);
+            QCOMPARE(countPixels(image.copy(0, h, 120, 60 - h), fill), 0); // nothing below the pill
+            QVERIFY(countPixels(image.copy(0, 0, 120, h), textColor) > 10);
         }
     }
 
-    void connectorSignedOut()
+    void connectorWithoutUserOffersLogIn()
     {
         UserConnectorModel model;
         for (UserConnectorModel *m : {static_cast<UserConnectorModel *>(nullptr), &model}) { // none, or no user
@@ -403,7 +396,7 @@ private Q_SLOTS:
         }
     }
 
-    void connectorFlow()
+    void connectorFollowsCurrentUserAndLogsOut()
     {
         UserConnectorModel model;
         User ada(QStringLiteral("Ada"), QStringLiteral("Lovelace"));
@@ -436,7 +429,7 @@ private Q_SLOTS:
         QVERIFY(button.text() == QStringLiteral("Log In") && button.toolButtonStyle() == Qt::ToolButtonIconOnly);
     }
 
-    void connectorDeletions()
+    void connectorSurvivesDeletedUserAndModel()
     {
         auto model = std::make_unique<UserConnectorModel>();
         auto user = std::make_unique<User>(QStringLiteral("Grace"), QStringLiteral("Hopper"));

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <ComponentsTheme/Style.h>
 #include <ComponentsTheme/Theme.h>
 

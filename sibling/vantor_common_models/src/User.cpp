@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <vantor_common_models/User.h>
 
 #include <vantor_common_models/UserHelpers.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <vantor_common_models/UserConnectorModel.h>
 
 #include <QPointer>
