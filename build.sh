@@ -11,7 +11,7 @@
 #   ./build.sh screenshots
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
-#                        few pages, light and dark)
+#                        few pages, light and dark, and one in Japanese)
 #   ./build.sh docs      install what is missing, write the API reference (HTML
 #                        and a Qt help file) and say where; fails on any Doxygen
 #                        warning
@@ -47,7 +47,8 @@ esac
 build_base=${BUILD_DIR:-build}
 jobs=${JOBS:-$(nproc)}
 
-packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core)
+# fonts-droid-fallback: the Japanese glyphs of the translated screenshots
+packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core fonts-droid-fallback)
 for version in "${qt_versions[@]}"; do
     case "$version" in
     5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev) ;;
@@ -113,6 +114,9 @@ elif [ "$mode" = screenshots ]; then
     for page in 01-buttons 02-cards-and-expanders 03-sliders 04-cascading-view; do
         cp "$shots/$page-light.png" "$shots/$page-dark.png" doc/screenshots/
     done
+    # One page with the components' texts in Japanese.
+    QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen --lang ja >/dev/null
+    cp "$shots/07-display-widgets-light-ja.png" doc/screenshots/
     ls -l doc/screenshots
 elif [ "$mode" = gallery ]; then
     version=${qt_versions[0]}

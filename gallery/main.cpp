@@ -3,6 +3,7 @@
 #include "GalleryWindow.h"
 #include "Screenshots.h"
 
+#include <ComponentsLibrary/Translation.h>
 #include <ComponentsTheme/Theme.h>
 
 #include <QApplication>
@@ -68,11 +69,25 @@ int main(int argc, char **argv)
                                 "With --screenshot: keep the window at 1100x800 rather than growing it to "
                                 "hold each whole page, and save in 256 colours."));
     parser.addOption(firstScreenOption);
+    const QCommandLineOption languageOption(
+        QStringList {QStringLiteral("lang")},
+        QApplication::translate("main",
+                                "Show the components' texts in <language> (en, de, fr, es or ja); with --screenshot, "
+                                "the file names end with it."),
+        QApplication::translate("main", "language"));
+    parser.addOption(languageOption);
     parser.process(app);
 
     QTextStream err(stderr);
     if (Nalu::Gallery::GalleryWindow::chromeStyleSheet().isEmpty()) {
         err << QApplication::translate("main", "Warning: the gallery's style sheet could not be loaded.") << Qt::endl;
+    }
+
+    const QString language = parser.value(languageOption);
+    if (!language.isEmpty() && !Nalu::Components::installTranslation(QLocale(language))) {
+        err << QApplication::translate("main", "The components have no translation for '%1'.").arg(language)
+            << Qt::endl;
+        return 1;
     }
 
     if (parser.isSet(screenshotOption)) {
@@ -92,8 +107,11 @@ int main(int argc, char **argv)
         // A fresh window per variant: every page is built and polished under its theme.
         for (const auto variant : {Nalu::Theme::Variant::Light, Nalu::Theme::Variant::Dark}) {
             Nalu::Gallery::GalleryWindow window(variant);
-            if (const int result
-                = Nalu::Gallery::saveScreenshots(window, directory, out, err, !parser.isSet(firstScreenOption))) {
+            if (!language.isEmpty()) {
+                window.setLanguage(language);
+            }
+            if (const int result = Nalu::Gallery::saveScreenshots(window, directory, out, err,
+                                                                  !parser.isSet(firstScreenOption), language)) {
                 return result;
             }
         }
@@ -102,6 +120,9 @@ int main(int argc, char **argv)
 
     Nalu::Gallery::GalleryWindow window(parser.isSet(darkOption) ? Nalu::Theme::Variant::Dark
                                                                  : Nalu::Theme::Variant::Light);
+    if (!language.isEmpty()) {
+        window.setLanguage(language);
+    }
     window.show();
     return QApplication::exec();
 }
