@@ -134,7 +134,7 @@ def main():
                          f"{'—' if goal is None else f'≤ {goal:g}×'} | {met} | {version} |")
     table = "\n".join(lines) + "\n"
     note = ("\nCounts: callgrind instruction reads per iteration (Release build, offscreen), except heap: bytes in "
-            "use per widget (per view for the cascading view) after show and paint, from mallinfo2.\n")
+            "use per widget (per view for the cascading view) once polished, laid out and painted, from mallinfo2.\n")
     if missing:
         note += "Not measured: " + "; ".join(missing) + ".\n"
     with open(output, "w", encoding="utf-8") as out:
