@@ -5,7 +5,9 @@
 
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ColormapRangeSlider.h>
+#include <ComponentsLibrary/RangeSlider.h>
 
+#include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QtTest>
@@ -87,6 +89,40 @@ private Q_SLOTS:
         QVERIFY2(runs.size() >= 4, qPrintable(QString::number(runs.size())));
         const int expected = int(std::lround(square * ratio));
         QCOMPARE(runs, QVector<int>(runs.size(), expected));
+    }
+
+    // The groove's rounded end, left of the handles, is drawn at the device resolution: it differs from
+    // the picture at ratio 1 scaled up, as a groove kept at ratio 1 would be.
+    void sliderGroovesAtDeviceResolution_data()
+    {
+        QTest::addColumn<bool>("colormap");
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.25, 1.5, 2.0}) {
+            QTest::addRow("range slider at %g", ratio) << false << ratio;
+            QTest::addRow("colormap range slider at %g", ratio) << true << ratio;
+        }
+    }
+    void sliderGroovesAtDeviceResolution()
+    {
+        QFETCH(bool, colormap);
+        QFETCH(qreal, ratio);
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const std::unique_ptr<RangeSlider> slider(colormap ? new ColormapRangeSlider : new RangeSlider);
+        slider->setStyle(fusion.get());
+        for (const char *name : {"BorderBrush", "BackgroundBrush", "RangeBrush", "DefaultBrush"}) {
+            slider->setProperty(name, QBrush(QColor(40, 90, 200)));
+        }
+        slider->setProperty("CornerRadius", 4);
+        slider->resize(300, 24);
+        slider->setSliderRange(40, 71);
+        const QRect end(0, 0, 60, 24); // left of the lower handle
+        const QImage native = renderedAt(*slider, ratio);
+        const QRect deviceEnd(QPoint(0, 0), (QSizeF(end.size()) * ratio).toSize());
+        for (const Qt::TransformationMode mode : {Qt::FastTransformation, Qt::SmoothTransformation}) {
+            const QImage upscaled
+                = renderedAt(*slider, 1.0).copy(end).scaled(deviceEnd.size(), Qt::IgnoreAspectRatio, mode);
+            QVERIFY(native.copy(deviceEnd) != upscaled.convertToFormat(native.format()));
+        }
     }
 };
 
