@@ -3,13 +3,19 @@
 // the device resolution, not scaled up from a low-resolution pixmap.
 #include "TestSupport.h"
 
+#include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/CardWidgetBaseHeader.h>
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/RangeSlider.h>
 
+#include <QLabel>
 #include <QPainter>
+#include <QProxyStyle>
+#include <QRubberBand>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <cmath>
@@ -44,6 +50,21 @@ QVector<int> innerRuns(const QImage &image, int y, int from, int to)
     return runs.mid(1, runs.size() - 2);
 }
 
+// Answers the highlighted-icon request with the theme icon named by the widget.
+class HighlightStyle : public QProxyStyle
+{
+public:
+    HighlightStyle()
+        : QProxyStyle(QStringLiteral("Fusion"))
+    {
+    }
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        return icon == SP_CustomBase && widget ? QIcon::fromTheme(widget->property("highlightedIcon").toString())
+                                               : QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 } // namespace
 
 class TestHiDpi : public QObject
@@ -51,6 +72,79 @@ class TestHiDpi : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // Scalable icons red on their left, up to half a pixel past the middle, at 20 and 32 pixels.
+        QVERIFY(iconDir.isValid());
+        QDir(iconDir.path()).mkdir(QStringLiteral("i"));
+        QFile index(iconDir.filePath(QStringLiteral("index.theme")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nDirectories=i\n[i]\nSize=32\nType=Scalable\nMinSize=8\nMaxSize=256\n");
+        index.close();
+        for (const auto &[name, side] : {std::make_pair("chevron.right.ForegroundBrush", 20),
+                                         std::make_pair("status.checked.circular.colored", 32)}) {
+            QFile svg(iconDir.filePath(QStringLiteral("i/%1.svg").arg(QLatin1String(name))));
+            QVERIFY(svg.open(QIODevice::WriteOnly));
+            svg.write(QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' width='%1' height='%1'>"
+                                     "<rect x='0' y='0' width='%2' height='%1' fill='#ff0000'/></svg>")
+                          .arg(side)
+                          .arg(side / 2 + 0.5)
+                          .toUtf8());
+        }
+        QIcon::setThemeSearchPaths({QFileInfo(iconDir.path()).path()});
+        QIcon::setThemeName(QFileInfo(iconDir.path()).fileName());
+    }
+
+    // The expand indicator and the check mark come from the scalable icons at the device size: the edge
+    // of the red half, on a device pixel at ratio 2, has no half-red pixel (a 1x picture scaled up has).
+    void iconsFromScalableSources_data()
+    {
+        QTest::addColumn<bool>("checkMark");
+        QTest::addRow("expand indicator at 2") << false;
+        QTest::addRow("check mark at 2") << true;
+    }
+    void iconsFromScalableSources()
+    {
+        QFETCH(bool, checkMark);
+        HighlightStyle style;
+        std::unique_ptr<QWidget> widget;
+        QLabel *indicator = nullptr;
+        if (checkMark) {
+            auto *card = new CardWidget(QStringLiteral("Title"), nullptr);
+            widget.reset(card);
+            card->setStyle(&style);
+            card->setProperty("BackgroundBrush", QBrush(Qt::blue));
+            card->setCheckable(true);
+            card->resize(240, 160);
+            card->ensurePolished();
+            card->setChecked(true);
+            indicator = card->findChild<QRubberBand *>()->findChild<QLabel *>();
+        } else {
+            auto *header = new CardWidgetBaseHeader(QStringLiteral("Title"), nullptr);
+            widget.reset(header);
+            header->setStyle(&style);
+            header->setExpandable(true);
+            header->resize(240, 40);
+            indicator = header->findChild<QLabel *>(QStringLiteral("expandIndicator"));
+        }
+        QVERIFY(indicator && !indicator->pixmap(Qt::ReturnByValue).isNull());
+        const QImage image = renderedAt(*widget, 2.0, Qt::black);
+        const QRect area(indicator->mapTo(widget.get(), QPoint(0, 0)) * 2, indicator->size() * 2);
+        // The red half ends in one step, (side / 2 + 0.5) * 2 device pixels from the icon's left edge.
+        const int y = area.center().y();
+        int left = area.left();
+        while (left <= area.right() && qRed(image.pixel(left, y)) != 255) {
+            ++left;
+        }
+        int right = left;
+        while (right <= area.right() && qRed(image.pixel(right, y)) == 255) {
+            ++right;
+        }
+        const int side = checkMark ? 32 : 20;
+        QCOMPARE(right - left, side + 1);
+        QCOMPARE(image.pixel(right, y), image.pixel(right + 2, y));
+    }
+
     void chessboardsHaveSharpEvenSquares_data()
     {
         QTest::addColumn<QString>("component");
@@ -124,6 +218,9 @@ private Q_SLOTS:
             QVERIFY(native.copy(deviceEnd) != upscaled.convertToFormat(native.format()));
         }
     }
+
+private:
+    QTemporaryDir iconDir;
 };
 
 QTEST_MAIN(TestHiDpi)
