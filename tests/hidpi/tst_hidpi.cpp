@@ -8,6 +8,7 @@
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/RangeSlider.h>
+#include <ComponentsLibrary/RoundedPixmap.h>
 
 #include <QLabel>
 #include <QPainter>
@@ -216,6 +217,35 @@ private Q_SLOTS:
             const QImage upscaled
                 = renderedAt(*slider, 1.0).copy(end).scaled(deviceEnd.size(), Qt::IgnoreAspectRatio, mode);
             QVERIFY(native.copy(deviceEnd) != upscaled.convertToFormat(native.format()));
+        }
+    }
+
+    // A pixmap of the device's ratio is shown pixel for pixel: columns one device pixel wide stay so.
+    void roundedPixmapShowsDevicePixels_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.25, 1.5, 2.0}) {
+            QTest::addRow("rounded pixmap at %g", ratio) << ratio;
+        }
+    }
+    void roundedPixmapShowsDevicePixels()
+    {
+        QFETCH(qreal, ratio);
+        const QSize size(40, 20);
+        QImage stripes(QSizeF(QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
+        for (int x = 0; x < stripes.width(); ++x) {
+            for (int y = 0; y < stripes.height(); ++y) {
+                stripes.setPixel(x, y, x % 2 ? 0xff000000 : 0xffffffff);
+            }
+        }
+        QPixmap pixmap = QPixmap::fromImage(stripes);
+        pixmap.setDevicePixelRatio(ratio);
+        RoundedPixmap widget(pixmap);
+        widget.resize(size);
+        const QImage image = renderedAt(widget, ratio);
+        const int y = image.height() / 2;
+        for (int x = 4; x < image.width() - 4; ++x) {
+            QCOMPARE(image.pixel(x, y), stripes.pixel(x, y));
         }
     }
 
