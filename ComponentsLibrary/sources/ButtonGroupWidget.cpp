@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVariant>
+#include <QVector>
 
 namespace Nalu {
 namespace Components {
@@ -34,6 +35,13 @@ public:
     Qt::Orientation orientation = Qt::Horizontal;
     bool workflow = false;
     QMetaObject::Connection toolBarConnection;
+
+    // The members, in group order, as pointers that go null when a member is destroyed.
+    QVector<QPointer<QAbstractButton>> guardedButtons() const
+    {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        return QVector<QPointer<QAbstractButton>>(buttons.cbegin(), buttons.cend());
+    }
 };
 
 ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
@@ -191,12 +199,17 @@ void ButtonGroupWidget::setExclusive(bool exclusive)
     d->group->setExclusive(exclusive);
     setProperty("ButtonGroupWidget_Exclusive", exclusive);
 
-    const QList<QAbstractButton *> buttons = d->group->buttons();
-    for (QAbstractButton *button : buttons) {
+    // Receivers of toggled() may delete buttons still ahead in the walk, or take them out of the group.
+    for (const QPointer<QAbstractButton> &button : d->guardedButtons()) {
+        if (!button || button->group() != d->group) {
+            continue;
+        }
         if (!exclusive) {
             button->setChecked(false);
         }
-        button->setCheckable(exclusive);
+        if (button) {
+            button->setCheckable(exclusive);
+        }
     }
     update();
 }
@@ -213,8 +226,10 @@ void ButtonGroupWidget::setWorkflow(bool workflow)
     d->layout->setSpacing(workflow ? 2 * unit : unit);
 
     const int delta = workflow ? unit : -unit;
-    const QList<QAbstractButton *> buttons = d->group->buttons();
-    for (QAbstractButton *button : buttons) {
+    for (const QPointer<QAbstractButton> &button : d->guardedButtons()) {
+        if (!button) {
+            continue;
+        }
         // A button narrower than the unit cannot shrink below nothing.
         button->setMinimumWidth(qMax(0, button->width() + delta));
         button->setMinimumHeight(qMax(0, button->height() + delta));
