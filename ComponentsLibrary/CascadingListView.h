@@ -34,6 +34,9 @@ class COMPONENTSLIBRARY_EXPORT CascadingListView : public QWidget
                 "Right move between the levels. Each panel sits in a card whose header can show a title for its "
                 "level. An optional preview area at the right shows a widget the application supplies, for example "
                 "details of the current item (currentItemChanged).\n\n"
+                "There is one panel per level of the model, down to at most maximumNumberOfPanels levels (32 "
+                "unless set), so that a model whose tree never ends, such as a graph browsed as a tree, shows its "
+                "first levels.\n\n"
                 "Panels are either all shown (persistent) or shown only when they have something to list. The "
                 "style sheet can select on the fixed object names of the parts, on the properties filled and small "
                 "of the splitters and on CardWidget_NoCornerRadius of the panel cards.")
@@ -70,6 +73,14 @@ class COMPONENTSLIBRARY_EXPORT CascadingListView : public QWidget
     Q_PROPERTY(int numberOfPanels READ getNumberOfPanels)
     /** @brief The number of panels currently visible on screen; 0 while the view is hidden. */
     Q_PROPERTY(int numberOfVisiblePanels READ getNumberOfVisiblePanels)
+    /**
+     * @brief The most panels the view makes: levels of the model deeper than that are not browsed; default 32.
+     *
+     * The model's levels are counted down to this depth and no further, so that a model whose tree never ends
+     * (a graph browsed as a tree) shows its first levels. Changing it rebuilds the panels as a model reset does.
+     */
+    Q_PROPERTY(int maximumNumberOfPanels READ getMaximumNumberOfPanels WRITE setMaximumNumberOfPanels NOTIFY
+                   maximumNumberOfPanelsChanged)
     /** @brief All panels stay visible; when false a panel shows only when it has something to list; default true. */
     Q_PROPERTY(bool persistentPanels READ hasPersistentPanels WRITE setPersistentPanels NOTIFY persistentPanelsChanged)
     /** @brief The titles of the panels' cards, in level order; default "Title" and the level ("Title0", ...). */
@@ -91,6 +102,9 @@ public:
     };
     Q_ENUM(PreviewPolicy)
 
+    /** @brief The default of maximumNumberOfPanels. */
+    static constexpr int DefaultMaximumNumberOfPanels = 32;
+
     CascadingListView(QAbstractItemModel *model, QWidget *parent);
     ~CascadingListView() override;
 
@@ -99,6 +113,7 @@ public:
     void setModel(QAbstractItemModel *model);
 
     int getNumberOfPanels() const;
+    int getMaximumNumberOfPanels() const;
     int getNumberOfVisiblePanels() const;
     bool hasPersistentPanels() const;
     QStringList getPanelsTitles() const;
@@ -118,6 +133,8 @@ public:
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
+    /** @brief Ignored, with a warning, below 1. */
+    void setMaximumNumberOfPanels(int maximumNumberOfPanels);
     void setPersistentPanels(bool persistentPanels);
     /** @brief Titles the existing panels in order; panels beyond the list get "Title" and their level. */
     void setPanelsTitles(const QStringList &panelsTitles);
@@ -129,6 +146,7 @@ public Q_SLOTS:
     void setPreviewVisible(bool visible);
 
 Q_SIGNALS:
+    void maximumNumberOfPanelsChanged(int maximumNumberOfPanels);
     void persistentPanelsChanged(bool hasPersistentPanels);
     void panelsTitlesVisibleChanged(bool arePanelsTitlesVisible);
     void previewPolicyChanged(Nalu::Components::CascadingListView::PreviewPolicy previewPolicy);

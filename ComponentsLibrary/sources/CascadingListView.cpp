@@ -36,6 +36,27 @@ public:
     QSplitter *panelsSplitter = nullptr;
     // Panels emit while a reset rebuilds them; the visibility is worked out once at the end instead.
     bool rebuilding = false;
+    // How deep the view is inside its own currentItemChanged: receivers may rebuild the panels while the
+    // panel that reported, and the panels that made it report, are still running.
+    int emitting = 0;
+    int maximumNumberOfPanels = CascadingListView::DefaultMaximumNumberOfPanels;
+
+    // Takes a container out of the view. While the view is emitting, the panel in it may be one that is
+    // still on the stack: then it leaves the chain at once and is deleted once control is back in the
+    // event loop.
+    void removeContainer(CascadingListView *view, CascadingListViewPanelContainer *container)
+    {
+        if (emitting == 0) {
+            delete container;
+            return;
+        }
+        if (CascadingListViewPanel *panel = container->getPanel()) {
+            panel->detachFromChain();
+        }
+        container->hide();
+        container->setParent(view);
+        container->deleteLater();
+    }
 
     CascadingListViewPanel *panel(int panelId) const
     {
@@ -111,9 +132,9 @@ void CascadingListView::onModelUpdated()
     QWidget *contents = d->form->scrollAreaWidgetContents;
     contents->setVisible(false);
     d->rebuilding = true;
-    const int depth = Helpers::getModelMaxDepth(d->model);
+    const int depth = Helpers::getModelMaxDepth(d->model, d->maximumNumberOfPanels);
     while (d->panels.count() > depth) {
-        delete d->panels.takeLast();
+        d->removeContainer(this, d->panels.takeLast());
     }
     while (d->panels.count() < depth) {
         CascadingListViewPanel *parentPanel = d->panels.isEmpty() ? nullptr : d->panels.last()->getPanel();
@@ -151,7 +172,9 @@ void CascadingListView::onCurrentIndexChanged(const QModelIndex &index)
     if (!d->rebuilding) {
         updatePanelsVisibility();
     }
+    ++d->emitting;
     Q_EMIT currentItemChanged(index);
+    --d->emitting;
 }
 
 void CascadingListView::updatePanelsVisibility()
@@ -192,6 +215,27 @@ int CascadingListView::getNumberOfVisiblePanels() const
 {
     return static_cast<int>(std::count_if(d->panels.cbegin(), d->panels.cend(),
                                           [](const CascadingListViewPanelContainer *c) { return c->isVisible(); }));
+}
+
+int CascadingListView::getMaximumNumberOfPanels() const
+{
+    return d->maximumNumberOfPanels;
+}
+
+void CascadingListView::setMaximumNumberOfPanels(int maximumNumberOfPanels)
+{
+    if (maximumNumberOfPanels < 1) {
+        qWarning("Nalu::Components::CascadingListView::setMaximumNumberOfPanels: %d is not a number of panels, "
+                 "the maximum stays %d",
+                 maximumNumberOfPanels, d->maximumNumberOfPanels);
+        return;
+    }
+    if (d->maximumNumberOfPanels == maximumNumberOfPanels) {
+        return;
+    }
+    d->maximumNumberOfPanels = maximumNumberOfPanels;
+    onModelUpdated();
+    Q_EMIT maximumNumberOfPanelsChanged(maximumNumberOfPanels);
 }
 
 bool CascadingListView::hasPersistentPanels() const
