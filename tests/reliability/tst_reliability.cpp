@@ -1,0 +1,513 @@
+// SPDX-License-Identifier: MIT
+
+// Using the components as an adversarial application would: receivers that delete members or rebuild a view
+// from inside the components' own signals, value ranges far from zero, models whose tree never ends. Each case
+// here once crashed, hung or computed a wrong result.
+
+#include <ComponentsLibrary/ButtonGroupWidget.h>
+#include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/CardWidgetGroup.h>
+#include <ComponentsLibrary/CascadingListView.h>
+#include <ComponentsLibrary/CascadingListViewPanel.h>
+#include <ComponentsLibrary/CascadingListViewPanelContainer.h>
+#include <ComponentsLibrary/ExpanderWidget.h>
+#include <ComponentsLibrary/ExpanderWidgetGroup.h>
+#include <ComponentsLibrary/RangeSlider.h>
+
+#include <vantor_common_utils/Helpers.h>
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtWidgets>
+
+#include <functional>
+#include <limits>
+#include <memory>
+
+using namespace Nalu::Components;
+
+#if defined(__SANITIZE_ADDRESS__)
+// Qt's own code is not instrumented: its reads of freed memory go unnoticed while the memory still holds what it
+// held. Freed memory filled with garbage makes such reads crash instead.
+extern "C" __attribute__((visibility("default"), used)) const char *__asan_default_options()
+{
+    return "max_free_fill_size=1048576:free_fill_byte=190";
+}
+#endif
+
+namespace {
+
+// "A/B/C A/D E": one path per word; equal names under one parent are one item.
+void addPaths(QStandardItemModel &model, const QString &paths)
+{
+    for (const QString &path : paths.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStandardItem *item = model.invisibleRootItem();
+        for (const QString &name : path.split(QLatin1Char('/'))) {
+            int row = 0;
+            while (row < item->rowCount() && item->child(row)->text() != name) {
+                ++row;
+            }
+            item = row < item->rowCount() ? item->child(row)
+                                          : (item->appendRow(new QStandardItem(name)), item->child(row));
+        }
+    }
+}
+
+struct ResettableModel : QStandardItemModel
+{
+    void reset()
+    {
+        beginResetModel();
+        endResetModel();
+    }
+};
+
+// A tree that never ends: every item has `width` children, down to any depth, as a graph browsed as a tree.
+// The internal id of an index is its depth; nothing is stored.
+class EndlessModel : public QAbstractItemModel
+{
+public:
+    explicit EndlessModel(int width)
+        : m_width(width)
+    {
+    }
+    QModelIndex index(int row, int column, const QModelIndex &parent) const override
+    {
+        if (row < 0 || row >= m_width || column != 0) {
+            return {};
+        }
+        return createIndex(row, column, quintptr(parent.isValid() ? parent.internalId() + 1 : 0));
+    }
+    QModelIndex parent(const QModelIndex &child) const override
+    {
+        // Every parent is row 0 of its level: enough for the views, which only ever walk down.
+        return child.isValid() && child.internalId() > 0 ? createIndex(0, 0, quintptr(child.internalId() - 1))
+                                                         : QModelIndex();
+    }
+    int rowCount(const QModelIndex &parent) const override { return parent.column() > 0 ? 0 : m_width; }
+    int columnCount(const QModelIndex &) const override { return 1; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        return role == Qt::DisplayRole ? QVariant(QStringLiteral("%1.%2").arg(index.internalId()).arg(index.row()))
+                                       : QVariant();
+    }
+
+private:
+    int m_width;
+};
+
+// A chain of `depth` levels, one item each: the deepest finite shape.
+void addChain(QStandardItemModel &model, int depth)
+{
+    QStandardItem *item = model.invisibleRootItem();
+    for (int level = 0; level < depth; ++level) {
+        auto *child = new QStandardItem(QString::number(level));
+        item->appendRow(child);
+        item = child;
+    }
+}
+
+// The panel of a level in the view's chain: the chain starts at the panel without a parent panel whose card
+// sits in the view's panels splitter (a panel taken out of the view waits for its deletion elsewhere).
+CascadingListViewPanel *panelAt(const CascadingListView &view, int level)
+{
+    CascadingListViewPanel *panel = nullptr;
+    for (auto *candidate : view.findChildren<CascadingListViewPanel *>()) {
+        QWidget *container = candidate->parentWidget();
+        while (container && !qobject_cast<CascadingListViewPanelContainer *>(container)) {
+            container = container->parentWidget();
+        }
+        if (!candidate->getParentPanel() && container && qobject_cast<QSplitter *>(container->parentWidget())) {
+            panel = candidate;
+        }
+    }
+    for (int i = 0; i < level && panel; ++i) {
+        panel = panel->getChildPanel();
+    }
+    return panel;
+}
+
+// The panels of the view's chain, level 0 first.
+QList<CascadingListViewPanel *> chain(const CascadingListView &view)
+{
+    QList<CascadingListViewPanel *> panels;
+    for (CascadingListViewPanel *panel = panelAt(view, 0); panel; panel = panel->getChildPanel()) {
+        panels.append(panel);
+    }
+    return panels;
+}
+
+} // namespace
+
+class tst_Reliability : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cascadingViewSurvivesRebuildFromItsSignal_data();
+    void cascadingViewSurvivesRebuildFromItsSignal();
+    void cascadingViewBoundsTheLevelsItCounts_data();
+    void cascadingViewBoundsTheLevelsItCounts();
+    void cascadingViewMaximumNumberOfPanelsProperty();
+    void groupsSkipMembersDeletedDuringTheirWalk_data();
+    void groupsSkipMembersDeletedDuringTheirWalk();
+    void rangeDragKeepsWidthFarFromZero_data();
+    void rangeDragKeepsWidthFarFromZero();
+};
+
+void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::addColumn<QString>("rebuild");
+    for (const char *trigger : {"Down key", "setCurrentIndex", "Right key", "click on the open item"}) {
+        for (const char *rebuild : {"other model", "same model", "model reset"}) {
+            // The Right key's step rebuilds nothing that is still emitting unless the model changes.
+            if (qstrcmp(trigger, "Right key") != 0 || qstrcmp(rebuild, "other model") == 0) {
+                QTest::addRow("%s, %s", trigger, rebuild)
+                    << QString::fromLatin1(trigger) << QString::fromLatin1(rebuild);
+            }
+        }
+    }
+}
+
+// An application that rebuilds the view from its currentItemChanged handler, as it may with a plain QListView.
+void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal()
+{
+    QFETCH(QString, trigger);
+    QFETCH(QString, rebuild);
+
+    ResettableModel model;
+    addPaths(model, QStringLiteral("A/B/C A/D E/F"));
+    QStandardItemModel other;
+    addPaths(other, QStringLiteral("X/Y Z"));
+    QWidget window;
+    auto *view = new CascadingListView(&model, &window);
+    view->resize(900, 300);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    CascadingListViewPanel *first = panelAt(*view, 0);
+    QVERIFY(first);
+    // A as the open item, with B current in level 1, for the triggers that need one.
+    first->setFocus();
+    first->setCurrentIndex(model.index(0, 0));
+    CascadingListViewPanel *second = first->getChildPanel();
+    QVERIFY(second);
+    second->setCurrentIndex(model.index(0, 0, model.index(0, 0)));
+    QVERIFY(second->currentIndex().isValid());
+
+    QAbstractItemModel *expected = rebuild == QLatin1String("other model") ? &other : &model;
+    int rebuilds = 0;
+    connect(view, &CascadingListView::currentItemChanged, view, [&] {
+        if (rebuilds++ > 0) {
+            return;
+        }
+        if (rebuild == QLatin1String("other model")) {
+            view->setModel(&other);
+        } else if (rebuild == QLatin1String("same model")) {
+            view->setModel(&model);
+        } else {
+            model.reset();
+        }
+    });
+
+    if (trigger == QLatin1String("Down key")) {
+        QTest::keyClick(first, Qt::Key_Down);
+    } else if (trigger == QLatin1String("setCurrentIndex")) {
+        first->setCurrentIndex(model.index(1, 0));
+    } else if (trigger == QLatin1String("Right key")) {
+        // From B in level 1 to its first child C in level 2.
+        second->setFocus();
+        QTest::keyClick(second, Qt::Key_Right);
+    } else {
+        const QRect item = first->visualRect(first->currentIndex());
+        QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, item.center());
+    }
+    QVERIFY(rebuilds > 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The view shows the model it was given last, from its top level, with one panel per level.
+    const int depth = Nalu::Helpers::getModelMaxDepth(expected);
+    QCOMPARE(view->getNumberOfPanels(), depth);
+    const QList<CascadingListViewPanel *> panels = chain(*view);
+    QCOMPARE(panels.count(), depth);
+    QCOMPARE(panels.first()->model(), expected);
+    QCOMPARE(panels.first()->model()->rowCount(panels.first()->rootIndex()), expected->rowCount());
+    // Nothing of the old chain is left behind in the view.
+    QCOMPARE(view->findChildren<CascadingListViewPanel *>().count(), depth);
+
+    // And it browses on: the first item's children fill level 1.
+    panels.first()->setCurrentIndex(expected->index(0, 0));
+    QCOMPARE(panels.at(1)->model(), expected);
+    QCOMPARE(panels.at(1)->rootIndex(), expected->index(0, 0));
+}
+
+void tst_Reliability::cascadingViewBoundsTheLevelsItCounts_data()
+{
+    QTest::addColumn<int>("chainDepth"); // 0: the endless model
+    QTest::addColumn<int>("maximum"); // 0: the default
+    QTest::addColumn<int>("panels");
+    const int byDefault = CascadingListView::DefaultMaximumNumberOfPanels;
+    QTest::newRow("endless model, default") << 0 << 0 << byDefault;
+    QTest::newRow("endless model, maximum 3") << 0 << 3 << 3;
+    QTest::newRow("chain below the default") << byDefault - 1 << 0 << byDefault - 1;
+    QTest::newRow("chain at the default") << byDefault << 0 << byDefault;
+    QTest::newRow("chain past the default") << byDefault + 1 << 0 << byDefault;
+    QTest::newRow("chain past the maximum 1") << 2 << 1 << 1;
+}
+
+// A model whose tree never ends gives the view as many panels as it allows, and at once.
+void tst_Reliability::cascadingViewBoundsTheLevelsItCounts()
+{
+    QFETCH(int, chainDepth);
+    QFETCH(int, maximum);
+    QFETCH(int, panels);
+
+    EndlessModel endless(3);
+    QStandardItemModel finite;
+    addChain(finite, chainDepth);
+    QAbstractItemModel *model = chainDepth == 0 ? static_cast<QAbstractItemModel *>(&endless) : &finite;
+
+    QWidget window;
+    QElapsedTimer timer;
+    timer.start();
+    auto *view = new CascadingListView(maximum == 0 ? model : nullptr, &window);
+    if (maximum != 0) {
+        view->setMaximumNumberOfPanels(maximum);
+        view->setModel(model);
+    }
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Generous, for slow machines and sanitizers: without the bound the constructor never returns.
+    QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(view->getNumberOfPanels(), panels);
+    QCOMPARE(Nalu::Helpers::getModelMaxDepth(model, maximum == 0 ? view->getMaximumNumberOfPanels() : maximum), panels);
+
+    // The last panel browses the last level it has; the first lists the top level.
+    const QList<CascadingListViewPanel *> list = chain(*view);
+    QCOMPARE(list.count(), panels);
+    QCOMPARE(list.first()->model()->rowCount(list.first()->rootIndex()), model->rowCount());
+    QModelIndex index = model->index(0, 0);
+    for (int level = 0; level + 1 < panels; ++level) {
+        list.at(level)->setCurrentIndex(index);
+        index = model->index(0, 0, index);
+    }
+    QCOMPARE(list.last()->rootIndex().isValid(), panels > 1);
+}
+
+void tst_Reliability::cascadingViewMaximumNumberOfPanelsProperty()
+{
+    QStandardItemModel model;
+    addChain(model, 5);
+    CascadingListView view(&model, nullptr);
+    QCOMPARE(view.getNumberOfPanels(), 5);
+    QCOMPARE(view.getMaximumNumberOfPanels(), CascadingListView::DefaultMaximumNumberOfPanels);
+
+    const QMetaProperty property
+        = view.metaObject()->property(view.metaObject()->indexOfProperty("maximumNumberOfPanels"));
+    QVERIFY(property.isValid() && property.isWritable() && property.hasNotifySignal());
+    QSignalSpy changed(&view, &CascadingListView::maximumNumberOfPanelsChanged);
+    QVERIFY(changed.isValid());
+    QCOMPARE(property.notifySignal().methodSignature(), QByteArrayLiteral("maximumNumberOfPanelsChanged(int)"));
+
+    QVERIFY(property.write(&view, 2));
+    QCOMPARE(view.getNumberOfPanels(), 2);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.takeFirst().at(0).toInt(), 2);
+    view.setMaximumNumberOfPanels(2);
+    QCOMPARE(changed.count(), 0);
+
+    for (int bad : {0, -1, std::numeric_limits<int>::min()}) {
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral(
+                                 "^Nalu::Components::CascadingListView::setMaximumNumberOfPanels: .* stays 2$")));
+        view.setMaximumNumberOfPanels(bad);
+        QCOMPARE(view.getMaximumNumberOfPanels(), 2);
+        QCOMPARE(view.getNumberOfPanels(), 2);
+    }
+    QCOMPARE(changed.count(), 0);
+
+    view.setMaximumNumberOfPanels(100);
+    QCOMPARE(view.getNumberOfPanels(), 5);
+    QVERIFY(
+        QString::fromLatin1(view.metaObject()->classInfo(view.metaObject()->indexOfClassInfo("description")).value())
+            .contains(QLatin1String("maximumNumberOfPanels")));
+}
+
+void tst_Reliability::groupsSkipMembersDeletedDuringTheirWalk_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<int>("deleted"); // the member the receiver deletes: ahead in the walk, or the one turned on
+    for (const char *group : {"card group", "expander group", "button group"}) {
+        QTest::addRow("%s, member ahead", group) << QString::fromLatin1(group) << 2;
+    }
+    QTest::newRow("card group, the sender") << QStringLiteral("card group") << 1;
+    QTest::newRow("expander group, the sender") << QStringLiteral("expander group") << 1;
+}
+
+// Members 0 and 2 are on; turning member 1 on (or, for the button group, leaving exclusive mode) walks the
+// members and turns the others off. The receiver of the first "off" signal deletes one member.
+void tst_Reliability::groupsSkipMembersDeletedDuringTheirWalk()
+{
+    QFETCH(QString, group);
+    QFETCH(int, deleted);
+
+    QWidget window;
+    QList<QPointer<QWidget>> members;
+    std::function<QList<QWidget *>()> groupMembers;
+    std::function<bool(QWidget *)> isOn;
+    std::function<void()> act;
+    std::unique_ptr<QObject> owner;
+    int offSignals = 0;
+    // Receivers use the member they are given: it must be alive.
+    const auto deleteOnFirstOff = [&](QWidget *member, bool on) {
+        QCOMPARE(member->window(), &window);
+        if (!on && offSignals++ == 0) {
+            delete members.at(deleted).data();
+        }
+    };
+
+    if (group == QLatin1String("card group")) {
+        auto *cards = new CardWidgetGroup;
+        owner.reset(cards);
+        cards->setExclusive(false);
+        for (int i = 0; i < 3; ++i) {
+            auto *card = new CardWidget(QStringLiteral("Card %1").arg(i), &window);
+            card->setCheckable(true);
+            card->setChecked(i != 1);
+            cards->addCardWidget(card);
+            members.append(card);
+        }
+        cards->setExclusive(true);
+        connect(cards, &CardWidgetGroup::cardWidgetChecked, cards,
+                [&](CardWidget *card, bool on) { deleteOnFirstOff(card, on); });
+        groupMembers = [cards] {
+            const QList<CardWidget *> list = cards->getCardWidgets();
+            return QList<QWidget *>(list.cbegin(), list.cend());
+        };
+        isOn = [](QWidget *w) { return static_cast<CardWidget *>(w)->isChecked(); };
+        act = [&] { static_cast<CardWidget *>(members.at(1).data())->setChecked(true); };
+    } else if (group == QLatin1String("expander group")) {
+        auto *expanders = new ExpanderWidgetGroup;
+        owner.reset(expanders);
+        expanders->setExclusive(false);
+        for (int i = 0; i < 3; ++i) {
+            auto *expander = new ExpanderWidget(QStringLiteral("Expander %1").arg(i), &window);
+            expander->setExpanded(i != 1);
+            expanders->addExpanderWidget(expander);
+            members.append(expander);
+        }
+        expanders->setExclusive(true);
+        connect(expanders, &ExpanderWidgetGroup::expanderWidgetToggled, expanders,
+                [&](ExpanderWidget *expander, bool on) { deleteOnFirstOff(expander, on); });
+        groupMembers = [expanders] {
+            const QList<ExpanderWidget *> list = expanders->getExpanderWidgets();
+            return QList<QWidget *>(list.cbegin(), list.cend());
+        };
+        isOn = [](QWidget *w) { return static_cast<ExpanderWidget *>(w)->isExpanded(); };
+        act = [&] { static_cast<ExpanderWidget *>(members.at(1).data())->expand(); };
+    } else {
+        // Exclusive: one member checked. Leaving exclusive mode unchecks the members in order.
+        auto *buttons = new ButtonGroupWidget(&window);
+        for (int i = 0; i < 3; ++i) {
+            auto *button = new QPushButton(QStringLiteral("Button %1").arg(i));
+            button->setCheckable(true);
+            buttons->addButton(button);
+            members.append(button);
+        }
+        buttons->setExclusive(true);
+        static_cast<QAbstractButton *>(members.at(0).data())->setChecked(true);
+        connect(buttons, &ButtonGroupWidget::buttonToggled, buttons,
+                [&](QAbstractButton *button, bool on) { deleteOnFirstOff(button, on); });
+        groupMembers = [buttons] {
+            const QList<QAbstractButton *> list = buttons->getButtons();
+            return QList<QWidget *>(list.cbegin(), list.cend());
+        };
+        isOn = [](QWidget *w) { return static_cast<QAbstractButton *>(w)->isChecked(); };
+        act = [buttons] { buttons->setExclusive(false); };
+    }
+
+    act();
+
+    QVERIFY(offSignals > 0);
+    QVERIFY(!members.at(deleted));
+    // The members are exactly the live widgets added, in order.
+    QList<QWidget *> live;
+    for (const QPointer<QWidget> &member : qAsConst(members)) {
+        if (member) {
+            live.append(member);
+        }
+    }
+    QCOMPARE(groupMembers(), live);
+    // The walk went on past the deleted member: only the member turned on is on.
+    for (int i = 0; i < members.count(); ++i) {
+        if (members.at(i)) {
+            QCOMPARE(isOn(members.at(i)), group != QLatin1String("button group") && i == 1);
+        }
+    }
+}
+
+void tst_Reliability::rangeDragKeepsWidthFarFromZero_data()
+{
+    QTest::addColumn<qint64>("minimum");
+    QTest::addColumn<qint64>("maximum");
+    constexpr qint64 intMin = std::numeric_limits<int>::min();
+    constexpr qint64 intMax = std::numeric_limits<int>::max();
+    QTest::newRow("0 to 99") << qint64(0) << qint64(99);
+    QTest::newRow("-1000 to 0") << qint64(-1000) << qint64(0);
+    QTest::newRow("-2e9 to 1e8") << qint64(-2000000000) << qint64(100000000);
+    QTest::newRow("timestamps in seconds") << qint64(1600000000) << qint64(2100000000);
+    QTest::newRow("negative timestamps") << qint64(-2100000000) << qint64(-1600000000);
+    // Qt's styles place the handles of sliders wider than the largest int at the start: those are left out.
+    QTest::newRow("lowest ints") << intMin << intMin + 2000000000;
+    QTest::newRow("highest ints") << intMax - 2000000000 << intMax;
+}
+
+// Dragging the range between the handles: by zero pixels nothing changes; against either end the range
+// stops there with its width, whatever the bounds.
+void tst_Reliability::rangeDragKeepsWidthFarFromZero()
+{
+    QFETCH(qint64, minimum);
+    QFETCH(qint64, maximum);
+
+    RangeSlider slider;
+    slider.setRange(int(minimum), int(maximum));
+    slider.resize(400, slider.sizeHint().height());
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+    const qint64 span = maximum - minimum;
+    const int low = int(minimum + span / 4);
+    const int high = int(minimum + span / 2 + span / 8);
+    slider.setSliderRange(low, high);
+    QCOMPARE(slider.getMinHandleValue(), low);
+    QCOMPARE(slider.getMaxHandleValue(), high);
+    const qint64 width = qint64(high) - low;
+
+    const QPoint between((int(slider.width() * 0.25) + int(slider.width() * 0.625)) / 2, slider.height() / 2);
+    QTest::mousePress(&slider, Qt::LeftButton, {}, between);
+    QVERIFY(slider.isMinimumHandleDown() && slider.isMaximumHandleDown());
+    QMouseEvent still(QEvent::MouseMove, between, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&slider, &still);
+    QCOMPARE(slider.getMinHandleValue(), low);
+    QCOMPARE(slider.getMaxHandleValue(), high);
+
+    for (const int x : {slider.width() + 100, -100, between.x()}) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, between.y()), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&slider, &move);
+        QCOMPARE(qint64(slider.getMaxHandleValue()) - slider.getMinHandleValue(), width);
+        if (x > slider.width()) {
+            QCOMPARE(slider.getMaxHandleValue(), int(maximum));
+        } else if (x < 0) {
+            QCOMPARE(slider.getMinHandleValue(), int(minimum));
+        } else {
+            // Back at the press point: the range of the press.
+            QCOMPARE(slider.getMinHandleValue(), low);
+        }
+    }
+    QTest::mouseRelease(&slider, Qt::LeftButton, {}, between);
+}
+
+QTEST_MAIN(tst_Reliability)
+#include "tst_reliability.moc"
