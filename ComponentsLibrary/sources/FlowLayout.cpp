@@ -140,7 +140,8 @@ bool FlowLayout::hasHeightForWidth() const
 
 int FlowLayout::heightForWidth(int width) const
 {
-    return doLayout(QRect(0, 0, width, 0), true);
+    // A rectangle cannot be negatively wide (its right edge overflows at the lowest int): no width is no width.
+    return doLayout(QRect(0, 0, std::max(width, 0), 0), true);
 }
 
 void FlowLayout::setGeometry(const QRect &rect)

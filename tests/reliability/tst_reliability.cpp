@@ -12,6 +12,7 @@
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/ExpanderWidgetGroup.h>
+#include <ComponentsLibrary/FlowLayout.h>
 #include <ComponentsLibrary/RangeSlider.h>
 
 #include <vantor_common_utils/Helpers.h>
@@ -153,6 +154,8 @@ private Q_SLOTS:
     void cascadingViewMaximumNumberOfPanelsProperty();
     void groupsSkipMembersDeletedDuringTheirWalk_data();
     void groupsSkipMembersDeletedDuringTheirWalk();
+    void flowLayoutHeightForAnyWidth_data();
+    void flowLayoutHeightForAnyWidth();
     void rangeDragKeepsWidthFarFromZero_data();
     void rangeDragKeepsWidthFarFromZero();
 };
@@ -447,6 +450,30 @@ void tst_Reliability::groupsSkipMembersDeletedDuringTheirWalk()
             QCOMPARE(isOn(members.at(i)), group != QLatin1String("button group") && i == 1);
         }
     }
+}
+
+void tst_Reliability::flowLayoutHeightForAnyWidth_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("-1") << -1;
+    QTest::newRow("lowest int") << std::numeric_limits<int>::min();
+}
+
+// Widths below zero are no width: every item on a row of its own, as at width 0 (found by the fuzzer: the lowest
+// int overflowed the layout rectangle).
+void tst_Reliability::flowLayoutHeightForAnyWidth()
+{
+    QFETCH(int, width);
+    QWidget host;
+    auto *layout = new FlowLayout(&host, 2, 4, 6);
+    for (int i = 0; i < 3; ++i) {
+        auto *label = new QLabel(QStringLiteral("Item %1").arg(i));
+        label->setFixedSize(30, 10);
+        layout->addWidget(label);
+    }
+    // Three rows of 10 with two gaps of 6, and the margins.
+    QCOMPARE(layout->heightForWidth(0), 2 + 3 * 10 + 2 * 6 + 2);
+    QCOMPARE(layout->heightForWidth(width), layout->heightForWidth(0));
 }
 
 void tst_Reliability::rangeDragKeepsWidthFarFromZero_data()
