@@ -114,9 +114,8 @@ if [ "$mode" = fuzz ]; then
     configure 5 -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNALU_SANITIZE= \
         -DNALU_BUILD_FUZZERS=ON -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=OFF
     cmake --build "$build_dir" --target fuzzers -j "$jobs"
-    export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1:strict_string_checks=1
+    export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:strict_string_checks=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export LSAN_OPTIONS=suppressions=$PWD/.ci/lsan.supp:print_suppressions=0
     summary=()
     found=0
     for target in fuzz_rangeslider fuzz_cascading fuzz_groups fuzz_flowlayout fuzz_popups; do
@@ -125,8 +124,10 @@ if [ "$mode" = fuzz ]; then
         mkdir -p "$work" "$findings"
         echo "=== $target: $fuzz_seconds s"
         log="$build_dir/fuzz-$target.log"
-        # New inputs go to the work folder; the committed seeds are read only.
-        "$build_dir/fuzz/$target" -max_total_time="$fuzz_seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 \
+        # New inputs go to the work folder; the committed seeds are read only. Leaks are not checked per input:
+        # Qt's font and style caches fill on first use and would be reported; the test suite runs under
+        # LeakSanitizer in CI instead.
+        "$build_dir/fuzz/$target" -max_total_time="$fuzz_seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 -detect_leaks=0 \
             -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" >"$log" 2>&1 || true
         executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
         count=$(find "$findings" -type f | wc -l)

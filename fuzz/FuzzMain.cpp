@@ -29,7 +29,8 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     if (!qEnvironmentVariableIsSet("NALU_FUZZ_VERBOSE")) {
         qInstallMessageHandler(quietMessages);
     }
-    static QApplication application(*argc, *argv);
+    // Never destroyed: at exit its destructor would run after statics of Qt's plug-ins are gone.
+    new QApplication(*argc, *argv);
     return 0;
 }
 
