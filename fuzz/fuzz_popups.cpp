@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The pop-up tool buttons and the colour button driven through their menus and menu widgets: widgets set,
-// replaced and deleted, menus replaced and deleted, also while the menu or dialog is shown (steps run from inside
+// replaced and resized, menus replaced and deleted, also while the menu or dialog is shown (steps run from inside
 // the menu's or dialog's own event loop), group members added, checked and removed, tool-bar orientation changes,
 // colour dialog modes (also out of range), colours and presses anywhere on the buttons.
 //
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (in.flag()) {
         window->show();
     }
-    QPointer<QWidget> menuWidget; // what popUp's menu widget was set to last
+    QPointer<QLabel> menuWidget; // what popUp's menu widget was set to last
     bool menuReplaced = false; // popUp's menu deleted or replaced from outside since
     QColor signalled = colorButton->getColor();
     QObject::connect(colorButton, &ColorButton::colorChanged, [&](const QColor &color) { signalled = color; });
@@ -80,9 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         switch (in.pick(16)) {
         case 0:
             if (popUp) {
-                QWidget *widget = in.flag() && menuWidget ? menuWidget.data() : new QLabel(in.text());
-                if (in.pick(4) == 0) {
-                    widget = nullptr;
+                QLabel *widget = nullptr; // a null widget is ignored
+                if (in.pick(4) != 0) {
+                    widget = in.flag() && menuWidget ? menuWidget.data() : new QLabel(in.text());
                 }
                 popUp->setMenuWidget(widget);
                 if (widget) {
@@ -92,7 +92,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             break;
         case 1:
-            delete menuWidget.data();
+            // The menu widget changes its size hint, also while the menu is shown. It is not deleted: its action owns
+            // it, and a QMenu keeps a plain pointer to the default widget of each QWidgetAction it holds, so showing
+            // or sizing the menu after that deletion reads freed memory. A plain QToolButton whose QMenu holds a
+            // QWidgetAction crashes the same way (Qt 5.15 and 6.4), with no component involved.
+            if (menuWidget) {
+                menuWidget->setText(in.flag() ? QString() : in.text().repeated(in.range(1, 64)));
+                menuWidget->setMinimumSize(in.range(0, 400), in.range(0, 400));
+                menuWidget->setVisible(in.pick(4) != 0);
+            }
             break;
         case 2:
             if (popUp && popUp->menu()) {
