@@ -515,13 +515,16 @@ void tst_Reliability::rangeDragKeepsWidthFarFromZero()
     const QPoint between((int(slider.width() * 0.25) + int(slider.width() * 0.625)) / 2, slider.height() / 2);
     QTest::mousePress(&slider, Qt::LeftButton, {}, between);
     QVERIFY(slider.isMinimumHandleDown() && slider.isMaximumHandleDown());
-    QMouseEvent still(QEvent::MouseMove, between, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent still(QEvent::MouseMove, between, slider.mapToGlobal(between), Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(&slider, &still);
     QCOMPARE(slider.getMinHandleValue(), low);
     QCOMPARE(slider.getMaxHandleValue(), high);
 
     for (const int x : {slider.width() + 100, -100, between.x()}) {
-        QMouseEvent move(QEvent::MouseMove, QPoint(x, between.y()), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        const QPoint point(x, between.y());
+        QMouseEvent move(QEvent::MouseMove, point, slider.mapToGlobal(point), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
         QApplication::sendEvent(&slider, &move);
         QCOMPARE(qint64(slider.getMaxHandleValue()) - slider.getMinHandleValue(), width);
         if (x > slider.width()) {
