@@ -154,6 +154,8 @@ private Q_SLOTS:
     void cascadingViewMaximumNumberOfPanelsProperty();
     void groupsSkipMembersDeletedDuringTheirWalk_data();
     void groupsSkipMembersDeletedDuringTheirWalk();
+    void groupMemberDeletedBySignalOfItsOwnSetter_data();
+    void groupMemberDeletedBySignalOfItsOwnSetter();
     void flowLayoutHeightForAnyWidth_data();
     void flowLayoutHeightForAnyWidth();
     void rangeDragKeepsWidthFarFromZero_data();
@@ -450,6 +452,58 @@ void tst_Reliability::groupsSkipMembersDeletedDuringTheirWalk()
             QCOMPARE(isOn(members.at(i)), group != QLatin1String("button group") && i == 1);
         }
     }
+}
+
+void tst_Reliability::groupMemberDeletedBySignalOfItsOwnSetter_data()
+{
+    QTest::addColumn<QString>("member");
+    QTest::newRow("card, setCheckable(false) unchecks first") << QStringLiteral("card");
+    QTest::newRow("expander, setExpandable(false) collapses first") << QStringLiteral("expander");
+}
+
+// A setter that turns its member off before it finishes: the group's receiver of that "off" deletes the member,
+// and the setter stops there (found by the fuzzer: it went on in the deleted widget).
+void tst_Reliability::groupMemberDeletedBySignalOfItsOwnSetter()
+{
+    QFETCH(QString, member);
+
+    QWidget window;
+    QPointer<QWidget> widget;
+    int offSignals = 0;
+    std::unique_ptr<QObject> owner;
+    std::function<int()> memberCount;
+    if (member == QLatin1String("card")) {
+        auto *group = new CardWidgetGroup;
+        owner.reset(group);
+        auto *card = new CardWidget(QStringLiteral("Card"), &window);
+        card->setCheckable(true);
+        card->setChecked(true);
+        group->addCardWidget(card);
+        widget = card;
+        connect(group, &CardWidgetGroup::cardWidgetChecked, group, [&offSignals](CardWidget *sender, bool on) {
+            offSignals += on ? 0 : 1;
+            delete sender;
+        });
+        memberCount = [group] { return group->getCardWidgets().count(); };
+        card->setCheckable(false);
+    } else {
+        auto *group = new ExpanderWidgetGroup;
+        owner.reset(group);
+        auto *expander = new ExpanderWidget(QStringLiteral("Expander"), &window);
+        QVERIFY(expander->isExpanded());
+        group->addExpanderWidget(expander);
+        widget = expander;
+        connect(group, &ExpanderWidgetGroup::expanderWidgetToggled, group,
+                [&offSignals](ExpanderWidget *sender, bool on) {
+                    offSignals += on ? 0 : 1;
+                    delete sender;
+                });
+        memberCount = [group] { return group->getExpanderWidgets().count(); };
+        expander->setExpandable(false);
+    }
+    QCOMPARE(offSignals, 1);
+    QVERIFY(!widget);
+    QCOMPARE(memberCount(), 0);
 }
 
 void tst_Reliability::flowLayoutHeightForAnyWidth_data()
