@@ -92,8 +92,8 @@ private:
 // Deletes what deleteLater() left for the event loop, as the end of an input must.
 void flushDeferredDeletes();
 
-// Sends a mouse event of `type` at `pos` to `widget`.
-void sendMouse(QWidget *widget, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
+// Sends a mouse event of `type` at `pos` to `widget`; true when the widget or one of its parents accepted it.
+bool sendMouse(QWidget *widget, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons);
 
 // Sends a press and a release of `key` to `widget`.
 void sendKey(QWidget *widget, int key);

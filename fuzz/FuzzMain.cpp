@@ -41,10 +41,11 @@ void flushDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void sendMouse(QWidget *widget, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
+bool sendMouse(QWidget *widget, int type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
     QMouseEvent event(QEvent::Type(type), pos, widget->mapToGlobal(pos), button, buttons, Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
+    return event.isAccepted();
 }
 
 void sendKey(QWidget *widget, int key)

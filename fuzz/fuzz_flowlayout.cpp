@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QSpacerItem>
 
+#include <algorithm>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -160,12 +161,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             break;
         }
-        case 9:
-            placedRect = QRect(in.range(-50, 50), in.range(-50, 50), in.flag() ? in.anyInt() : in.range(-10, 600),
-                               in.range(-10, 400));
+        case 9: {
+            const int x = in.range(-50, 50);
+            const int y = in.range(-50, 50);
+            // QRect keeps its right edge as x + width - 1 in an int: the widest rectangle a caller can make.
+            const int width
+                = in.flag() ? std::min(in.anyInt(), std::numeric_limits<int>::max() - 50) : in.range(-10, 600);
+            placedRect = QRect(x, y, width, in.range(-10, 400));
             layout->setGeometry(placedRect);
             placed = true;
             break;
+        }
         case 10:
             layout->setContentsMargins(in.range(-5, 20), in.range(-5, 20), in.range(-5, 20), in.range(-5, 20));
             break;

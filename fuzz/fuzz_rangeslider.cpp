@@ -131,11 +131,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             const Qt::MouseButton button
                 = in.flag() ? Qt::LeftButton : (in.flag() ? Qt::RightButton : Qt::MiddleButton);
             const QPoint point = in.pointIn(slider);
-            // A press while another button is held starts nothing: the drag keeps its own press.
+            // A press while another button is held starts nothing: the drag keeps its own press. A press of the
+            // button already held (its release was lost) is a new press where the slider takes it, and leaves the
+            // drag as it was where the slider ignores it.
             const bool first = held == Qt::NoButton;
             held |= button;
-            sendMouse(slider, QEvent::MouseButtonPress, point, button, held);
-            if (slider && first) {
+            const bool accepted = sendMouse(slider, QEvent::MouseButtonPress, point, button, held);
+            if (slider && (first || (accepted && held == button))) {
                 pressPoint = point;
                 rangeDrag = slider->isMinimumHandleDown() && slider->isMaximumHandleDown();
                 dragWidth = int64_t(slider->getMaxHandleValue()) - slider->getMinHandleValue();
