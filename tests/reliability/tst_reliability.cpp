@@ -158,6 +158,8 @@ private Q_SLOTS:
     void groupMemberDeletedBySignalOfItsOwnSetter();
     void flowLayoutHeightForAnyWidth_data();
     void flowLayoutHeightForAnyWidth();
+    void flowLayoutSizeHintsOfHugeItems_data();
+    void flowLayoutSizeHintsOfHugeItems();
     void rangeDragKeepsWidthFarFromZero_data();
     void rangeDragKeepsWidthFarFromZero();
 };
@@ -528,6 +530,32 @@ void tst_Reliability::flowLayoutHeightForAnyWidth()
     // Three rows of 10 with two gaps of 6, and the margins.
     QCOMPARE(layout->heightForWidth(0), 2 + 3 * 10 + 2 * 6 + 2);
     QCOMPARE(layout->heightForWidth(width), layout->heightForWidth(0));
+}
+
+void tst_Reliability::flowLayoutSizeHintsOfHugeItems_data()
+{
+    QTest::addColumn<int>("itemSize");
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<int>("expected");
+    constexpr int intMax = std::numeric_limits<int>::max();
+    QTest::newRow("ordinary item") << 30 << 2 << 34;
+    QTest::newRow("margins reach the largest int") << intMax - 4 << 2 << intMax;
+    QTest::newRow("margins pass the largest int") << intMax - 3 << 2 << intMax;
+    QTest::newRow("largest int") << intMax << 7 << intMax;
+}
+
+// The hints add twice the left and top margins to the largest item's; a spacer may be as large as an int goes,
+// and the sum stops there (found by the fuzzer: it overflowed).
+void tst_Reliability::flowLayoutSizeHintsOfHugeItems()
+{
+    QFETCH(int, itemSize);
+    QFETCH(int, margin);
+    QFETCH(int, expected);
+    FlowLayout layout(margin, 3, 3);
+    layout.addItem(new QSpacerItem(itemSize, itemSize, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    layout.addItem(new QSpacerItem(10, 10, QSizePolicy::Fixed, QSizePolicy::Fixed));
+    QCOMPARE(layout.sizeHint(), QSize(expected, expected));
+    QCOMPARE(layout.minimumSize(), QSize(expected, expected));
 }
 
 void tst_Reliability::rangeDragKeepsWidthFarFromZero_data()
