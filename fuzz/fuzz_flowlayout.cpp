@@ -164,9 +164,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 9: {
             const int x = in.range(-50, 50);
             const int y = in.range(-50, 50);
-            // QRect keeps its right edge as x + width - 1 in an int: the widest rectangle a caller can make.
-            const int width
-                = in.flag() ? std::min(in.anyInt(), std::numeric_limits<int>::max() - 50) : in.range(-10, 600);
+            // QRect keeps its right edge as x + width - 1 and computes width() as right - x + 1, both in an int: the
+            // widest and the most negatively wide rectangles a caller can make.
+            const int width = in.flag()
+                ? std::clamp(in.anyInt(), std::numeric_limits<int>::min() + 100, std::numeric_limits<int>::max() - 50)
+                : in.range(-10, 600);
             placedRect = QRect(x, y, width, in.range(-10, 400));
             layout->setGeometry(placedRect);
             placed = true;
