@@ -132,14 +132,23 @@ void CascadingListView::onModelUpdated()
     QWidget *contents = d->form->scrollAreaWidgetContents;
     contents->setVisible(false);
     d->rebuilding = true;
+    // Each container that joins or leaves the panels splitter makes it ask every child that is not hidden for its
+    // size hints, which for a card means its whole layout: over n levels that is n times n cards. Hidden children
+    // are skipped, so the containers stay hidden until updatePanelsVisibility() below shows the wanted ones.
+    for (CascadingListViewPanelContainer *container : qAsConst(d->panels)) {
+        container->hide();
+    }
     const int depth = Helpers::getModelMaxDepth(d->model, d->maximumNumberOfPanels);
     while (d->panels.count() > depth) {
         d->removeContainer(this, d->panels.takeLast());
     }
     while (d->panels.count() < depth) {
         CascadingListViewPanel *parentPanel = d->panels.isEmpty() ? nullptr : d->panels.last()->getPanel();
-        auto *panel = new CascadingListViewPanel(d->model, parentPanel, d->panelsSplitter);
+        // Made without a parent: the card below takes it at once. A panel made in the splitter would join it as a
+        // pane of its own for that moment, with a splitter handle made and destroyed and two more re-measures.
+        auto *panel = new CascadingListViewPanel(d->model, parentPanel, nullptr);
         auto *container = new CascadingListViewPanelContainer(panel, d->panelsSplitter);
+        container->hide();
         container->setHeaderVisible(d->panelsTitlesVisible);
         // The splitter gives every panel its full height. Qt 6's splitter also caps its own height at that of
         // children whose vertical policy is fixed, as a card's is: let the container grow.
