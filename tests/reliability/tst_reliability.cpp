@@ -140,6 +140,40 @@ QList<CascadingListViewPanel *> chain(const CascadingListView &view)
     return panels;
 }
 
+// Records the tick marks a slider asks its style for. A style draws one line per mark, so the marks are drawn only
+// when there are no more of them than pixels: billions of lines would not end.
+class TickCountingStyle : public QProxyStyle
+{
+public:
+    TickCountingStyle()
+        : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion")))
+    {
+    }
+
+    mutable int calls = 0;
+    mutable int interval = 0;
+    mutable qint64 marks = 0;
+    mutable int pixels = 0;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
+                            const QWidget *widget) const override
+    {
+        const auto *slider = qstyleoption_cast<const QStyleOptionSlider *>(option);
+        if (control == CC_Slider && slider && slider->subControls.testFlag(SC_SliderTickmarks)) {
+            ++calls;
+            interval = slider->tickInterval;
+            // Without an interval of their own, Qt's styles step by the single step.
+            const qint64 step = slider->tickInterval > 0 ? slider->tickInterval : std::max(1, slider->singleStep);
+            marks = (qint64(slider->maximum) - slider->minimum) / step + 1;
+            pixels = slider->orientation == Qt::Horizontal ? slider->rect.width() : slider->rect.height();
+            if (marks > pixels) {
+                return;
+            }
+        }
+        QProxyStyle::drawComplexControl(control, option, painter, widget);
+    }
+};
+
 } // namespace
 
 class tst_Reliability : public QObject
@@ -162,6 +196,8 @@ private Q_SLOTS:
     void flowLayoutSizeHintsOfHugeItems();
     void rangeDragKeepsWidthFarFromZero_data();
     void rangeDragKeepsWidthFarFromZero();
+    void rangeSliderTickMarksOverHugeRanges_data();
+    void rangeSliderTickMarksOverHugeRanges();
 };
 
 void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
@@ -619,6 +655,58 @@ void tst_Reliability::rangeDragKeepsWidthFarFromZero()
         }
     }
     QTest::mouseRelease(&slider, Qt::LeftButton, {}, between);
+}
+
+void tst_Reliability::rangeSliderTickMarksOverHugeRanges_data()
+{
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<int>("tickInterval");
+    QTest::addColumn<Qt::Orientation>("orientation");
+    QTest::addColumn<int>("interval"); // the interval the style is asked for; -1: any that fits the pixels
+    QTest::addColumn<bool>("drawn");
+    constexpr int intMax = std::numeric_limits<int>::max();
+    QTest::newRow("0 to 99 every 10") << 0 << 99 << 10 << Qt::Horizontal << 10 << true;
+    QTest::newRow("a million every 7, vertical") << 0 << 1000000 << 7 << Qt::Vertical << -1 << true;
+    QTest::newRow("two billion every 1") << -1000000000 << 1000000000 << 1 << Qt::Horizontal << -1 << true;
+    QTest::newRow("two billion, no interval") << -1000000000 << 1000000000 << 0 << Qt::Horizontal << -1 << true;
+    // A style's loop over the marks steps past the maximum, which the largest int cannot: no marks there.
+    QTest::newRow("up to the largest int") << 0 << intMax << 1 << Qt::Horizontal << -1 << false;
+}
+
+// Tick marks over a range of billions: at most one mark per pixel, so that painting returns at once (a style
+// draws one line per interval, which was one per value).
+void tst_Reliability::rangeSliderTickMarksOverHugeRanges()
+{
+    QFETCH(int, minimum);
+    QFETCH(int, maximum);
+    QFETCH(int, tickInterval);
+    QFETCH(Qt::Orientation, orientation);
+    QFETCH(int, interval);
+    QFETCH(bool, drawn);
+
+    TickCountingStyle style;
+    RangeSlider slider;
+    slider.setStyle(&style);
+    slider.setOrientation(orientation);
+    slider.setRange(minimum, maximum);
+    slider.setTickPosition(QSlider::TicksBothSides);
+    slider.setTickInterval(tickInterval);
+    slider.resize(orientation == Qt::Horizontal ? QSize(300, 40) : QSize(40, 300));
+
+    QElapsedTimer timer;
+    timer.start();
+    const QPixmap painted = slider.grab();
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QStringLiteral("painting took %1 ms").arg(timer.elapsed())));
+    QVERIFY(!painted.isNull());
+    QCOMPARE(style.calls > 0, drawn);
+    if (drawn) {
+        QVERIFY2(style.marks <= style.pixels,
+                 qPrintable(QStringLiteral("%1 marks on %2 pixels").arg(style.marks).arg(style.pixels)));
+        if (interval >= 0) {
+            QCOMPARE(style.interval, interval);
+        }
+    }
 }
 
 QTEST_MAIN(tst_Reliability)
