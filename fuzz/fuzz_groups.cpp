@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <array>
+#include <functional>
 #include <memory>
 
 using namespace Nalu::Components;
@@ -50,11 +52,37 @@ QList<T *> live(const QList<QPointer<T>> &members)
     return result;
 }
 
+// A pool of up to PoolSize widgets, each made when the input first picks it: building a card takes far longer than
+// most steps, and an input rarely uses all of them.
 template<typename T>
-T *choose(Input &in, const QList<QPointer<T>> &pool)
+class Pool
 {
-    return pool.isEmpty() ? nullptr : pool.at(in.pick(pool.count())).data();
-}
+public:
+    explicit Pool(std::function<T *()> make)
+        : m_make(std::move(make))
+    {
+    }
+
+    // The widget of a slot: made on first use, null once deleted.
+    T *at(int slot)
+    {
+        if (!m_made[std::size_t(slot)]) {
+            m_made[std::size_t(slot)] = true;
+            m_widgets[std::size_t(slot)] = m_make();
+        }
+        return m_widgets[std::size_t(slot)];
+    }
+
+    T *choose(Input &in) { return at(in.pick(PoolSize)); }
+
+    // The widget of a slot if it was made and lives.
+    T *existing(int slot) const { return m_widgets[std::size_t(slot)]; }
+
+private:
+    std::function<T *()> m_make;
+    std::array<QPointer<T>, PoolSize> m_widgets;
+    std::array<bool, PoolSize> m_made {};
+};
 
 } // namespace
 
@@ -69,12 +97,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         window->show();
     }
 
-    QList<QPointer<CardWidget>> cards;
-    QList<QPointer<ExpanderWidget>> expanders;
-    QList<QPointer<QAbstractButton>> buttons;
-    for (int i = 0; i < PoolSize; ++i) {
-        cards.append(new CardWidget(in.text(), window.get()));
-        expanders.append(new ExpanderWidget(in.text(), window.get()));
+    Pool<CardWidget> cards([&] { return new CardWidget(in.text(), window.get()); });
+    Pool<ExpanderWidget> expanders([&] { return new ExpanderWidget(in.text(), window.get()); });
+    Pool<QAbstractButton> buttons([&] {
         QAbstractButton *button = nullptr;
         switch (in.pick(3)) {
         case 0:
@@ -88,8 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         button->setCheckable(in.flag());
-        buttons.append(button);
-    }
+        return button;
+    });
     QList<QPointer<CardWidget>> cardMembers;
     QList<QPointer<ExpanderWidget>> expanderMembers;
     QList<QPointer<QAbstractButton>> buttonMembers;
@@ -106,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (flipExclusive) {
             group->setExclusive(!group->isExclusive());
         } else {
-            delete pool.at(victim).data();
+            delete pool.existing(victim);
         }
     };
     QObject::connect(cardGroup.get(), &CardWidgetGroup::cardWidgetChecked, [&] { react(cards, cardGroup.get()); });
@@ -115,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QObject::connect(buttonGroup, &ButtonGroupWidget::buttonToggled, [&](QAbstractButton *button) {
         // Not the button that toggled: QAbstractButton::setChecked goes on with the button after its toggled
         // signal, so a plain QPushButton deleted by a receiver of its own toggled crashes Qt 5.15 the same way.
-        if (buttonGroup && (flipExclusive || button != buttons.at(victim))) {
+        if (buttonGroup && (flipExclusive || button != buttons.existing(victim))) {
             react(buttons, buttonGroup.data());
         }
     });
@@ -123,13 +148,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int step = 0; step < MaxSteps && !in.atEnd(); ++step) {
         switch (in.pick(16)) {
         case 0: {
-            CardWidget *card = choose(in, cards);
+            CardWidget *card = cards.choose(in);
             addTracked(cardMembers, card);
             cardGroup->addCardWidget(card);
             break;
         }
         case 1: {
-            CardWidget *card = choose(in, cards);
+            CardWidget *card = cards.choose(in);
             cardMembers.removeAll(card);
             cardGroup->removeCardWidget(card);
             break;
@@ -138,7 +163,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QList<CardWidget *> list;
             const int count = in.pick(4);
             for (int i = 0; i < count; ++i) {
-                list.append(choose(in, cards));
+                list.append(cards.choose(in));
             }
             cardMembers.clear();
             for (CardWidget *card : list) {
@@ -148,7 +173,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 3:
-            if (CardWidget *card = choose(in, cards)) {
+            if (CardWidget *card = cards.choose(in)) {
                 switch (in.pick(3)) {
                 case 0:
                     card->setChecked(in.flag());
@@ -166,13 +191,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             cardGroup->setExclusive(in.flag());
             break;
         case 5: {
-            ExpanderWidget *expander = choose(in, expanders);
+            ExpanderWidget *expander = expanders.choose(in);
             addTracked(expanderMembers, expander);
             expanderGroup->addExpanderWidget(expander);
             break;
         }
         case 6: {
-            ExpanderWidget *expander = choose(in, expanders);
+            ExpanderWidget *expander = expanders.choose(in);
             expanderMembers.removeAll(expander);
             expanderGroup->removeExpanderWidget(expander);
             break;
@@ -181,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             QList<ExpanderWidget *> list;
             const int count = in.pick(4);
             for (int i = 0; i < count; ++i) {
-                list.append(choose(in, expanders));
+                list.append(expanders.choose(in));
             }
             expanderMembers.clear();
             for (ExpanderWidget *expander : list) {
@@ -191,7 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 8:
-            if (ExpanderWidget *expander = choose(in, expanders)) {
+            if (ExpanderWidget *expander = expanders.choose(in)) {
                 switch (in.pick(3)) {
                 case 0:
                     expander->setExpanded(in.flag());
@@ -207,14 +232,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         case 9:
             if (buttonGroup) {
-                QAbstractButton *button = choose(in, buttons);
+                QAbstractButton *button = buttons.choose(in);
                 addTracked(buttonMembers, button);
                 buttonGroup->addButton(button);
             }
             break;
         case 10:
             if (buttonGroup) {
-                QAbstractButton *button = choose(in, buttons);
+                QAbstractButton *button = buttons.choose(in);
                 if (button && buttonMembers.removeAll(button) > 0) {
                     buttonGroup->removeButton(button);
                     // Handed back without a parent: ours to delete at the end.
@@ -240,7 +265,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             }
             break;
         case 12:
-            if (QAbstractButton *button = choose(in, buttons)) {
+            if (QAbstractButton *button = buttons.choose(in)) {
                 switch (in.pick(3)) {
                 case 0:
                     button->setChecked(in.flag());
@@ -258,13 +283,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             // A member deleted outright.
             switch (in.pick(3)) {
             case 0:
-                delete choose(in, cards);
+                delete cards.existing(in.pick(PoolSize));
                 break;
             case 1:
-                delete choose(in, expanders);
+                delete expanders.existing(in.pick(PoolSize));
                 break;
             default:
-                delete choose(in, buttons);
+                delete buttons.existing(in.pick(PoolSize));
                 break;
             }
             break;
