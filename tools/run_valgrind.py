@@ -29,7 +29,8 @@ def main():
                     env[key] = value
             elif prop["name"] == "WORKING_DIRECTORY":
                 workdir = prop["value"]
-        log = os.path.join(os.path.dirname(tests_json), "valgrind-%s.log" % name)
+        # Absolute: valgrind opens the log in the test's working directory.
+        log = os.path.abspath(os.path.join(os.path.dirname(tests_json), "valgrind-%s.log" % name))
         command = ["valgrind", "--tool=memcheck", "--leak-check=full", "--errors-for-leak-kinds=definite",
                    "--show-leak-kinds=definite", "--error-exitcode=99", "--num-callers=40",
                    "--suppressions=" + suppressions, "--gen-suppressions=all", "--log-file=" + log] + test["command"]
