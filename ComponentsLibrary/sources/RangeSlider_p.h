@@ -121,6 +121,8 @@ public:
     PopupWidget *minPopup = nullptr;
     PopupWidget *maxPopup = nullptr;
     bool canShowInputPopups = true;
+    // Inside updatePopups(): a nested call returns at once.
+    bool updatingPopups = false;
     int dragOffset = 0;
     // The x of the press that started the drag: a move back to it restores the values of the press.
     int pressX = 0;

@@ -198,6 +198,7 @@ private Q_SLOTS:
     void rangeDragKeepsWidthFarFromZero();
     void rangeSliderTickMarksOverHugeRanges_data();
     void rangeSliderTickMarksOverHugeRanges();
+    void rangeSliderPopupShownOnceWhileItsWindowIsMade();
 };
 
 void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
@@ -706,6 +707,49 @@ void tst_Reliability::rangeSliderTickMarksOverHugeRanges()
         if (interval >= 0) {
             QCOMPARE(style.interval, interval);
         }
+    }
+}
+
+// Two pointer moves queued over a handle: the first shows the handle's pop-up, and the offscreen platform delivers
+// the second while it makes the pop-up's window. Showing the pop-up again from there made a second platform window
+// for the same window, and the first was lost (found by valgrind).
+void tst_Reliability::rangeSliderPopupShownOnceWhileItsWindowIsMade()
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        QSKIP("Needs the offscreen platform, which delivers queued events while it makes a window");
+    }
+    RangeSlider slider;
+    slider.setRange(0, 100);
+    slider.setSliderRange(20, 80);
+    slider.resize(300, slider.sizeHint().height());
+    slider.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&slider));
+
+    QHash<QObject *, int> surfacesMade;
+    struct SurfaceCounter : QObject
+    {
+        QHash<QObject *, int> *made = nullptr;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::PlatformSurface
+                && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                    == QPlatformSurfaceEvent::SurfaceCreated) {
+                ++(*made)[watched];
+            }
+            return false;
+        }
+    } counter;
+    counter.made = &surfacesMade;
+    qApp->installEventFilter(&counter);
+
+    const QPoint handle = slider.mapToGlobal(QPoint(int(slider.width() * 0.2), slider.height() / 2));
+    QCursor::setPos(handle);
+    QCursor::setPos(handle + QPoint(1, 0));
+    QTRY_VERIFY(!surfacesMade.isEmpty());
+    QTest::qWait(50);
+    qApp->removeEventFilter(&counter);
+    for (auto it = surfacesMade.cbegin(); it != surfacesMade.cend(); ++it) {
+        QCOMPARE(it.value(), 1);
     }
 }
 
