@@ -93,8 +93,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     bool pressUntouched = false;
     for (int step = 0; step < MaxSteps && !in.atEnd() && slider; ++step) {
         const int operation = in.pick(20);
-        if (operation != 8 && operation != 9) {
-            pressUntouched = operation == 7;
+        // Anything but a press or a move may change the values behind the drag's back.
+        if (operation < 7 || operation > 9) {
+            pressUntouched = false;
         }
         switch (operation) {
         case 0: {
@@ -138,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             held |= button;
             const bool accepted = sendMouse(slider, QEvent::MouseButtonPress, point, button, held);
             if (slider && (first || (accepted && held == button))) {
+                pressUntouched = true;
                 pressPoint = point;
                 rangeDrag = slider->isMinimumHandleDown() && slider->isMaximumHandleDown();
                 dragWidth = int64_t(slider->getMaxHandleValue()) - slider->getMinHandleValue();
