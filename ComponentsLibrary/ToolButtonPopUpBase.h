@@ -30,9 +30,11 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPopUpBase : public QToolButton
     Q_PROPERTY(bool drawPopUpIndicator READ getDrawPopUpIndicator WRITE setDrawPopUpIndicator)
 
 public:
+    /** @brief Creates the button in instant pop-up mode, with the selector property "no menu arrow" = true. */
     explicit ToolButtonPopUpBase(QWidget *parent = nullptr);
     ~ToolButtonPopUpBase() override;
 
+    /** @brief Whether the corner triangle is drawn and the button is split (the drawPopUpIndicator property). */
     bool getDrawPopUpIndicator() const;
 
 public Q_SLOTS:
@@ -51,7 +53,11 @@ protected:
     /** @brief A new, empty menu owned by the button; the base returns a plain QMenu. */
     virtual QMenu *createMenuInstance();
 
+    /** @brief Paints the tool button, then, with drawPopUpIndicator set, the corner triangle in the window-text colour.
+     */
     void paintEvent(QPaintEvent *event) override;
+    /** @brief With drawPopUpIndicator set, a left press outside the lower-right third toggles a checkable button or
+     * presses the button without opening the menu. */
     void mousePressEvent(QMouseEvent *event) override;
 
 private:

@@ -9,33 +9,27 @@
 
 #include <QTest>
 
-#include <functional>
+#include <type_traits>
 
 using namespace Nalu::Components;
 
 namespace {
 
-using TextOrIconFactory = std::function<QAbstractButton *(const QIcon *, QWidget *)>;
-
-struct Variant
-{
-    const char *name;
-    std::function<QAbstractButton *(QWidget *)> make;
-    const char *defaultText; // nullptr: no text
-    const char *flagOn; // the one flag constructed true; nullptr for the Pavo buttons
-    bool hasExample;
-    TextOrIconFactory textOrIcon; // the push buttons' constructor with text "Add", or with an icon and no text
-};
-
+// A button built through its constructor taking the parent only (0), the text "Add" (1), or an icon and no text (2);
+// null for the constructors that tool buttons do not have.
 template<typename T>
-TextOrIconFactory textOrIcon()
+QAbstractButton *make(int constructor, QWidget *parent)
 {
-    return [](const QIcon *icon, QWidget *p) -> QAbstractButton * {
-        return icon ? new T(*icon, QString(), p) : new T(QStringLiteral("Add"), p);
-    };
+    if constexpr (std::is_constructible_v<T, const QString &, QWidget *>) {
+        if (constructor > 0) {
+            return constructor == 1 ? new T(QStringLiteral("Add"), parent)
+                                    : new T(QIcon(QPixmap(16, 16)), QString(), parent);
+        }
+    }
+    return constructor == 0 ? new T(parent) : nullptr;
 }
 
-// What the style sheet selects on.
+// What the style sheet selects on: the dynamic properties and the four flags.
 QVariantList look(const QAbstractButton *button)
 {
     QVariantList result {button->dynamicPropertyNames().join(' ')};
@@ -45,23 +39,21 @@ QVariantList look(const QAbstractButton *button)
     return result;
 }
 
-const std::vector<Variant> &variants()
+const struct Variant
 {
-    static const std::vector<Variant> table = {
-        {"PushButtonCircular", [](QWidget *p) { return new PushButtonCircular(p); }, "PushButtonCircular", "circular",
-         true, textOrIcon<PushButtonCircular>()},
-        {"ToolButtonCircular", [](QWidget *p) { return new ToolButtonCircular(p); }, "ToolButtonCircular", "circular",
-         true, nullptr},
-        {"PushButtonHighlighted", [](QWidget *p) { return new PushButtonHighlighted(p); }, "PushButtonHighlighted",
-         "highlighted", true, textOrIcon<PushButtonHighlighted>()},
-        {"ToolButtonHighlighted", [](QWidget *p) { return new ToolButtonHighlighted(p); }, "...", "highlighted", true,
-         nullptr},
-        {"PushButtonPavo", [](QWidget *p) { return new PushButtonPavo(p); }, nullptr, nullptr, false,
-         textOrIcon<PushButtonPavo>()},
-        {"ToolButtonPavo", [](QWidget *p) { return new ToolButtonPavo(p); }, nullptr, nullptr, false, nullptr},
-    };
-    return table;
-}
+    const char *name;
+    QAbstractButton *(*make)(int, QWidget *);
+    const char *defaultText; // nullptr: no text
+    const char *flagOn; // the one flag constructed true; nullptr for the Pavo buttons
+    bool hasExample;
+} variants[] = {
+    {"PushButtonCircular", make<PushButtonCircular>, "PushButtonCircular", "circular", true},
+    {"ToolButtonCircular", make<ToolButtonCircular>, "ToolButtonCircular", "circular", true},
+    {"PushButtonHighlighted", make<PushButtonHighlighted>, "PushButtonHighlighted", "highlighted", true},
+    {"ToolButtonHighlighted", make<ToolButtonHighlighted>, "...", "highlighted", true},
+    {"PushButtonPavo", make<PushButtonPavo>, nullptr, nullptr, false},
+    {"ToolButtonPavo", make<ToolButtonPavo>, nullptr, nullptr, false},
+};
 
 } // namespace
 
@@ -70,57 +62,49 @@ class tst_ButtonVariants : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void constructorsFixLookAndText_data();
-    void constructorsFixLookAndText();
-};
-
-void tst_ButtonVariants::constructorsFixLookAndText_data()
-{
-    QTest::addColumn<int>("row");
-    for (size_t i = 0; i < variants().size(); ++i) {
-        QTest::newRow(variants()[i].name) << int(i);
-    }
-}
-
-void tst_ButtonVariants::constructorsFixLookAndText()
-{
-    QFETCH(int, row);
-    const Variant &v = variants()[size_t(row)];
-    QWidget parent;
-    QAbstractButton *button = v.make(&parent);
-    QCOMPARE(button->parentWidget(), &parent);
-    QCOMPARE(button->text(), v.defaultText ? QString::fromLatin1(v.defaultText) : QString());
-
-    if (v.flagOn) {
-        for (const char *flag : {"outline", "highlighted", "circular", "frameless"}) {
-            QCOMPARE(button->property(flag).toBool(), qstrcmp(flag, v.flagOn) == 0);
+    void constructorsFixLookAndText_data()
+    {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < std::size(variants); ++i) {
+            QTest::newRow(variants[i].name) << int(i);
         }
-        QVERIFY(button->dynamicPropertyNames().isEmpty());
-    } else {
-        // The Pavo buttons are plain Qt buttons: no flags, only the selector.
-        QVERIFY(!button->property("outline").isValid());
-        QVERIFY(!button->property("circular").isValid());
-        QCOMPARE(button->dynamicPropertyNames(), QList<QByteArray> {"ButtonType"});
-        QCOMPARE(button->property("ButtonType"), QVariant(QStringLiteral("Pavo")));
     }
+    void constructorsFixLookAndText()
+    {
+        QFETCH(int, row);
+        const Variant &v = variants[row];
+        QWidget parent;
+        QAbstractButton *button = v.make(0, &parent);
+        QCOMPARE(button->parentWidget(), &parent);
+        QCOMPARE(button->text(), QLatin1String(v.defaultText));
+        if (v.flagOn) {
+            for (const char *flag : {"outline", "highlighted", "circular", "frameless"}) {
+                QCOMPARE(button->property(flag).toBool(), qstrcmp(flag, v.flagOn) == 0);
+            }
+            QVERIFY(button->dynamicPropertyNames().isEmpty());
+        } else { // the Pavo buttons are plain Qt buttons: no flags, only the selector
+            QVERIFY(!button->property("outline").isValid());
+            QVERIFY(!button->property("circular").isValid());
+            QCOMPARE(button->dynamicPropertyNames(), QList<QByteArray> {"ButtonType"});
+            QCOMPARE(button->property("ButtonType"), QVariant(QStringLiteral("Pavo")));
+        }
+        const QMetaObject *meta = button->metaObject();
+        QCOMPARE(meta->classInfoCount() - meta->classInfoOffset(), v.hasExample ? 3 : 2);
+        QCOMPARE(meta->classInfo(meta->indexOfClassInfo("package")).value(), "ComponentsLibrary");
+        QVERIFY(meta->indexOfClassInfo("description") >= meta->classInfoOffset());
+        QCOMPARE(meta->indexOfClassInfo("example") >= meta->classInfoOffset(), v.hasExample);
 
-    const QMetaObject *meta = button->metaObject();
-    QCOMPARE(meta->classInfoCount() - meta->classInfoOffset(), v.hasExample ? 3 : 2);
-    QCOMPARE(meta->classInfo(meta->indexOfClassInfo("package")).value(), "ComponentsLibrary");
-    QVERIFY(meta->indexOfClassInfo("description") >= meta->classInfoOffset());
-    QCOMPARE(meta->indexOfClassInfo("example") >= meta->classInfoOffset(), v.hasExample);
-
-    // The text and icon constructors give the same look.
-    if (v.textOrIcon) {
-        const QIcon icon(QPixmap(16, 16));
-        QAbstractButton *withText = v.textOrIcon(nullptr, &parent);
-        QAbstractButton *withIcon = v.textOrIcon(&icon, &parent);
-        QVERIFY(withText->text() == QStringLiteral("Add") && withIcon->text().isEmpty() && !withIcon->icon().isNull());
-        QVERIFY(withText->parentWidget() == &parent && withIcon->parentWidget() == &parent);
-        QCOMPARE(look(withText), look(button));
-        QCOMPARE(look(withIcon), look(button));
+        // The text and icon constructors of the push buttons give the same look.
+        if (QAbstractButton *withText = v.make(1, &parent)) {
+            QAbstractButton *withIcon = v.make(2, &parent);
+            QCOMPARE(withText->text(), QStringLiteral("Add"));
+            QVERIFY(withIcon->text().isEmpty() && !withIcon->icon().isNull());
+            QVERIFY(withText->parentWidget() == &parent && withIcon->parentWidget() == &parent);
+            QCOMPARE(look(withText), look(button));
+            QCOMPARE(look(withIcon), look(button));
+        }
     }
-}
+};
 
 QTEST_MAIN(tst_ButtonVariants)
 #include "tst_buttonvariants.moc"

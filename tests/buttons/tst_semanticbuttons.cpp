@@ -14,67 +14,75 @@
 #include <QTranslator>
 
 #include <algorithm>
-#include <functional>
 
 using namespace Nalu::Components;
 
 namespace {
 
-// Builds one semantic button through each of its three constructors.
-struct Factory
-{
-    std::function<PushButton *(QWidget *)> parentOnly;
-    std::function<PushButton *(const QString &, QWidget *)> withText;
-    std::function<PushButton *(const QIcon &, const QString &, QWidget *)> withIcon;
-};
-
+// A button built through its constructor taking the parent only (0), a text (1), or an icon and an empty text (2).
 template<typename T>
-Factory factoryFor()
+PushButton *make(int constructor, QWidget *parent)
 {
-    return Factory {[](QWidget *parent) { return new T(parent); },
-                    [](const QString &text, QWidget *parent) { return new T(text, parent); },
-                    [](const QIcon &icon, const QString &text, QWidget *parent) { return new T(icon, text, parent); }};
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    return constructor == 0 ? new T(parent)
+        : constructor == 1  ? new T(QStringLiteral("Delete all"), parent)
+                            : new T(QIcon(pixmap), QString(), parent);
 }
 
-struct Row
+const struct Row
 {
     const char *className;
-    Factory factory;
+    PushButton *(*make)(int, QWidget *);
     const char *buttonType;
     const char *roleProperty; // nullptr for the two intermediate bases
-    const char *roleValue;
-    const char *defaultText; // nullptr: no default text
+    const char *role; // also the default text; nullptr: none
+} rows[] = {
+    {"ButtonPriority", make<ButtonPriority>, "Priority", nullptr, nullptr},
+    {"ButtonStatus", make<ButtonStatus>, "Status", nullptr, nullptr},
+    {"ButtonPrimary", make<ButtonPrimary>, "Priority", "Order", "Primary"},
+    {"ButtonSecondary", make<ButtonSecondary>, "Priority", "Order", "Secondary"},
+    {"ButtonTertiary", make<ButtonTertiary>, "Priority", "Order", "Tertiary"},
+    {"ButtonConfig", make<ButtonConfig>, "Status", "Status", "Config"},
+    {"ButtonDanger", make<ButtonDanger>, "Status", "Status", "Danger"},
+    {"ButtonInfo", make<ButtonInfo>, "Status", "Status", "Info"},
+    {"ButtonSuccess", make<ButtonSuccess>, "Status", "Status", "Success"},
+    {"ButtonWarning", make<ButtonWarning>, "Status", "Status", "Warning"},
 };
 
-const std::vector<Row> &rows()
+// The selector properties of a row as the style sheet would select on them.
+QString selectors(const Row &row)
 {
-    static const std::vector<Row> table = {
-        {"ButtonPriority", factoryFor<ButtonPriority>(), "Priority", nullptr, nullptr, nullptr},
-        {"ButtonStatus", factoryFor<ButtonStatus>(), "Status", nullptr, nullptr, nullptr},
-        {"ButtonPrimary", factoryFor<ButtonPrimary>(), "Priority", "Order", "Primary", "Primary"},
-        {"ButtonSecondary", factoryFor<ButtonSecondary>(), "Priority", "Order", "Secondary", "Secondary"},
-        {"ButtonTertiary", factoryFor<ButtonTertiary>(), "Priority", "Order", "Tertiary", "Tertiary"},
-        {"ButtonConfig", factoryFor<ButtonConfig>(), "Status", "Status", "Config", "Config"},
-        {"ButtonDanger", factoryFor<ButtonDanger>(), "Status", "Status", "Danger", "Danger"},
-        {"ButtonInfo", factoryFor<ButtonInfo>(), "Status", "Status", "Info", "Info"},
-        {"ButtonSuccess", factoryFor<ButtonSuccess>(), "Status", "Status", "Success", "Success"},
-        {"ButtonWarning", factoryFor<ButtonWarning>(), "Status", "Status", "Warning", "Warning"},
-    };
-    return table;
+    const QString type = QStringLiteral("[ButtonType=\"%1\"]").arg(QLatin1String(row.buttonType));
+    return row.roleProperty
+        ? type + QStringLiteral("[%1=\"%2\"]").arg(QLatin1String(row.roleProperty), QLatin1String(row.role))
+        : type;
 }
 
-// Translates every default word, but only in the context of the class that
-// owns it, so a wrong context shows up as an untranslated text.
+// All dynamic properties of a button, in the same form (sorted by name); a value that is no string says its type.
+QString selectors(const QObject *button)
+{
+    QList<QByteArray> names = button->dynamicPropertyNames();
+    std::sort(names.begin(), names.end());
+    QString result;
+    for (const QByteArray &name : names) {
+        const QVariant value = button->property(name);
+        const QString type = value.userType() == QMetaType::QString ? QString() : QLatin1String(value.typeName());
+        result += QStringLiteral("[%1=\"%2\"%3]").arg(QLatin1String(name), value.toString(), type);
+    }
+    return result;
+}
+
+// Translates every default word, but only in the context of the class that owns it, so a wrong context shows up as
+// an untranslated text.
 class ContextTranslator : public QTranslator
 {
 public:
     QString translate(const char *context, const char *sourceText, const char *, int) const override
     {
-        const QByteArray expected = QByteArray("Nalu::Components::Button") + sourceText;
-        if (expected == context) {
-            return QStringLiteral("<%1>").arg(QLatin1String(sourceText));
-        }
-        return QString();
+        return QByteArray("Nalu::Components::Button") + sourceText == context
+            ? QStringLiteral("<%1>").arg(QLatin1String(sourceText))
+            : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -87,95 +95,63 @@ class tst_SemanticButtons : public QObject
 
 private Q_SLOTS:
     void constructorsSetTextSelectorsAndClassInfo_data() { addRows(); }
-    void constructorsSetTextSelectorsAndClassInfo();
+    void constructorsSetTextSelectorsAndClassInfo()
+    {
+        QFETCH(int, row);
+        const Row &r = rows[row];
+        QWidget parent;
+        ContextTranslator translator;
+        QVERIFY(QCoreApplication::installTranslator(&translator));
+        PushButton *plain = r.make(0, &parent);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(plain->metaObject()->className(), QByteArray("Nalu::Components::") + r.className);
+        QCOMPARE(plain->text(), r.role ? QStringLiteral("<%1>").arg(QLatin1String(r.role)) : QString());
+        QVERIFY(!plain->isOutline() && !plain->isHighlighted() && !plain->isCircular() && !plain->isFrameless());
+        PushButton *withText = r.make(1, &parent), *withIcon = r.make(2, &parent);
+        QCOMPARE(withText->text(), QStringLiteral("Delete all"));
+        QVERIFY(withIcon->text().isEmpty()); // an explicit empty text is not replaced by the default
+        QVERIFY(!withIcon->icon().isNull());
+        for (PushButton *button : {plain, withText, withIcon}) {
+            QCOMPARE(button->parentWidget(), &parent);
+            QCOMPARE(selectors(button), selectors(r));
+        }
+        // Class-info of their own (package and description) on the leaves only.
+        const QMetaObject *meta = plain->metaObject();
+        QCOMPARE(meta->classInfoCount() - meta->classInfoOffset(), r.roleProperty ? 2 : 0);
+        if (r.roleProperty) {
+            QCOMPARE(meta->classInfo(meta->indexOfClassInfo("package")).value(), "ComponentsLibrary");
+            QVERIFY(qstrlen(meta->classInfo(meta->indexOfClassInfo("description")).value()) > 20);
+        }
+    }
+
     void styleSheetSeesSelectorsAtFirstPolish_data() { addRows(); }
-    void styleSheetSeesSelectorsAtFirstPolish();
+    void styleSheetSeesSelectorsAtFirstPolish()
+    {
+        QFETCH(int, row);
+        // The selectors of each row get their own text colour, the row number plus one; a button whose selector
+        // properties arrive after polishing would keep the palette's default colour.
+        QString sheet;
+        for (size_t i = 0; i < std::size(rows); ++i) {
+            sheet += QStringLiteral("Nalu--Components--PushButton%1 { color: #%2; }")
+                         .arg(selectors(rows[i]))
+                         .arg(i + 1, 6, 16, QLatin1Char('0'));
+        }
+        QWidget window;
+        window.setStyleSheet(sheet);
+        PushButton *button = rows[row].make(0, &window);
+        button->ensurePolished();
+        QCOMPARE(button->palette().color(QPalette::ButtonText).rgb() & 0xffffff, QRgb(row + 1));
+    }
 
 private:
-    void addRows();
-};
-
-void tst_SemanticButtons::addRows()
-{
-    QTest::addColumn<int>("row");
-    for (size_t i = 0; i < rows().size(); ++i) {
-        QTest::newRow(rows()[i].className) << int(i);
-    }
-}
-
-// Exactly the selector properties of the row: "ButtonType" and, on a leaf,
-// its role property.
-static void checkSelectors(const Row &row, const PushButton *button)
-{
-    QCOMPARE(button->property("ButtonType"), QVariant(QString::fromLatin1(row.buttonType)));
-    QList<QByteArray> expected {"ButtonType"};
-    if (row.roleProperty) {
-        QCOMPARE(button->property(row.roleProperty), QVariant(QString::fromLatin1(row.roleValue)));
-        expected << row.roleProperty;
-    }
-    QList<QByteArray> names = button->dynamicPropertyNames();
-    std::sort(names.begin(), names.end());
-    std::sort(expected.begin(), expected.end());
-    QCOMPARE(names, expected);
-}
-
-void tst_SemanticButtons::constructorsSetTextSelectorsAndClassInfo()
-{
-    QFETCH(int, row);
-    const Row &r = rows()[size_t(row)];
-    QWidget parent;
-    ContextTranslator translator;
-    QVERIFY(QCoreApplication::installTranslator(&translator));
-    PushButton *plain = r.factory.parentOnly(&parent);
-    QCoreApplication::removeTranslator(&translator);
-    QCOMPARE(plain->parentWidget(), &parent);
-    QCOMPARE(plain->metaObject()->className(), QByteArray("Nalu::Components::") + r.className);
-    QCOMPARE(plain->text(), r.defaultText ? QStringLiteral("<%1>").arg(QLatin1String(r.defaultText)) : QString());
-    QVERIFY(!plain->isOutline() && !plain->isHighlighted() && !plain->isCircular() && !plain->isFrameless());
-    checkSelectors(r, plain);
-
-    PushButton *withText = r.factory.withText(QStringLiteral("Delete all"), &parent);
-    QCOMPARE(withText->text(), QStringLiteral("Delete all"));
-    checkSelectors(r, withText);
-
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::red);
-    PushButton *withIcon = r.factory.withIcon(QIcon(pixmap), QString(), &parent);
-    QVERIFY(withIcon->text().isEmpty()); // an explicit empty text is not replaced by the default
-    QVERIFY(!withIcon->icon().isNull());
-    checkSelectors(r, withIcon);
-
-    // Class-info of their own (package and description) on the leaves only.
-    const QMetaObject *meta = plain->metaObject();
-    const bool leaf = r.roleProperty != nullptr;
-    QCOMPARE(meta->classInfoCount() - meta->classInfoOffset(), leaf ? 2 : 0);
-    if (leaf) {
-        QCOMPARE(meta->classInfo(meta->indexOfClassInfo("package")).value(), "ComponentsLibrary");
-        QVERIFY(qstrlen(meta->classInfo(meta->indexOfClassInfo("description")).value()) > 20);
-    }
-}
-
-void tst_SemanticButtons::styleSheetSeesSelectorsAtFirstPolish()
-{
-    QFETCH(int, row);
-    // The selectors of each row get their own text colour, the row number plus one; a button whose selector
-    // properties arrive after polishing would keep the palette's default colour.
-    QString sheet;
-    for (size_t i = 0; i < rows().size(); ++i) {
-        sheet += QStringLiteral("Nalu--Components--PushButton[ButtonType=\"%1\"]")
-                     .arg(QLatin1String(rows()[i].buttonType));
-        if (rows()[i].roleProperty) {
-            sheet += QStringLiteral("[%1=\"%2\"]")
-                         .arg(QLatin1String(rows()[i].roleProperty), QLatin1String(rows()[i].roleValue));
+    void addRows()
+    {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < std::size(rows); ++i) {
+            QTest::newRow(rows[i].className) << int(i);
         }
-        sheet += QStringLiteral(" { color: #%1; }").arg(i + 1, 6, 16, QLatin1Char('0'));
     }
-    QWidget window;
-    window.setStyleSheet(sheet);
-    PushButton *button = rows()[size_t(row)].factory.parentOnly(&window);
-    button->ensurePolished();
-    QCOMPARE(button->palette().color(QPalette::ButtonText).rgb() & 0xffffff, QRgb(row + 1));
-}
+};
 
 QTEST_MAIN(tst_SemanticButtons)
 #include "tst_semanticbuttons.moc"

@@ -8,16 +8,18 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPointer>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QWidgetAction>
 
+#include "TestSupport.h"
+
 #include <functional>
 #include <memory>
 
 using namespace Nalu::Components;
+using namespace TestSupport;
 
 namespace {
 
@@ -59,13 +61,6 @@ QToolButton *choice(const QString &text)
     return button;
 }
 
-void showAndWait(QWidget &widget)
-{
-    widget.move(120, 150);
-    widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&widget));
-}
-
 } // namespace
 
 class tst_ToolButtonPopUp : public QObject
@@ -73,149 +68,140 @@ class tst_ToolButtonPopUp : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void paintsIndicatorOnlyWhenAsked();
-    void pressOpensMenuOnlyInTheZoneOfASplitButton_data();
-    void pressOpensMenuOnlyInTheZoneOfASplitButton();
-    void setMenuWidgetReusesTheWidgetsAction();
-    void groupMenuFollowsToolBarAndExclusiveChoice_data();
-    void groupMenuFollowsToolBarAndExclusiveChoice();
-};
-
-void tst_ToolButtonPopUp::paintsIndicatorOnlyWhenAsked()
-{
-    ToolButtonPopUp popUp;
-    QPalette palette = popUp.palette();
-    palette.setColor(QPalette::WindowText, Qt::magenta);
-    popUp.setPalette(palette);
-    popUp.setFixedSize(60, 60);
-    for (bool draw : {false, true}) {
-        popUp.setDrawPopUpIndicator(draw);
-        // For 60 x 60 the triangle runs through (45, 46), (48, 58) and (51, 46).
-        QCOMPARE(popUp.grab().toImage().pixelColor(48, 52) == QColor(Qt::magenta), draw);
+    void paintsIndicatorOnlyWhenAsked()
+    {
+        ToolButtonPopUp popUp;
+        QPalette palette = popUp.palette();
+        palette.setColor(QPalette::WindowText, Qt::magenta);
+        popUp.setPalette(palette);
+        popUp.setFixedSize(60, 60);
+        for (bool draw : {false, true}) {
+            popUp.setDrawPopUpIndicator(draw);
+            // For 60 x 60 the triangle runs through (45, 46), (48, 58) and (51, 46).
+            QCOMPARE(popUp.grab().toImage().pixelColor(48, 52) == QColor(Qt::magenta), draw);
+        }
     }
-}
 
-void tst_ToolButtonPopUp::pressOpensMenuOnlyInTheZoneOfASplitButton_data()
-{
-    QTest::addColumn<bool>("indicator");
-    QTest::addColumn<bool>("checkable");
-    QTest::addColumn<QPoint>("where"); // in a 60 x 60 button
-    QTest::addColumn<QString>("expected"); // "menu", "click" or "toggle"
-    QTest::newRow("plain, top left") << false << false << QPoint(12, 12) << "menu";
-    QTest::newRow("split, menu zone's inner corner") << true << false << QPoint(42, 42) << "menu";
-    QTest::newRow("split, left of the zone") << true << false << QPoint(38, 54) << "click";
-    QTest::newRow("split, above the zone") << true << false << QPoint(54, 38) << "click";
-    QTest::newRow("split checkable, bottom left") << true << true << QPoint(12, 54) << "toggle";
-    QTest::newRow("split checkable, menu zone") << true << true << QPoint(51, 51) << "menu";
-}
+    void pressOpensMenuOnlyInTheZoneOfASplitButton_data()
+    {
+        QTest::addColumn<bool>("indicator");
+        QTest::addColumn<bool>("checkable");
+        QTest::addColumn<QPoint>("where"); // in a 60 x 60 button
+        QTest::addColumn<bool>("menu"); // opened on the press
+        QTest::addColumn<QString>("emitted"); // a split toggle has no press and no click
+        QTest::newRow("plain, top left") << false << false << QPoint(12, 12) << true << "pressed";
+        QTest::newRow("split, menu zone's inner corner") << true << false << QPoint(42, 42) << true << "pressed";
+        QTest::newRow("split, left of the zone") << true << false << QPoint(38, 54) << false << "pressed, clicked off";
+        QTest::newRow("split, above the zone") << true << false << QPoint(54, 38) << false << "pressed, clicked off";
+        QTest::newRow("split checkable, bottom left") << true << true << QPoint(12, 54) << false << "toggled on";
+        QTest::newRow("split checkable, menu zone") << true << true << QPoint(51, 51) << true << "pressed";
+    }
+    void pressOpensMenuOnlyInTheZoneOfASplitButton()
+    {
+        QFETCH(bool, indicator);
+        QFETCH(bool, checkable);
+        QFETCH(QPoint, where);
+        QFETCH(bool, menu);
+        ToolButtonPopUp popUp;
+        popUp.setFixedSize(60, 60);
+        popUp.setMenuWidget(new QLabel(QStringLiteral("content")));
+        popUp.setDrawPopUpIndicator(indicator);
+        popUp.setCheckable(checkable);
+        popUp.move(120, 150);
+        QVERIFY(showExposed(popUp));
+        QMenu *ownMenu = popUp.menu();
+        SignalLog log;
+        log.record(&popUp, &QToolButton::pressed, QStringLiteral("pressed"));
+        log.record(&popUp, &QToolButton::clicked, QStringLiteral("clicked"));
+        log.record(&popUp, &QToolButton::toggled, QStringLiteral("toggled"));
+        PopupWatcher watcher;
+        QTest::mousePress(&popUp, Qt::LeftButton, {}, where); // the menu opens on the press already
+        QCOMPARE(watcher.popup.data(), menu ? ownMenu : nullptr);
+        QCOMPARE(popUp.menu(), ownMenu); // back in place once the press is handled
+        QTest::mouseRelease(&popUp, Qt::LeftButton, {}, where);
+        QTEST(log.joined(), "emitted");
+    }
 
-void tst_ToolButtonPopUp::pressOpensMenuOnlyInTheZoneOfASplitButton()
-{
-    QFETCH(bool, indicator);
-    QFETCH(bool, checkable);
-    QFETCH(QPoint, where);
-    QFETCH(QString, expected);
-    ToolButtonPopUp popUp;
-    popUp.setFixedSize(60, 60);
-    popUp.setMenuWidget(new QLabel(QStringLiteral("content")));
-    popUp.setDrawPopUpIndicator(indicator);
-    popUp.setCheckable(checkable);
-    showAndWait(popUp);
-    QMenu *menu = popUp.menu();
-    QSignalSpy pressed(&popUp, &QToolButton::pressed);
-    QSignalSpy clicked(&popUp, &QToolButton::clicked);
-    QSignalSpy toggled(&popUp, &QToolButton::toggled);
+    void setMenuWidgetReusesTheWidgetsAction()
+    {
+        auto popUp = std::make_unique<ToolButtonPopUp>();
+        QPointer<QLabel> first = new QLabel;
+        QPointer<QLabel> second = new QLabel;
+        popUp->setMenuWidget(first);
+        QPointer<QMenu> menu1 = popUp->menu();
+        QPointer<QWidgetAction> action = widgetAction(menu1);
+        QVERIFY(action && action->defaultWidget() == first);
 
-    PopupWatcher watcher;
-    QTest::mousePress(&popUp, Qt::LeftButton, {}, where); // the menu opens on the press already
-    QCOMPARE(watcher.popup.data(), expected == QLatin1String("menu") ? menu : nullptr);
-    QCOMPARE(popUp.menu(), menu); // back in place once the press is handled
-    QTest::mouseRelease(&popUp, Qt::LeftButton, {}, where);
-    // A split toggle has no press and no click.
-    QCOMPARE(pressed.count(), expected == QLatin1String("toggle") ? 0 : 1);
-    QCOMPARE(clicked.count(), expected == QLatin1String("click") ? 1 : 0);
-    QCOMPARE(toggled.count(), expected == QLatin1String("toggle") ? 1 : 0);
-}
+        // The same widget: a fresh menu with the same action; the old menu stays with the button, empty.
+        popUp->setMenuWidget(first);
+        QVERIFY(popUp->menu() != menu1 && menu1 && menu1->actions().isEmpty());
+        QCOMPARE(widgetAction(popUp->menu()), action.data());
+        popUp->setMenuWidget(nullptr);
+        QCOMPARE(widgetAction(popUp->menu()), action.data());
 
-void tst_ToolButtonPopUp::setMenuWidgetReusesTheWidgetsAction()
-{
-    auto popUp = std::make_unique<ToolButtonPopUp>();
-    QPointer<QLabel> first = new QLabel;
-    QPointer<QLabel> second = new QLabel;
-    popUp->setMenuWidget(first);
-    QPointer<QMenu> menu1 = popUp->menu();
-    QPointer<QWidgetAction> action = widgetAction(menu1);
-    QVERIFY(action && action->defaultWidget() == first);
+        // Another widget, then the first again: the first widget keeps its one action.
+        popUp->setMenuWidget(second);
+        QVERIFY(widgetAction(popUp->menu()) && widgetAction(popUp->menu())->defaultWidget() == second);
+        popUp->setMenuWidget(first);
+        QCOMPARE(widgetAction(popUp->menu()), action.data());
+        popUp.reset();
+        QVERIFY(!first && !second);
+    }
 
-    // The same widget: a fresh menu with the same action; the old menu stays with the button, empty.
-    popUp->setMenuWidget(first);
-    QVERIFY(popUp->menu() != menu1 && menu1 && menu1->actions().isEmpty());
-    QCOMPARE(widgetAction(popUp->menu()), action.data());
-    popUp->setMenuWidget(nullptr);
-    QCOMPARE(widgetAction(popUp->menu()), action.data());
+    void groupMenuFollowsToolBarAndExclusiveChoice_data()
+    {
+        QTest::addColumn<Qt::Orientation>("orientation");
+        QTest::addColumn<bool>("exclusive");
+        QTest::newRow("horizontal tool bar, exclusive") << Qt::Horizontal << true;
+        QTest::newRow("vertical tool bar, not exclusive") << Qt::Vertical << false;
+    }
+    void groupMenuFollowsToolBarAndExclusiveChoice()
+    {
+        QFETCH(Qt::Orientation, orientation);
+        QFETCH(bool, exclusive);
+        const bool horizontal = orientation == Qt::Horizontal;
+        QToolBar toolBar;
+        toolBar.setOrientation(horizontal ? Qt::Vertical : Qt::Horizontal); // re-oriented below
+        auto *popUp = new ToolButtonGroupPopUp(&toolBar);
+        toolBar.addWidget(popUp);
+        popUp->setText(QStringLiteral("initial"));
+        popUp->setExclusive(exclusive);
+        QToolButton *green = choice(QStringLiteral("green"));
+        popUp->setButtons({choice(QStringLiteral("red")), green, choice(QStringLiteral("blue"))});
+        QWidgetAction *action = widgetAction(popUp->menu());
+        auto *group = qobject_cast<ButtonGroupWidget *>(action->defaultWidget());
+        toolBar.move(120, 150);
+        QVERIFY(showExposed(toolBar));
+        PopupWatcher before; // the menu is laid out once in the old orientation
+        QTest::mouseClick(popUp, Qt::LeftButton, {}, popUp->rect().center());
+        before.stop();
+        toolBar.setOrientation(orientation);
+        QCOMPARE(group->getOrientation(), horizontal ? Qt::Vertical : Qt::Horizontal); // across the tool bar
 
-    // Another widget, then the first again: the first widget keeps its one action.
-    popUp->setMenuWidget(second);
-    QVERIFY(widgetAction(popUp->menu()) && widgetAction(popUp->menu())->defaultWidget() == second);
-    popUp->setMenuWidget(first);
-    QCOMPARE(widgetAction(popUp->menu()), action.data());
-    popUp.reset();
-    QVERIFY(!first && !second);
-}
+        // A member clicked in the open menu: an exclusive group takes it over and closes the menu.
+        QRect menu, button;
+        bool closedByClick = false;
+        PopupWatcher watcher([&](QWidget *popup) {
+            menu = popup->geometry();
+            button = QRect(popUp->mapToGlobal(QPoint(0, 0)), popUp->size());
+            QTest::mouseClick(green, Qt::LeftButton, {}, green->rect().center());
+            closedByClick = !popup->isVisible();
+        });
+        QTest::mouseClick(popUp, Qt::LeftButton, {}, popUp->rect().center());
+        QCOMPARE(watcher.popup.data(), static_cast<QWidget *>(popUp->menu()));
+        QCOMPARE(closedByClick, exclusive);
+        QVERIFY(green->isChecked());
+        QCOMPARE(popUp->text(), exclusive ? QStringLiteral("green") : QStringLiteral("initial"));
+        QCOMPARE(popUp->toolTip(), exclusive ? QStringLiteral("green tip") : QString());
+        QCOMPARE(popUp->icon().cacheKey(), exclusive ? green->icon().cacheKey() : QIcon().cacheKey());
 
-void tst_ToolButtonPopUp::groupMenuFollowsToolBarAndExclusiveChoice_data()
-{
-    QTest::addColumn<Qt::Orientation>("orientation");
-    QTest::addColumn<bool>("exclusive");
-    QTest::newRow("horizontal tool bar, exclusive") << Qt::Horizontal << true;
-    QTest::newRow("vertical tool bar, not exclusive") << Qt::Vertical << false;
-}
-
-void tst_ToolButtonPopUp::groupMenuFollowsToolBarAndExclusiveChoice()
-{
-    QFETCH(Qt::Orientation, orientation);
-    QFETCH(bool, exclusive);
-    const bool horizontal = orientation == Qt::Horizontal;
-    QToolBar toolBar;
-    toolBar.setOrientation(horizontal ? Qt::Vertical : Qt::Horizontal); // re-oriented below
-    auto *popUp = new ToolButtonGroupPopUp(&toolBar);
-    toolBar.addWidget(popUp);
-    popUp->setText(QStringLiteral("initial"));
-    popUp->setExclusive(exclusive);
-    QToolButton *green = choice(QStringLiteral("green"));
-    popUp->setButtons({choice(QStringLiteral("red")), green, choice(QStringLiteral("blue"))});
-    QWidgetAction *action = widgetAction(popUp->menu());
-    auto *group = qobject_cast<ButtonGroupWidget *>(action->defaultWidget());
-    showAndWait(toolBar);
-    PopupWatcher before; // the menu is laid out once in the old orientation
-    QTest::mouseClick(popUp, Qt::LeftButton, {}, popUp->rect().center());
-    before.stop();
-    toolBar.setOrientation(orientation);
-    QCOMPARE(group->getOrientation(), horizontal ? Qt::Vertical : Qt::Horizontal); // across the tool bar
-
-    // A member clicked in the open menu: an exclusive group takes it over and closes the menu.
-    QRect menu;
-    QRect button;
-    bool closedByClick = false;
-    PopupWatcher watcher([&](QWidget *popup) {
-        menu = popup->geometry();
-        button = QRect(popUp->mapToGlobal(QPoint(0, 0)), popUp->size());
-        QTest::mouseClick(green, Qt::LeftButton, {}, green->rect().center());
-        closedByClick = !popup->isVisible();
-    });
-    QTest::mouseClick(popUp, Qt::LeftButton, {}, popUp->rect().center());
-    QCOMPARE(watcher.popup.data(), static_cast<QWidget *>(popUp->menu()));
-    QCOMPARE(closedByClick, exclusive);
-    QVERIFY(green->isChecked());
-    QCOMPARE(popUp->text(), exclusive ? QStringLiteral("green") : QStringLiteral("initial"));
-    QCOMPARE(popUp->toolTip(), exclusive ? QStringLiteral("green tip") : QString());
-    QCOMPARE(popUp->icon().cacheKey(), exclusive ? green->icon().cacheKey() : QIcon().cacheKey());
-
-    // The menu fits the group's new orientation and is centred on the button along the tool bar.
-    QCOMPARE(menu.height() > menu.width(), horizontal);
-    QVERIFY(qAbs(horizontal ? menu.center().x() - button.center().x() : menu.center().y() - button.center().y()) <= 2);
-    QVERIFY(horizontal ? qAbs(menu.top() - button.bottom()) <= 2 : qAbs(menu.left() - button.right()) <= 2);
-}
+        // The menu fits the group's new orientation and is centred on the button along the tool bar.
+        QCOMPARE(menu.height() > menu.width(), horizontal);
+        QVERIFY(qAbs(horizontal ? menu.center().x() - button.center().x() : menu.center().y() - button.center().y())
+                <= 2);
+        QVERIFY(horizontal ? qAbs(menu.top() - button.bottom()) <= 2 : qAbs(menu.left() - button.right()) <= 2);
+    }
+};
 
 QTEST_MAIN(tst_ToolButtonPopUp)
 #include "tst_toolbuttonpopup.moc"

@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QtWidgets>
 
+#include "TestSupport.h"
+
 using namespace Nalu::Components;
 
 // Thin bars are 4 px: the style's answer for a scroll bar of no contents size.
@@ -35,8 +37,7 @@ struct Fixture
         bar->setStyle(&style);
         // Qt 6 enters the widget under the pointer as a window shows: start with the pointer in a corner.
         QCursor::setPos(window.mapToGlobal(QPoint(5, 5)));
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(TestSupport::showExposed(window));
         hover(nullptr);
     }
     void hover(QWidget *w) { QTest::mouseMove(&window, w ? w->mapTo(&window, w->rect().center()) : QPoint(5, 5)); }

@@ -23,8 +23,7 @@ double referenceContrast(const QColor &a, const QColor &b)
         auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
         return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
     };
-    const double la = luminance(a);
-    const double lb = luminance(b);
+    const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
@@ -60,173 +59,137 @@ class TestHelpers : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void roundedRectSquaresOnlyTheFlaggedCorners_data();
-    void roundedRectSquaresOnlyTheFlaggedCorners();
-    void readableForegroundOfHsvAndInvalidColours_data();
-    void readableForegroundOfHsvAndInvalidColours();
-    void readableForegroundHasTheBetterContrast();
-    void inputStatusIndicatorFillsTheTopRightHalf();
-    void modelMaxDepthFindsTheDeepestBranch_data();
-    void modelMaxDepthFindsTheDeepestBranch();
-    void modelMaxDepthSkipsNullModelAndOtherColumns();
-    void modelMaxDepthSurvivesAVeryDeepChain();
-};
-
-void TestHelpers::roundedRectSquaresOnlyTheFlaggedCorners_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<int>("radius");
-    QTest::addColumn<int>("squareCorners"); // the corners drawn square, as corner flags
-
-    QTest::newRow("none square (16)") << 16 << 10 << 0;
-    QTest::newRow("all square (15)") << 15 << 10 << 15;
-    QTest::newRow("top-left (1)") << 1 << 10 << 1;
-    QTest::newRow("top-right (2)") << 2 << 10 << 2;
-    QTest::newRow("bottom-right (4)") << 4 << 10 << 4;
-    QTest::newRow("bottom-left (8)") << 8 << 10 << 8;
-    QTest::newRow("corner bit wins over 16 (17)") << 17 << 10 << 1;
-    QTest::newRow("zero radius is a plain rect") << 16 << 0 << 15;
-    QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << 0;
-}
-
-void TestHelpers::roundedRectSquaresOnlyTheFlaggedCorners()
-{
-    QFETCH(int, flags);
-    QFETCH(int, radius);
-    QFETCH(int, squareCorners);
-
-    QImage image(40, 40, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::red);
-    Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::StraightCornerFlags(flags), &painter);
-    Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::NoStraightCorner, nullptr);
-    painter.end();
-
-    // A square corner fills the pixel next to it; the flags go clockwise from the top-left corner.
-    const QPoint corners[] = {{1, 1}, {38, 1}, {38, 38}, {1, 38}};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(isFilled(image, corners[i].x(), corners[i].y()), (squareCorners & (1 << i)) != 0);
+    void roundedRectSquaresOnlyTheFlaggedCorners_data()
+    {
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<int>("radius");
+        QTest::addColumn<int>("squareCorners"); // the corners drawn square, as corner flags
+        QTest::newRow("none square (16)") << 16 << 10 << 0;
+        QTest::newRow("all square (15)") << 15 << 10 << 15;
+        QTest::newRow("top-left (1)") << 1 << 10 << 1;
+        QTest::newRow("top-right (2)") << 2 << 10 << 2;
+        QTest::newRow("bottom-right (4)") << 4 << 10 << 4;
+        QTest::newRow("bottom-left (8)") << 8 << 10 << 8;
+        QTest::newRow("corner bit wins over 16 (17)") << 17 << 10 << 1;
+        QTest::newRow("zero radius is a plain rect") << 16 << 0 << 15;
+        QTest::newRow("oversize radius is clamped") << 16 << std::numeric_limits<int>::max() << 0;
     }
-    QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::red));
-}
+    void roundedRectSquaresOnlyTheFlaggedCorners()
+    {
+        QFETCH(int, flags);
+        QFETCH(int, radius);
+        QFETCH(int, squareCorners);
+        QImage image(40, 40, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::red);
+        Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::StraightCornerFlags(flags), &painter);
+        Helpers::drawRoundedRectShape(QRectF(0, 0, 40, 40), radius, Helpers::NoStraightCorner, nullptr);
+        painter.end();
+        // A square corner fills the pixel next to it; the flags go clockwise from the top-left corner.
+        const QPoint corners[] = {{1, 1}, {38, 1}, {38, 38}, {1, 38}};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(isFilled(image, corners[i].x(), corners[i].y()), (squareCorners & (1 << i)) != 0);
+        }
+        QCOMPARE(QColor(image.pixel(20, 20)), QColor(Qt::red));
+    }
 
-void TestHelpers::readableForegroundOfHsvAndInvalidColours_data()
-{
-    QTest::addColumn<QColor>("background");
-    QTest::addColumn<QColor>("expected");
+    void readableForegroundHasTheBetterContrast()
+    {
+        // HSV colours are converted first; an invalid one counts as black.
+        QCOMPARE(Helpers::getReadableForegroundColor(QColor::fromHsv(60, 255, 255)), QColor(Qt::black));
+        QCOMPARE(Helpers::getReadableForegroundColor(QColor::fromHsv(240, 255, 139)), QColor(Qt::white));
+        QCOMPARE(Helpers::getReadableForegroundColor(QColor()), QColor(Qt::black));
+        const QColor black(Qt::black), white(Qt::white);
+        for (int hue = 0; hue < 360; hue += 15) {
+            for (int saturation : {0, 100, 255}) {
+                for (int value = 0; value <= 255; value += 5) {
+                    const QColor background(QColor::fromHsv(hue, saturation, value).rgb());
+                    const QByteArray where = background.name().toLatin1();
+                    QVERIFY2(qAbs(Helpers::contrastRatio(background, white) - referenceContrast(background, white))
+                                 < 1e-9,
+                             where.constData());
+                    const QColor chosen = Helpers::getReadableForegroundColor(background);
+                    QVERIFY2(chosen == black || chosen == white, where.constData());
+                    const QColor other = chosen == black ? white : black;
+                    QVERIFY2(referenceContrast(background, chosen) >= referenceContrast(background, other),
+                             where.constData());
+                }
+            }
+        }
+    }
 
-    // Plain RGB colours: readableForegroundHasTheBetterContrast.
-    QTest::newRow("yellow given as HSV") << QColor::fromHsv(60, 255, 255) << QColor(Qt::black);
-    QTest::newRow("dark blue given as HSV") << QColor::fromHsv(240, 255, 139) << QColor(Qt::white);
-    QTest::newRow("invalid") << QColor() << QColor(Qt::black);
-}
-
-void TestHelpers::readableForegroundOfHsvAndInvalidColours()
-{
-    QFETCH(QColor, background);
-    QFETCH(QColor, expected);
-
-    QCOMPARE(Helpers::getReadableForegroundColor(background), expected);
-}
-
-void TestHelpers::readableForegroundHasTheBetterContrast()
-{
-    const QColor black(Qt::black);
-    const QColor white(Qt::white);
-    for (int hue = 0; hue < 360; hue += 15) {
-        for (int saturation : {0, 100, 255}) {
-            for (int value = 0; value <= 255; value += 5) {
-                const QColor background(QColor::fromHsv(hue, saturation, value).rgb());
-                const QByteArray where = background.name().toLatin1();
-                QVERIFY2(qAbs(Helpers::contrastRatio(background, white) - referenceContrast(background, white)) < 1e-9,
-                         where.constData());
-
-                const QColor chosen = Helpers::getReadableForegroundColor(background);
-                QVERIFY2(chosen == black || chosen == white, where.constData());
-                const QColor other = chosen == black ? white : black;
-                QVERIFY2(referenceContrast(background, chosen) >= referenceContrast(background, other),
+    void inputStatusIndicatorFillsTheTopRightHalf()
+    {
+        QImage image(40, 40, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setPen(QPen(Qt::black, 3));
+        painter.setBrush(Qt::blue);
+        const QRect rect(10, 10, 20, 20);
+        Helpers::drawInputStatusIndicator(rect, 0, Qt::red, &painter);
+        Helpers::drawInputStatusIndicator(rect, 0, Qt::green, nullptr);
+        QCOMPARE(painter.brush().color(), QColor(Qt::blue)); // caller's state restored
+        painter.end();
+        QCOMPARE(QColor(image.pixel(27, 12)), QColor(Qt::red)); // near the top-right corner
+        QVERIFY(!isFilled(image, 12, 27)); // bottom-left half stays empty
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QByteArray where = QByteArray::number(x) + ',' + QByteArray::number(y);
+                QVERIFY2(!isFilled(image, x, y) || (rect.contains(x, y) && QColor(image.pixel(x, y)) == Qt::red),
                          where.constData());
             }
         }
     }
-}
 
-void TestHelpers::inputStatusIndicatorFillsTheTopRightHalf()
-{
-    QImage image(40, 40, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, 3));
-    painter.setBrush(Qt::blue);
-    const QRect rect(10, 10, 20, 20);
-    Helpers::drawInputStatusIndicator(rect, 0, Qt::red, &painter);
-    Helpers::drawInputStatusIndicator(rect, 0, Qt::green, nullptr);
-    QCOMPARE(painter.brush().color(), QColor(Qt::blue)); // caller's state restored
-    painter.end();
-
-    QCOMPARE(QColor(image.pixel(27, 12)), QColor(Qt::red)); // near the top-right corner
-    QVERIFY(!isFilled(image, 12, 27)); // bottom-left half stays empty
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QByteArray where = QByteArray::number(x) + ',' + QByteArray::number(y);
-            QVERIFY2(!isFilled(image, x, y) || (rect.contains(x, y) && QColor(image.pixel(x, y)) == Qt::red),
-                     where.constData());
+    void modelMaxDepthFindsTheDeepestBranch_data()
+    {
+        // Item i is appended under item parents[i], or at top level for -1.
+        QTest::addColumn<QVector<int>>("parents");
+        QTest::addColumn<int>("depth");
+        QTest::newRow("empty") << QVector<int>() << 1;
+        QTest::newRow("flat") << QVector<int> {-1, -1, -1} << 1;
+        QTest::newRow("nested") << QVector<int> {-1, 0, 1} << 3;
+        QTest::newRow("deepest top-level branch last") << QVector<int> {-1, 0, -1, 2, 3, 4} << 4;
+        QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
+    }
+    void modelMaxDepthFindsTheDeepestBranch()
+    {
+        QFETCH(QVector<int>, parents);
+        QFETCH(int, depth);
+        QStandardItemModel model;
+        QVector<QStandardItem *> items;
+        for (int parent : parents) {
+            items.append(new QStandardItem(QStringLiteral("item")));
+            (parent < 0 ? model.invisibleRootItem() : items.at(parent))->appendRow(items.last());
         }
+        QCOMPARE(Helpers::getModelMaxDepth(&model), depth);
     }
-}
 
-void TestHelpers::modelMaxDepthFindsTheDeepestBranch_data()
-{
-    // Item i is appended under item parents[i], or at top level for -1.
-    QTest::addColumn<QVector<int>>("parents");
-    QTest::addColumn<int>("depth");
-
-    QTest::newRow("empty") << QVector<int>() << 1;
-    QTest::newRow("flat") << QVector<int> {-1, -1, -1} << 1;
-    QTest::newRow("nested") << QVector<int> {-1, 0, 1} << 3;
-    QTest::newRow("deepest top-level branch last") << QVector<int> {-1, 0, -1, 2, 3, 4} << 4;
-    QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
-}
-
-void TestHelpers::modelMaxDepthFindsTheDeepestBranch()
-{
-    QFETCH(QVector<int>, parents);
-    QFETCH(int, depth);
-
-    QStandardItemModel model;
-    QVector<QStandardItem *> items;
-    for (int parent : parents) {
-        items.append(new QStandardItem(QStringLiteral("item")));
-        (parent < 0 ? model.invisibleRootItem() : items.at(parent))->appendRow(items.last());
+    void modelMaxDepthSkipsNullModelAndOtherColumns()
+    {
+        QCOMPARE(Helpers::getModelMaxDepth(nullptr), 0);
+        // Views show children under column 0 only; a chain under column 1 must not count.
+        QStandardItemModel model(1, 2);
+        auto *hidden = new QStandardItem(QStringLiteral("hidden"));
+        hidden->appendRow(new QStandardItem(QStringLiteral("deeper")));
+        model.setItem(0, 1, hidden);
+        QCOMPARE(Helpers::getModelMaxDepth(&model), 1);
     }
-    QCOMPARE(Helpers::getModelMaxDepth(&model), depth);
-}
 
-void TestHelpers::modelMaxDepthSkipsNullModelAndOtherColumns()
-{
-    QCOMPARE(Helpers::getModelMaxDepth(nullptr), 0);
-
-    // Views show children under column 0 only; a chain under column 1 must not count.
-    QStandardItemModel model(1, 2);
-    auto *hidden = new QStandardItem(QStringLiteral("hidden"));
-    hidden->appendRow(new QStandardItem(QStringLiteral("deeper")));
-    model.setItem(0, 1, hidden);
-    QCOMPARE(Helpers::getModelMaxDepth(&model), 1);
-}
-
-void TestHelpers::modelMaxDepthSurvivesAVeryDeepChain()
-{
-    // A small stack: any recursion over 100 000 levels overflows it.
-    ChainModel model;
-    int result = -1;
-    std::unique_ptr<QThread> thread(QThread::create([&]() { result = Helpers::getModelMaxDepth(&model); }));
-    thread->setStackSize(1024 * 1024);
-    thread->start();
-    QVERIFY(thread->wait(60000));
-    QCOMPARE(result, int(ChainModel::depth));
-}
+    void modelMaxDepthSurvivesAVeryDeepChain()
+    {
+        // A small stack: any recursion over 100 000 levels overflows it.
+        ChainModel model;
+        int result = -1;
+        std::unique_ptr<QThread> thread(QThread::create([&]() { result = Helpers::getModelMaxDepth(&model); }));
+        thread->setStackSize(1024 * 1024);
+        thread->start();
+        QVERIFY(thread->wait(60000));
+        QCOMPARE(result, int(ChainModel::depth));
+    }
+};
 
 QTEST_MAIN(TestHelpers)
 #include "tst_helpers.moc"

@@ -17,11 +17,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "TestSupport.h"
+
 #include <functional>
 
 using Nalu::Theme::Variant;
 namespace Theme = Nalu::Theme;
 namespace Components = Nalu::Components;
+using namespace TestSupport;
 
 using Factory = std::function<QWidget *(QWidget *)>;
 Q_DECLARE_METATYPE(Nalu::Theme::Variant)
@@ -29,9 +32,9 @@ Q_DECLARE_METATYPE(Factory)
 
 namespace {
 
-QString tag(Variant variant, const QString &what)
+const char *name(Variant variant)
 {
-    return (variant == Variant::Dark ? QLatin1String("dark ") : QLatin1String("light ")) + what;
+    return variant == Variant::Dark ? "dark" : "light";
 }
 
 Variant other(Variant variant)
@@ -39,14 +42,15 @@ Variant other(Variant variant)
     return variant == Variant::Dark ? Variant::Light : Variant::Dark;
 }
 
-using Names = QList<QPair<const char *, const char *>>;
+template<typename T>
+QWidget *create(QWidget *parent)
+{
+    return new T(parent);
+}
 
 bool containsColor(const QImage &image, const QColor &color)
 {
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
-    const auto *pixels = reinterpret_cast<const QRgb *>(argb.constBits());
-    return std::find(pixels, pixels + argb.width() * argb.height(), color.rgba())
-        != pixels + argb.width() * argb.height();
+    return countPixels(image, color) > 0;
 }
 
 double luminance(const QColor &color)
@@ -57,12 +61,8 @@ double luminance(const QColor &color)
 
 QWidget *cardTitle(QWidget *parent)
 {
-    for (QLabel *label : (new Components::CardWidget(QStringLiteral("Title"), parent))->findChildren<QLabel *>()) {
-        if (label->property("CardWidgetBase_Title").toBool()) {
-            return label;
-        }
-    }
-    return nullptr;
+    return childWhere<QLabel>(new Components::CardWidget(QStringLiteral("Title"), parent),
+                              [](QLabel *label) { return label->property("CardWidgetBase_Title").toBool(); });
 }
 
 } // namespace
@@ -72,317 +72,291 @@ class tst_Theme : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void textColoursKeepContrastOnTheirBackgrounds_data();
-    void textColoursKeepContrastOnTheirBackgrounds();
-    void iconThemeDrawsInTheVariantColours_data();
-    void iconThemeDrawsInTheVariantColours();
-    void highlightedIconUsesTheStyleVariantAccent_data();
-    void highlightedIconUsesTheStyleVariantAccent();
-    void applicationIconIsTinted_data();
-    void applicationIconIsTinted();
-    void styleSetsAndRemovesThemeProperties_data();
-    void styleSetsAndRemovesThemeProperties();
-    void runTimeChangesRestyle_data();
-    void runTimeChangesRestyle();
-    void darkVariantLightensGlyphs();
-    void switchingLeavesNothingStale();
-};
-
-void tst_Theme::textColoursKeepContrastOnTheirBackgrounds_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QString>("textName");
-    QTest::addColumn<QString>("backgroundName");
-    Names all = {{"OnAccent", "Accent"},    {"OnAccent", "AccentHover"},    {"OnAccent", "Config"},
-                 {"OnAccent", "Danger"},    {"OnAccent", "Info"},           {"OnAccent", "Success"},
-                 {"OnWarning", "Warning"},  {"PavoText", "PavoBackground"}, {"BlinkText", "BlinkBackground"},
-                 {"Text", "SurfacePressed"}};
-    for (const char *text : {"Text", "TextMuted", "Accent", "Error", "WarningText"}) {
-        for (const char *background : {"Window", "Card", "Surface"}) {
-            all.append(qMakePair(text, background));
-        }
-    }
-    for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        for (const auto &pair : qAsConst(all)) {
-            const QString text = QLatin1String(pair.first), background = QLatin1String(pair.second);
-            QTest::newRow(qPrintable(tag(variant, text + QLatin1String(" on ") + background)))
-                << variant << text << background;
-        }
-    }
-}
-
-void tst_Theme::textColoursKeepContrastOnTheirBackgrounds()
-{
-    QFETCH(Variant, variant);
-    QFETCH(QString, textName);
-    QFETCH(QString, backgroundName);
-    const QColor text = Theme::color(variant, textName);
-    const QColor background = Theme::color(variant, backgroundName);
-    QVERIFY(text.isValid() && background.isValid());
-    const double ratio = (std::max(luminance(text), luminance(background)) + 0.05)
-        / (std::min(luminance(text), luminance(background)) + 0.05);
-    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
-}
-
-void tst_Theme::iconThemeDrawsInTheVariantColours_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("colorName");
-    const Names icons = {{"chevron.up", "Accent"},
-                         {"chevron.down", "Accent"},
-                         {"chevron.right", "Accent"},
-                         {"chevron.up.ForegroundBrush", "Text"},
-                         {"chevron.down.ForegroundBrush", "Text"},
-                         {"chevron.right.ForegroundBrush", "Text"},
-                         {"action.menu", "Text"},
-                         {"status.checked.circular.colored", "Accent"},
-                         {"action.exit.right", "Text"}};
-    QStringList expected;
-    for (const auto &icon : icons) {
-        expected.append(QLatin1String(icon.first));
-    }
-    QCOMPARE(Theme::iconNames(), expected);
-    for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        for (const auto &icon : icons) {
-            QTest::newRow(qPrintable(tag(variant, QLatin1String(icon.first))))
-                << variant << QString::fromLatin1(icon.first) << QString::fromLatin1(icon.second);
-        }
-    }
-}
-
-void tst_Theme::iconThemeDrawsInTheVariantColours()
-{
-    QFETCH(Variant, variant);
-    QFETCH(QString, name);
-    QFETCH(QString, colorName);
-    Theme::apply(*qApp, variant);
-    const QImage image = QIcon::fromTheme(name).pixmap(48, 48).toImage();
-    // Drawn in the variant's colour, which the other variant does not share.
-    QVERIFY(containsColor(image, Theme::color(variant, colorName)));
-    QVERIFY(!containsColor(image, Theme::color(other(variant), colorName)));
-}
-
-void tst_Theme::highlightedIconUsesTheStyleVariantAccent_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::addColumn<QString>("name"); // empty: the property is left unset
-    QTest::addColumn<bool>("found");
-    for (const Variant variant : {Variant::Light, Variant::Dark}) {
-        QTest::newRow(qPrintable(tag(variant, QStringLiteral("chevron.down")))) << variant << "chevron.down" << true;
-        QTest::newRow(qPrintable(tag(variant, QStringLiteral("check mark"))))
-            << variant << "status.checked.circular.colored" << true;
-        QTest::newRow(qPrintable(tag(variant, QStringLiteral("unknown name")))) << variant << "no.such.icon" << false;
-        QTest::newRow(qPrintable(tag(variant, QStringLiteral("no name")))) << variant << "" << false;
-    }
-}
-
-void tst_Theme::highlightedIconUsesTheStyleVariantAccent()
-{
-    QFETCH(Variant, variant);
-    QFETCH(QString, name);
-    QFETCH(bool, found);
-    // The application runs the other variant: the style answers with its own colours.
-    Theme::apply(*qApp, other(variant));
-    Theme::Style style(variant);
-    QLabel label;
-    if (!name.isEmpty()) {
-        label.setProperty("highlightedIcon", name);
-    }
-    const QIcon answer = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label);
-    QCOMPARE(!answer.isNull(), found);
-    QVERIFY(style.standardIcon(QStyle::SP_CustomBase).isNull());
-    QCOMPARE(containsColor(answer.pixmap(48, 48).toImage(), Theme::color(variant, QStringLiteral("Accent"))), found);
-    // The application's style, style sheet included, passes the request through.
-    QCOMPARE(!label.style()->standardIcon(QStyle::SP_CustomBase, nullptr, &label).isNull(), found);
-}
-
-void tst_Theme::applicationIconIsTinted_data()
-{
-    QTest::addColumn<Variant>("variant");
-    QTest::newRow("light") << Variant::Light;
-    QTest::newRow("dark") << Variant::Dark;
-}
-
-void tst_Theme::applicationIconIsTinted()
-{
-    QFETCH(Variant, variant);
-    // An icon of the application's own, found outside the theme: its left half opaque, its right half clear.
-    QTemporaryDir dir;
-    QImage source(48, 48, QImage::Format_ARGB32);
-    source.fill(Qt::transparent);
-    QPainter(&source).fillRect(0, 0, 24, 48, QColor(12, 34, 56));
-    QVERIFY(source.save(dir.filePath(QStringLiteral("application.logo.png"))));
-    QIcon::setFallbackSearchPaths({dir.path()});
-    Theme::apply(*qApp, variant);
-    Theme::Style style(variant);
-    QLabel label;
-    label.setProperty("highlightedIcon", QStringLiteral("application.logo"));
-    const QImage image = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label).pixmap(48, 48).toImage();
-    QIcon::setFallbackSearchPaths({});
-    // The accent takes the place of the icon's colour where it is drawn, and nowhere else.
-    QCOMPARE(image.size(), QSize(48, 48));
-    for (const QPoint &p : {QPoint(0, 0), QPoint(12, 24), QPoint(23, 47)}) {
-        QCOMPARE(image.pixelColor(p), Theme::color(variant, QStringLiteral("Accent")));
-    }
-    for (const QPoint &p : {QPoint(24, 0), QPoint(36, 24), QPoint(47, 47)}) {
-        QCOMPARE(image.pixelColor(p).alpha(), 0);
-    }
-}
-
-void tst_Theme::styleSetsAndRemovesThemeProperties_data()
-{
-    QTest::addColumn<Factory>("factory");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QStringList>("brush");
-    const auto brushes = [](QStringList names, std::initializer_list<const char *> bases) {
-        for (const char *base : bases) {
-            names << QLatin1String(base) + QLatin1String("Brush")
-                  << QLatin1String(base) + QLatin1String("BrushDisabled");
-        }
-        return names;
-    };
-    const QStringList radius = {QStringLiteral("CornerRadius")};
-    QTest::newRow("button group") << Factory([](QWidget *p) { return new Components::ButtonGroupWidget(p); })
-                                  << brushes(radius, {"Background", "Border", "WorkflowLink"})
-                                  << QStringList {QStringLiteral("WorkflowLinkBrush"), QStringLiteral("Accent")};
-    QTest::newRow("range slider") << Factory([](QWidget *p) { return new Components::RangeSlider(p); })
-                                  << brushes(radius, {"Border", "Background", "Range", "Sunken", "Hover", "Default"})
-                                  << QStringList {QStringLiteral("RangeBrush"), QStringLiteral("Accent")};
-    QTest::newRow("card") << Factory([](QWidget *p) { return new Components::CardWidget(p); })
-                          << brushes({}, {"Background"})
-                          << QStringList {QStringLiteral("BackgroundBrushDisabled"), QStringLiteral("Surface")};
-    QTest::newRow("colour button") << Factory([](QWidget *p) { return new Components::ColorButton(p); }) << radius
-                                   << QStringList();
-    QTest::newRow("rounded pixmap") << Factory([](QWidget *p) { return new Components::RoundedPixmap(p); })
-                                    << QStringList {QStringLiteral("CornerRadius"), QStringLiteral("BorderBrush")}
-                                    << QStringList {QStringLiteral("BorderBrush"), QStringLiteral("BorderSubtle")};
-    QTest::newRow("card title") << Factory(cardTitle)
-                                << QStringList {QStringLiteral("CardWidgetBase_Title_DefaultFont"),
-                                                QStringLiteral("CardWidgetBase_Title_MinimizedFont")}
-                                << QStringList();
-}
-
-void tst_Theme::styleSetsAndRemovesThemeProperties()
-{
-    QFETCH(Factory, factory);
-    QFETCH(QStringList, names);
-    QFETCH(QStringList, brush);
-    QWidget window;
-    QWidget *widget = factory(&window);
-    QVERIFY(widget);
-    for (const Variant variant : {Variant::Light, Variant::Dark, Variant::Light}) {
-        // Switching re-polishes the existing widget.
-        Theme::apply(*qApp, variant);
-        widget->ensurePolished();
-        for (const QString &name : qAsConst(names)) {
-            QVERIFY2(widget->property(qPrintable(name)).isValid(), qPrintable(name));
-        }
-        if (!brush.isEmpty()) {
-            QCOMPARE(widget->property(qPrintable(brush.at(0))).value<QBrush>().color(),
-                     Theme::color(variant, brush.at(1)));
-        }
-    }
-    // Leaving the theme's style takes its properties away.
-    widget->style()->unpolish(widget);
-    for (const QString &name : qAsConst(names)) {
-        QVERIFY2(!widget->property(qPrintable(name)).isValid(), qPrintable(name));
-    }
-}
-
-void tst_Theme::runTimeChangesRestyle_data()
-{
-    QTest::addColumn<Factory>("factory");
-    QTest::addColumn<QString>("property");
-    QTest::addColumn<QString>("colorName");
-    QTest::newRow("outline") << Factory([](QWidget *p) { return new Components::PushButton(p); }) << "outline"
-                             << "Accent";
-    QTest::newRow("error state") << Factory([](QWidget *p) { return new Components::ErrorLineEdit(p); }) << "errorState"
-                                 << "Error";
-    QTest::newRow("expanded") << Factory([](QWidget *p) {
-        auto *expander = new Components::ExpanderWidget(QStringLiteral("Title"), p);
-        expander->setExpanded(false);
-        return expander;
-    }) << "expanded"
-                              << "Accent";
-}
-
-void tst_Theme::runTimeChangesRestyle()
-{
-    QFETCH(Factory, factory);
-    QFETCH(QString, property);
-    QFETCH(QString, colorName);
-    Theme::apply(*qApp, Variant::Light);
-    QWidget window;
-    QWidget *widget = factory(&window);
-    widget->setGeometry(10, 10, 200, 80);
-    window.resize(220, 100);
-    window.show();
-    const QColor expected = Theme::color(Variant::Light, colorName);
-    QVERIFY(!containsColor(window.grab(widget->geometry()).toImage(), expected));
-    QVERIFY(widget->setProperty(qPrintable(property), true));
-    QVERIFY(containsColor(window.grab(widget->geometry()).toImage(), expected));
-}
-
-void tst_Theme::darkVariantLightensGlyphs()
-{
-    const auto darkGreys = [](Variant variant, QStyle::StandardPixmap pixmap) {
-        const QImage image = Theme::Style(variant).standardIcon(pixmap).pixmap(16, 16).toImage();
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                count += c.alpha() > 128 && c.hslSaturationF() < 0.25 && c.lightnessF() < 0.45;
+    void textColoursKeepContrastOnTheirBackgrounds_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::addColumn<QString>("textName");
+        QTest::addColumn<QString>("backgroundName");
+        QList<QPair<const char *, const char *>> all
+            = {{"OnAccent", "Accent"},    {"OnAccent", "AccentHover"},    {"OnAccent", "Config"},
+               {"OnAccent", "Danger"},    {"OnAccent", "Info"},           {"OnAccent", "Success"},
+               {"OnWarning", "Warning"},  {"PavoText", "PavoBackground"}, {"BlinkText", "BlinkBackground"},
+               {"Text", "SurfacePressed"}};
+        for (const char *text : {"Text", "TextMuted", "Accent", "Error", "WarningText"}) {
+            for (const char *background : {"Window", "Card", "Surface"}) {
+                all.append(qMakePair(text, background));
             }
         }
-        return count;
-    };
-    for (const auto pixmap : {QStyle::SP_MediaPlay, QStyle::SP_MediaPause, QStyle::SP_MediaVolume}) {
-        QVERIFY(darkGreys(Variant::Light, pixmap) > 0);
-        QCOMPARE(darkGreys(Variant::Dark, pixmap), 0);
-    }
-}
-
-void tst_Theme::switchingLeavesNothingStale()
-{
-    const QString extra = QStringLiteral("QLabel#extra { color: red; }");
-    QWidget window;
-    auto *primary = new Components::ButtonPrimary(&window);
-    primary->setGeometry(10, 10, 120, 36);
-    auto *card = new Components::CardWidget(QStringLiteral("Card"), &window);
-    card->setGeometry(10, 60, 240, 160);
-    card->setCheckable(true);
-    card->setChecked(true);
-    auto *expander = new Components::ExpanderWidget(QStringLiteral("Expander"), &window);
-    expander->setGeometry(10, 230, 240, 60);
-    window.resize(300, 300);
-    const auto indicatorImage = [](QWidget *header) {
-        auto *indicator = header->findChild<QLabel *>(QStringLiteral("expandIndicator"));
-        return indicator ? indicator->pixmap(Qt::ReturnByValue).toImage() : QImage();
-    };
-    for (const Variant variant : {Variant::Dark, Variant::Light, Variant::Light, Variant::Dark, Variant::Light}) {
-        Theme::apply(*qApp, variant, extra);
-        window.show();
-        QCOMPARE(qApp->styleSheet(), QString(Theme::styleSheet(variant) + extra));
-        QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
-        QCOMPARE(QIcon::themeSearchPaths().count(Theme::iconThemeSearchPath()), 1);
-        QCOMPARE(qApp->palette().color(QPalette::Window), Theme::color(variant, QStringLiteral("Window")));
-        const QColor accent = Theme::color(variant, QStringLiteral("Accent"));
-        const QImage image = window.grab().toImage();
-        QCOMPARE(image.pixelColor(primary->geometry().left() + 4, primary->geometry().center().y()), accent);
-        // The check mark is rebuilt in the new variant's colours.
-        QLabel *mark = nullptr;
-        for (QLabel *label : card->findChildren<QLabel *>()) {
-            mark = label->property("highlightedIcon").isValid() ? label : mark;
+        for (const Variant variant : {Variant::Light, Variant::Dark}) {
+            for (const auto &[text, background] : qAsConst(all)) {
+                QTest::addRow("%s %s on %s", name(variant), text, background)
+                    << variant << QString::fromLatin1(text) << QString::fromLatin1(background);
+            }
         }
-        QVERIFY(mark);
-        QCOMPARE(mark->pixmap(Qt::ReturnByValue).toImage().pixelColor(16, 10), accent);
-        // The expand indicator of a switched header looks like the one of a header made now.
-        Components::ExpanderWidget fresh(QStringLiteral("Fresh"), nullptr);
-        QVERIFY(!indicatorImage(&fresh).isNull());
-        QCOMPARE(indicatorImage(expander), indicatorImage(&fresh));
     }
-}
+    void textColoursKeepContrastOnTheirBackgrounds()
+    {
+        QFETCH(Variant, variant);
+        QFETCH(QString, textName);
+        QFETCH(QString, backgroundName);
+        const QColor text = Theme::color(variant, textName), background = Theme::color(variant, backgroundName);
+        QVERIFY(text.isValid() && background.isValid());
+        const double ratio = (std::max(luminance(text), luminance(background)) + 0.05)
+            / (std::min(luminance(text), luminance(background)) + 0.05);
+        QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+    }
+
+    void iconThemeDrawsInTheVariantColours_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("colorName");
+        const QList<QPair<const char *, const char *>> icons = {{"chevron.up", "Accent"},
+                                                                {"chevron.down", "Accent"},
+                                                                {"chevron.right", "Accent"},
+                                                                {"chevron.up.ForegroundBrush", "Text"},
+                                                                {"chevron.down.ForegroundBrush", "Text"},
+                                                                {"chevron.right.ForegroundBrush", "Text"},
+                                                                {"action.menu", "Text"},
+                                                                {"status.checked.circular.colored", "Accent"},
+                                                                {"action.exit.right", "Text"}};
+        QStringList expected;
+        for (const Variant variant : {Variant::Light, Variant::Dark}) {
+            for (const auto &[icon, colour] : icons) {
+                QTest::addRow("%s %s", name(variant), icon)
+                    << variant << QString::fromLatin1(icon) << QString::fromLatin1(colour);
+                expected.append(QLatin1String(icon));
+            }
+        }
+        QCOMPARE(Theme::iconNames() + Theme::iconNames(), expected);
+    }
+    void iconThemeDrawsInTheVariantColours()
+    {
+        QFETCH(Variant, variant);
+        QFETCH(QString, name);
+        QFETCH(QString, colorName);
+        Theme::apply(*qApp, variant);
+        const QImage image = QIcon::fromTheme(name).pixmap(48, 48).toImage();
+        // Drawn in the variant's colour, which the other variant does not share.
+        QVERIFY(containsColor(image, Theme::color(variant, colorName)));
+        QVERIFY(!containsColor(image, Theme::color(other(variant), colorName)));
+    }
+
+    void highlightedIconUsesTheStyleVariantAccent_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::addColumn<QString>("name"); // empty: the property is left unset
+        QTest::addColumn<bool>("found");
+        for (const Variant variant : {Variant::Light, Variant::Dark}) {
+            QTest::addRow("%s chevron.down", name(variant)) << variant << "chevron.down" << true;
+            QTest::addRow("%s check mark", name(variant)) << variant << "status.checked.circular.colored" << true;
+            QTest::addRow("%s unknown name", name(variant)) << variant << "no.such.icon" << false;
+            QTest::addRow("%s no name", name(variant)) << variant << "" << false;
+        }
+    }
+    void highlightedIconUsesTheStyleVariantAccent()
+    {
+        QFETCH(Variant, variant);
+        QFETCH(QString, name);
+        QFETCH(bool, found);
+        // The application runs the other variant: the style answers with its own colours.
+        Theme::apply(*qApp, other(variant));
+        Theme::Style style(variant);
+        QLabel label;
+        if (!name.isEmpty()) {
+            label.setProperty("highlightedIcon", name);
+        }
+        const QIcon answer = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label);
+        QCOMPARE(!answer.isNull(), found);
+        QVERIFY(style.standardIcon(QStyle::SP_CustomBase).isNull());
+        QCOMPARE(containsColor(answer.pixmap(48, 48).toImage(), Theme::color(variant, QStringLiteral("Accent"))),
+                 found);
+        // The application's style, style sheet included, passes the request through.
+        QCOMPARE(!label.style()->standardIcon(QStyle::SP_CustomBase, nullptr, &label).isNull(), found);
+    }
+
+    void applicationIconIsTinted_data()
+    {
+        QTest::addColumn<Variant>("variant");
+        QTest::newRow("light") << Variant::Light;
+        QTest::newRow("dark") << Variant::Dark;
+    }
+    void applicationIconIsTinted()
+    {
+        QFETCH(Variant, variant);
+        // An icon of the application's own, found outside the theme: its left half opaque, its right half clear.
+        QTemporaryDir dir;
+        QImage source(48, 48, QImage::Format_ARGB32);
+        source.fill(Qt::transparent);
+        QPainter(&source).fillRect(0, 0, 24, 48, QColor(12, 34, 56));
+        QVERIFY(source.save(dir.filePath(QStringLiteral("application.logo.png"))));
+        QIcon::setFallbackSearchPaths({dir.path()});
+        Theme::apply(*qApp, variant);
+        Theme::Style style(variant);
+        QLabel label;
+        label.setProperty("highlightedIcon", QStringLiteral("application.logo"));
+        const QImage image = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label).pixmap(48, 48).toImage();
+        QIcon::setFallbackSearchPaths({});
+        // The accent takes the place of the icon's colour where it is drawn, and nowhere else.
+        QCOMPARE(image.size(), QSize(48, 48));
+        for (const QPoint &p : {QPoint(0, 0), QPoint(12, 24), QPoint(23, 47)}) {
+            QCOMPARE(image.pixelColor(p), Theme::color(variant, QStringLiteral("Accent")));
+        }
+        for (const QPoint &p : {QPoint(24, 0), QPoint(36, 24), QPoint(47, 47)}) {
+            QCOMPARE(image.pixelColor(p).alpha(), 0);
+        }
+    }
+
+    void styleSetsAndRemovesThemeProperties_data()
+    {
+        QTest::addColumn<Factory>("factory");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("brush");
+        const auto brushes = [](QStringList names, std::initializer_list<const char *> bases) {
+            for (const char *base : bases) {
+                names << QLatin1String(base) + QLatin1String("Brush")
+                      << QLatin1String(base) + QLatin1String("BrushDisabled");
+            }
+            return names;
+        };
+        const QStringList radius = {QStringLiteral("CornerRadius")};
+        QTest::newRow("button group") << Factory(create<Components::ButtonGroupWidget>)
+                                      << brushes(radius, {"Background", "Border", "WorkflowLink"})
+                                      << QStringList {QStringLiteral("WorkflowLinkBrush"), QStringLiteral("Accent")};
+        QTest::newRow("range slider") << Factory(create<Components::RangeSlider>)
+                                      << brushes(radius,
+                                                 {"Border", "Background", "Range", "Sunken", "Hover", "Default"})
+                                      << QStringList {QStringLiteral("RangeBrush"), QStringLiteral("Accent")};
+        QTest::newRow("card") << Factory(create<Components::CardWidget>) << brushes({}, {"Background"})
+                              << QStringList {QStringLiteral("BackgroundBrushDisabled"), QStringLiteral("Surface")};
+        QTest::newRow("colour button") << Factory(create<Components::ColorButton>) << radius << QStringList();
+        QTest::newRow("rounded pixmap") << Factory(create<Components::RoundedPixmap>)
+                                        << QStringList {QStringLiteral("CornerRadius"), QStringLiteral("BorderBrush")}
+                                        << QStringList {QStringLiteral("BorderBrush"), QStringLiteral("BorderSubtle")};
+        QTest::newRow("card title") << Factory(cardTitle)
+                                    << QStringList {QStringLiteral("CardWidgetBase_Title_DefaultFont"),
+                                                    QStringLiteral("CardWidgetBase_Title_MinimizedFont")}
+                                    << QStringList();
+    }
+    void styleSetsAndRemovesThemeProperties()
+    {
+        QFETCH(Factory, factory);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, brush);
+        QWidget window;
+        QWidget *widget = factory(&window);
+        QVERIFY(widget);
+        for (const Variant variant : {Variant::Light, Variant::Dark, Variant::Light}) {
+            // Switching re-polishes the existing widget.
+            Theme::apply(*qApp, variant);
+            widget->ensurePolished();
+            for (const QString &name : qAsConst(names)) {
+                QVERIFY2(widget->property(qPrintable(name)).isValid(), qPrintable(name));
+            }
+            if (!brush.isEmpty()) {
+                QCOMPARE(widget->property(qPrintable(brush.at(0))).value<QBrush>().color(),
+                         Theme::color(variant, brush.at(1)));
+            }
+        }
+        // Leaving the theme's style takes its properties away.
+        widget->style()->unpolish(widget);
+        for (const QString &name : qAsConst(names)) {
+            QVERIFY2(!widget->property(qPrintable(name)).isValid(), qPrintable(name));
+        }
+    }
+
+    void runTimeChangesRestyle_data()
+    {
+        QTest::addColumn<Factory>("factory");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("colorName");
+        QTest::newRow("outline") << Factory(create<Components::PushButton>) << "outline"
+                                 << "Accent";
+        QTest::newRow("error state") << Factory(create<Components::ErrorLineEdit>) << "errorState"
+                                     << "Error";
+        QTest::newRow("expanded") << Factory([](QWidget *p) {
+            auto *expander = new Components::ExpanderWidget(QStringLiteral("Title"), p);
+            expander->setExpanded(false);
+            return expander;
+        }) << "expanded"
+                                  << "Accent";
+    }
+    void runTimeChangesRestyle()
+    {
+        QFETCH(Factory, factory);
+        QFETCH(QString, property);
+        QFETCH(QString, colorName);
+        Theme::apply(*qApp, Variant::Light);
+        QWidget window;
+        QWidget *widget = factory(&window);
+        widget->setGeometry(10, 10, 200, 80);
+        window.resize(220, 100);
+        window.show();
+        const QColor expected = Theme::color(Variant::Light, colorName);
+        QVERIFY(!containsColor(window.grab(widget->geometry()).toImage(), expected));
+        QVERIFY(widget->setProperty(qPrintable(property), true));
+        QVERIFY(containsColor(window.grab(widget->geometry()).toImage(), expected));
+    }
+
+    void darkVariantLightensGlyphs()
+    {
+        const auto darkGreys = [](Variant variant, QStyle::StandardPixmap pixmap) {
+            const QImage image = Theme::Style(variant).standardIcon(pixmap).pixmap(16, 16).toImage();
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    count += c.alpha() > 128 && c.hslSaturationF() < 0.25 && c.lightnessF() < 0.45;
+                }
+            }
+            return count;
+        };
+        for (const auto pixmap : {QStyle::SP_MediaPlay, QStyle::SP_MediaPause, QStyle::SP_MediaVolume}) {
+            QVERIFY(darkGreys(Variant::Light, pixmap) > 0);
+            QCOMPARE(darkGreys(Variant::Dark, pixmap), 0);
+        }
+    }
+
+    void switchingLeavesNothingStale()
+    {
+        const QString extra = QStringLiteral("QLabel#extra { color: red; }");
+        QWidget window;
+        auto *primary = new Components::ButtonPrimary(&window);
+        primary->setGeometry(10, 10, 120, 36);
+        auto *card = new Components::CardWidget(QStringLiteral("Card"), &window);
+        card->setGeometry(10, 60, 240, 160);
+        card->setCheckable(true);
+        card->setChecked(true);
+        auto *expander = new Components::ExpanderWidget(QStringLiteral("Expander"), &window);
+        expander->setGeometry(10, 230, 240, 60);
+        window.resize(300, 300);
+        const auto indicatorImage = [](QWidget *header) {
+            auto *indicator = header->findChild<QLabel *>(QStringLiteral("expandIndicator"));
+            return indicator ? indicator->pixmap(Qt::ReturnByValue).toImage() : QImage();
+        };
+        for (const Variant variant : {Variant::Dark, Variant::Light, Variant::Light, Variant::Dark, Variant::Light}) {
+            Theme::apply(*qApp, variant, extra);
+            window.show();
+            QCOMPARE(qApp->styleSheet(), QString(Theme::styleSheet(variant) + extra));
+            QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
+            QCOMPARE(QIcon::themeSearchPaths().count(Theme::iconThemeSearchPath()), 1);
+            QCOMPARE(qApp->palette().color(QPalette::Window), Theme::color(variant, QStringLiteral("Window")));
+            const QColor accent = Theme::color(variant, QStringLiteral("Accent"));
+            const QImage image = window.grab().toImage();
+            QCOMPARE(image.pixelColor(primary->geometry().left() + 4, primary->geometry().center().y()), accent);
+            // The check mark is rebuilt in the new variant's colours.
+            QLabel *mark = childWhere<QLabel>(card, [](QLabel *l) {
+                return l->property("highlightedIcon") == QStringLiteral("status.checked.circular.colored");
+            });
+            QVERIFY(mark);
+            QCOMPARE(mark->pixmap(Qt::ReturnByValue).toImage().pixelColor(16, 10), accent);
+            // The expand indicator of a switched header looks like the one of a header made now.
+            Components::ExpanderWidget fresh(QStringLiteral("Fresh"), nullptr);
+            QVERIFY(!indicatorImage(&fresh).isNull());
+            QCOMPARE(indicatorImage(expander), indicatorImage(&fresh));
+        }
+    }
+};
 
 QTEST_MAIN(tst_Theme)
 #include "tst_theme.moc"

@@ -24,10 +24,12 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include <algorithm>
+#include "TestSupport.h"
+
 #include <memory>
 
 using namespace Nalu::Components;
+using namespace TestSupport;
 using Nalu::Models::User;
 using Nalu::Models::UserConnectorModel;
 using Sizes = QVector<QSize>;
@@ -93,13 +95,6 @@ void sendToolTip(QWidget *widget, const QPoint &pos)
     QVERIFY(QApplication::sendEvent(widget, &event)); // always consumed
 }
 
-int countPixels(const QImage &image, const QRect &area, const QColor &color)
-{
-    const QImage part = image.copy(area); // 32-bit pixels, rows without padding
-    const auto *pixels = reinterpret_cast<const QRgb *>(part.constBits());
-    return int(std::count(pixels, pixels + part.width() * part.height(), color.rgba()));
-}
-
 QAction *logOut(UserConnector &button)
 {
     return button.findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
@@ -136,7 +131,6 @@ private Q_SLOTS:
                                  << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59;
         QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6;
     }
-
     void rowsWrapWhenTheNextItemPassesTheRightEdge()
     {
         QFETCH(int, width);
@@ -144,14 +138,13 @@ private Q_SLOTS:
         QFETCH(Sizes, sizes);
         QFETCH(Indexes, hidden);
         QFETCH(Rects, expected);
-        QFETCH(int, height);
         FlowLayout layout(margin, 10, 5);
         QVector<FixedItem *> items;
         for (const QSize &size : sizes) {
             items.append(new FixedItem(size, hidden.contains(items.size())));
             layout.addItem(items.last());
         }
-        QCOMPARE(layout.heightForWidth(width), height);
+        QTEST(layout.heightForWidth(width), "height");
         QVERIFY(items.isEmpty() || items.first()->geometry().isNull()); // asking the height places nothing
         layout.setGeometry(QRect(100, 40, width, 500)); // the rows keep their shape away from the origin
         for (int i = 0; i < items.size(); ++i) {
@@ -189,11 +182,8 @@ private Q_SLOTS:
         orphan->addItem(second);
         orphan->addItem(new QSpacerItem(10, 10));
         orphan->setGeometry(QRect(0, 0, 500, 100));
-        QCOMPARE(
-            second->geometry().x(),
-            50
-                + qMax(0,
-                       qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal)));
+        const int gap = qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
+        QCOMPARE(second->geometry().x(), 50 + qMax(0, gap));
     }
 
     void parentHeightFollowsWidth()
@@ -289,7 +279,6 @@ private Q_SLOTS:
         QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true;
         QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false;
     }
-
     void errorToolTipOnlyOverTheIndicatorZone()
     {
         QFETCH(Input, kind);
@@ -301,8 +290,7 @@ private Q_SLOTS:
         input->setToolTip(QStringLiteral("Plain"));
         input->setProperty("errorMessage", QStringLiteral("Bad <b>value</b>"));
         input->setProperty("errorState", error);
-        input->show();
-        QVERIFY(QTest::qWaitForWindowExposed(input.get()));
+        QVERIFY(showExposed(*input));
         if (kind == Input::CheckBox) { // before its first paint it does not know its indicator
             const auto unpainted = makeInput(kind, &style);
             unpainted->setProperty("errorState", true);
@@ -332,8 +320,7 @@ private Q_SLOTS:
                 e.setFrame(frame);
             }
             edit[1].setErrorState(true);
-            const QImage without = edit[0].grab().toImage();
-            const QImage withError = edit[1].grab().toImage();
+            const QImage without = edit[0].grab().toImage(), withError = edit[1].grab().toImage();
             // The 7 x 6 marker at x = 93..99 fills its top-right half only; a framed edit draws nothing.
             for (const QPoint &p : {QPoint(99, 0), QPoint(98, 1), QPoint(97, 0)}) {
                 QCOMPARE(withError.pixelColor(p) == QColor(Qt::red), !frame);
@@ -381,15 +368,13 @@ private Q_SLOTS:
         pill.resize(120, 60); // taller than the pill
         for (const bool enabled : {true, false}) {
             pill.setEnabled(enabled);
-            QImage image(pill.size(), QImage::Format_ARGB32);
-            image.fill(Qt::transparent);
-            pill.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+            const QImage image = rendered(pill, Qt::transparent);
             const QColor fill = enabled ? color : color.darker(200);
             QCOMPARE(image.pixel(h / 4 + 1, h / 2), fill.rgba()); // inside the half circles
             QCOMPARE(image.pixel(119 - h / 4, h / 2), fill.rgba());
             QVERIFY(image.pixelColor(0, 0).alpha() == 0 && image.pixelColor(119, h - 1).alpha() == 0); // round ends
-            QCOMPARE(countPixels(image, QRect(0, h, 120, 60 - h), fill), 0); // nothing below the pill
-            QVERIFY(countPixels(image, QRect(0, 0, 120, h), textColor) > 10);
+            QCOMPARE(countPixels(image.copy(0, h, 120, 60 - h), fill), 0); // nothing below the pill
+            QVERIFY(countPixels(image.copy(0, 0, 120, h), textColor) > 10);
         }
     }
 
