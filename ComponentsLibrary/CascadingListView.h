@@ -171,7 +171,7 @@ public Q_SLOTS:
      * panelsTitlesVisibleChanged(). */
     void setPanelsTitlesVisible(bool panelsTitlesVisible);
     /** @brief Sets when the preview area is shown; when it changes, updates the panels and the preview area, then emits
-     * previewPolicyChanged(). */
+     * previewPolicyChanged(). Ignored, with a warning, for a value that is not a PreviewPolicy. */
     void setPreviewPolicy(Nalu::Components::CascadingListView::PreviewPolicy previewPolicy);
     /** @brief Shows or hides the preview area under PREVIEW_SHOWN_ON_DEMAND; remembered under the other policies. */
     void setPreviewVisible(bool visible);

@@ -13,6 +13,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSplitter>
@@ -316,6 +317,13 @@ CascadingListView::PreviewPolicy CascadingListView::getPreviewPolicy() const
 
 void CascadingListView::setPreviewPolicy(PreviewPolicy previewPolicy)
 {
+    const QMetaEnum policies = QMetaEnum::fromType<PreviewPolicy>();
+    if (!policies.valueToKey(previewPolicy)) {
+        qWarning(
+            "Nalu::Components::CascadingListView::setPreviewPolicy: %d is not a PreviewPolicy, the policy stays %s",
+            int(previewPolicy), policies.valueToKey(d->previewPolicy));
+        return;
+    }
     if (d->previewPolicy == previewPolicy) {
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "RangeSlider_p.h"
 
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QStyleOptionSlider>
@@ -113,6 +114,12 @@ void RangeSlider::setCanShowInputPopups(bool canShowInputPopups)
 
 void RangeSlider::setPopupPosition(PopupsPosition popupsPosition)
 {
+    const QMetaEnum positions = QMetaEnum::fromType<PopupsPosition>();
+    if (!positions.valueToKey(popupsPosition)) {
+        qWarning("Nalu::Components::RangeSlider::setPopupPosition: %d is not a PopupsPosition, the position stays %s",
+                 int(popupsPosition), positions.valueToKey(d->popupsPosition));
+        return;
+    }
     d->popupsPosition = popupsPosition;
 }
 

@@ -10,6 +10,7 @@
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
+#include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/ExpanderWidgetGroup.h>
 #include <ComponentsLibrary/FlowLayout.h>
@@ -199,6 +200,8 @@ private Q_SLOTS:
     void rangeSliderTickMarksOverHugeRanges_data();
     void rangeSliderTickMarksOverHugeRanges();
     void rangeSliderPopupShownOnceWhileItsWindowIsMade();
+    void enumSettersIgnoreValuesOutsideTheirEnum_data();
+    void enumSettersIgnoreValuesOutsideTheirEnum();
 };
 
 void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
@@ -750,6 +753,81 @@ void tst_Reliability::rangeSliderPopupShownOnceWhileItsWindowIsMade()
     qApp->removeEventFilter(&counter);
     for (auto it = surfacesMade.cbegin(); it != surfacesMade.cend(); ++it) {
         QCOMPARE(it.value(), 1);
+    }
+}
+
+void tst_Reliability::enumSettersIgnoreValuesOutsideTheirEnum_data()
+{
+    QTest::addColumn<QString>("setter");
+    QTest::addColumn<int>("value");
+    for (const char *setter : {"CardWidgetBase::setShape", "CascadingListView::setPreviewPolicy",
+                               "ColorButton::setColorDialogMode", "RangeSlider::setPopupPosition"}) {
+        for (const int value : {-1, 3, std::numeric_limits<int>::min()}) {
+            QTest::addRow("%s(%d)", setter, value) << QString::fromLatin1(setter) << value;
+        }
+    }
+}
+
+// A value cast to an enum it is not part of (from a property written with a plain int, a form, a script) leaves
+// the component as it was and says so.
+void tst_Reliability::enumSettersIgnoreValuesOutsideTheirEnum()
+{
+    QFETCH(QString, setter);
+    QFETCH(int, value);
+
+    // Each component is first given a value other than its default.
+    std::unique_ptr<QWidget> widget;
+    const char *property = nullptr;
+    std::function<void()> set;
+    if (setter.startsWith(QLatin1String("CardWidgetBase"))) {
+        auto *card = new CardWidget(QStringLiteral("Card"), nullptr);
+        card->setShape(CardWidgetBase::NoFrame);
+        set = [card, value] { card->setShape(CardWidgetBase::Shape(value)); };
+        widget.reset(card);
+        property = "shape";
+    } else if (setter.startsWith(QLatin1String("CascadingListView"))) {
+        auto *view = new CascadingListView(nullptr);
+        view->setPreviewPolicy(CascadingListView::PREVIEW_SHOWN_ON_DEMAND);
+        set = [view, value] { view->setPreviewPolicy(CascadingListView::PreviewPolicy(value)); };
+        widget.reset(view);
+        property = "previewPolicy";
+    } else if (setter.startsWith(QLatin1String("ColorButton"))) {
+        auto *button = new ColorButton;
+        button->setColorDialogMode(ColorButton::Popup);
+        QVERIFY(button->menu());
+        set = [button, value] { button->setColorDialogMode(ColorButton::ColorDialogMode(value)); };
+        widget.reset(button);
+        property = "colorDialogMode";
+    } else {
+        auto *slider = new RangeSlider;
+        slider->setPopupPosition(RangeSlider::Below);
+        set = [slider, value] { slider->setPopupPosition(RangeSlider::PopupsPosition(value)); };
+        widget.reset(slider);
+        property = "popupsPosition";
+    }
+    const QMetaProperty meta = widget->metaObject()->property(widget->metaObject()->indexOfProperty(property));
+    QVERIFY(meta.isEnumType());
+    const QVariant before = meta.read(widget.get());
+    std::unique_ptr<QSignalSpy> notified;
+    if (meta.hasNotifySignal()) {
+        notified = std::make_unique<QSignalSpy>(widget.get(), meta.notifySignal());
+    }
+    QMenu *menu
+        = qobject_cast<QPushButton *>(widget.get()) ? static_cast<QPushButton *>(widget.get())->menu() : nullptr;
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Nalu::Components::%1: %2 is not a \\w+, the "
+                                                           "\\w+ stays %3$")
+                                                .arg(QRegularExpression::escape(setter))
+                                                .arg(value)
+                                                .arg(QLatin1String(meta.enumerator().valueToKey(before.toInt())))));
+    set();
+    QCOMPARE(meta.read(widget.get()).toInt(), before.toInt());
+    if (notified) {
+        QCOMPARE(notified->count(), 0);
+    }
+    if (menu) {
+        QCOMPARE(static_cast<QPushButton *>(widget.get())->menu(), menu);
     }
 }
 
