@@ -15,6 +15,7 @@
 #include <ComponentsLibrary/ExpanderWidgetGroup.h>
 #include <ComponentsLibrary/FlowLayout.h>
 #include <ComponentsLibrary/RangeSlider.h>
+#include <ComponentsLibrary/ToolButtonGroupPopUp.h>
 
 #include <vantor_common_utils/Helpers.h>
 
@@ -202,6 +203,8 @@ private Q_SLOTS:
     void rangeSliderPopupShownOnceWhileItsWindowIsMade();
     void enumSettersIgnoreValuesOutsideTheirEnum_data();
     void enumSettersIgnoreValuesOutsideTheirEnum();
+    void groupPopUpAfterItsMenuWasDeleted_data();
+    void groupPopUpAfterItsMenuWasDeleted();
 };
 
 void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
@@ -829,6 +832,50 @@ void tst_Reliability::enumSettersIgnoreValuesOutsideTheirEnum()
     if (menu) {
         QCOMPARE(static_cast<QPushButton *>(widget.get())->menu(), menu);
     }
+}
+
+void tst_Reliability::groupPopUpAfterItsMenuWasDeleted_data()
+{
+    QTest::addColumn<QString>("call");
+    for (const char *call : {"addButton", "removeButton", "setButtons", "setExclusive"}) {
+        QTest::newRow(call) << QString::fromLatin1(call);
+    }
+}
+
+// The application deletes the pop-up's menu, and the button group in it: the pop-up answers as an empty group and
+// leaves the buttons it is given alone.
+void tst_Reliability::groupPopUpAfterItsMenuWasDeleted()
+{
+    QFETCH(QString, call);
+    ToolButtonGroupPopUp popUp;
+    auto *member = new QToolButton;
+    popUp.addButton(member);
+    const QPointer<ButtonGroupWidget> group = popUp.findChild<ButtonGroupWidget *>();
+    QVERIFY(group);
+    const QPointer<QAbstractButton> guard(member);
+    delete popUp.menu();
+    QVERIFY(!group);
+    QVERIFY(!guard); // a member goes with its group
+
+    QToolButton outsider;
+    QTest::ignoreMessage(QtWarningMsg,
+                         qPrintable(QStringLiteral("Nalu::Components::ToolButtonGroupPopUp::%1: the "
+                                                   "button group was deleted with its menu, nothing "
+                                                   "changes")
+                                        .arg(call)));
+    if (call == QLatin1String("addButton")) {
+        popUp.addButton(&outsider);
+    } else if (call == QLatin1String("removeButton")) {
+        popUp.removeButton(&outsider);
+    } else if (call == QLatin1String("setButtons")) {
+        popUp.setButtons({&outsider});
+    } else {
+        popUp.setExclusive(true);
+    }
+    QVERIFY(popUp.getButtons().isEmpty());
+    QVERIFY(!popUp.getButton(0) && !popUp.getCheckedButton() && !popUp.isExclusive());
+    QVERIFY(!outsider.parent());
+    QVERIFY(!outsider.autoRaise());
 }
 
 QTEST_MAIN(tst_Reliability)
