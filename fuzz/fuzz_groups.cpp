@@ -137,10 +137,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QObject::connect(cardGroup.get(), &CardWidgetGroup::cardWidgetChecked, [&] { react(cards, cardGroup.get()); });
     QObject::connect(expanderGroup.get(), &ExpanderWidgetGroup::expanderWidgetToggled,
                      [&] { react(expanders, expanderGroup.get()); });
+    // The button this input is checking or clicking, while it does.
+    const QAbstractButton *acting = nullptr;
     QObject::connect(buttonGroup, &ButtonGroupWidget::buttonToggled, [&](QAbstractButton *button) {
-        // Not the button that toggled: QAbstractButton::setChecked goes on with the button after its toggled
-        // signal, so a plain QPushButton deleted by a receiver of its own toggled crashes Qt 5.15 the same way.
-        if (buttonGroup && (flipExclusive || button != buttons.existing(victim))) {
+        // Neither the button that toggled nor the one being checked, whose check unchecked it in an exclusive group:
+        // QAbstractButton::setChecked goes on with its button after the toggled signals, so a plain QButtonGroup's
+        // receiver that deletes either crashes Qt 5.15 the same way.
+        const QAbstractButton *target = buttons.existing(victim);
+        if (buttonGroup && (flipExclusive || (button != target && acting != target))) {
             react(buttons, buttonGroup.data());
         }
     });
@@ -266,6 +270,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         case 12:
             if (QAbstractButton *button = buttons.choose(in)) {
+                acting = button;
                 switch (in.pick(3)) {
                 case 0:
                     button->setChecked(in.flag());
@@ -277,6 +282,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                     button->setVisible(in.flag());
                     break;
                 }
+                acting = nullptr;
             }
             break;
         case 13: {
