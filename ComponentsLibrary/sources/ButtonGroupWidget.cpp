@@ -113,7 +113,18 @@ void ButtonGroupWidget::addButton(QAbstractButton *button)
         button->setCheckable(true);
     }
     d->layout->addWidget(button);
+    // A checked button joining an exclusive group unchecks the checked member, and receivers of that toggle may
+    // delete the new button, or this group.
+    const QPointer<QAbstractButton> guard(button);
+    const QPointer<ButtonGroupWidget> self(this);
     d->group->addButton(button);
+    if (!self) {
+        return;
+    }
+    if (!guard) {
+        updateButtonVisibleIndex();
+        return;
+    }
     if (d->workflow) {
         const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         button->setMinimumWidth(button->width() + unit);
@@ -145,7 +156,13 @@ QList<QAbstractButton *> ButtonGroupWidget::getButtons() const
 
 void ButtonGroupWidget::setButtons(QList<QAbstractButton *> buttons)
 {
-    for (QAbstractButton *button : qAsConst(buttons)) {
+    // Receivers of the toggles an addition causes may delete buttons further down the list, or this group.
+    const QVector<QPointer<QAbstractButton>> guarded(buttons.cbegin(), buttons.cend());
+    const QPointer<ButtonGroupWidget> self(this);
+    for (const QPointer<QAbstractButton> &button : guarded) {
+        if (!self) {
+            return;
+        }
         addButton(button);
     }
 }

@@ -205,6 +205,8 @@ private Q_SLOTS:
     void enumSettersIgnoreValuesOutsideTheirEnum();
     void groupPopUpAfterItsMenuWasDeleted_data();
     void groupPopUpAfterItsMenuWasDeleted();
+    void buttonGroupMemberDeletedWhileItIsAdded_data();
+    void buttonGroupMemberDeletedWhileItIsAdded();
 };
 
 void tst_Reliability::cascadingViewSurvivesRebuildFromItsSignal_data()
@@ -876,6 +878,54 @@ void tst_Reliability::groupPopUpAfterItsMenuWasDeleted()
     QVERIFY(!popUp.getButton(0) && !popUp.getCheckedButton() && !popUp.isExclusive());
     QVERIFY(!outsider.parent());
     QVERIFY(!outsider.autoRaise());
+}
+
+void tst_Reliability::buttonGroupMemberDeletedWhileItIsAdded_data()
+{
+    QTest::addColumn<bool>("list");
+    QTest::addColumn<bool>("workflow");
+    QTest::newRow("addButton") << false << false;
+    QTest::newRow("addButton, workflow") << false << true;
+    QTest::newRow("setButtons, a later button") << true << false;
+}
+
+// A checked button joins an exclusive group and unchecks the checked member; the receiver of that toggle deletes
+// the button being added (or, for setButtons, the next one in the list). Found by the fuzzer: the group went on
+// with the deleted button.
+void tst_Reliability::buttonGroupMemberDeletedWhileItIsAdded()
+{
+    QFETCH(bool, list);
+    QFETCH(bool, workflow);
+    ButtonGroupWidget group;
+    group.setExclusive(true);
+    group.setWorkflow(workflow);
+    auto *first = new QPushButton(QStringLiteral("first"));
+    group.addButton(first);
+    first->setChecked(true);
+    QList<QAbstractButton *> added;
+    for (int i = 0; i < 2; ++i) {
+        auto *button = new QPushButton(QStringLiteral("added %1").arg(i));
+        button->setCheckable(true);
+        button->setChecked(true);
+        added.append(button);
+    }
+    QAbstractButton *victim = added.at(list ? 1 : 0);
+    const QPointer<QAbstractButton> guard(victim);
+    connect(&group, &ButtonGroupWidget::buttonToggled, &group, [&](QAbstractButton *button, bool on) {
+        if (button == first && !on) {
+            delete guard.data();
+        }
+    });
+    if (list) {
+        group.setButtons(added);
+    } else {
+        group.addButton(victim);
+        delete added.at(1);
+    }
+    QVERIFY(!guard);
+    const QList<QAbstractButton *> expected
+        = list ? QList<QAbstractButton *> {first, added.at(0)} : QList<QAbstractButton *> {first};
+    QCOMPARE(group.getButtons(), expected);
 }
 
 QTEST_MAIN(tst_Reliability)
