@@ -12,6 +12,14 @@
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
 #                        few pages, light and dark, and one in Japanese)
+#   ./build.sh fuzz [SECONDS]
+#                        install what is missing, build the libFuzzer targets of
+#                        fuzz/ with clang (Qt 5, in BUILD_DIR-fuzz), run each for
+#                        SECONDS (default 60) on its corpus and print the
+#                        executions and findings per target
+#   ./build.sh valgrind  install what is missing, build (Qt 5, as `test` does) and
+#                        run the gallery's screenshot mode and the test suite
+#                        under valgrind's memcheck
 #   ./build.sh docs      install what is missing, write the API reference (HTML
 #                        and a Qt help file) and say where; fails on any Doxygen
 #                        warning
@@ -45,9 +53,16 @@ gallery)
         exit 2
     fi
     ;;
-screenshots | docs) ;;
+screenshots | valgrind | docs) ;;
+fuzz)
+    fuzz_seconds=${2:-60}
+    if ! [[ "$fuzz_seconds" =~ ^[0-9]+$ ]] || [ "$fuzz_seconds" -lt 1 ]; then
+        echo "usage: $0 fuzz [SECONDS]" >&2
+        exit 2
+    fi
+    ;;
 *)
-    echo "usage: $0 gallery [--qt6] | test | screenshots | docs | bench" >&2
+    echo "usage: $0 gallery [--qt6] | test | screenshots | docs | bench | fuzz [SECONDS] | valgrind" >&2
     exit 2
     ;;
 esac
@@ -57,6 +72,10 @@ jobs=${JOBS:-$(nproc)}
 
 # fonts-droid-fallback: the Japanese glyphs of the translated screenshots
 packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core fonts-droid-fallback)
+case "$mode" in
+fuzz) packages+=(clang libclang-rt-14-dev) ;;
+valgrind) packages+=(valgrind python3) ;;
+esac
 for version in "${qt_versions[@]}"; do
     case "$version" in
     5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev) ;;
@@ -118,6 +137,49 @@ if [ "$mode" = bench ]; then
         bench_dirs+=("$build_dir")
     done
     python3 benchmarks/bench_table.py "$build_base/benchmarks.md" "${bench_dirs[@]}"
+elif [ "$mode" = fuzz ]; then
+    build_base=$build_base-fuzz
+    build_dir=$build_base
+    configure 5 -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNALU_SANITIZE= \
+        -DNALU_BUILD_FUZZERS=ON -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=OFF
+    cmake --build "$build_dir" --target fuzzers -j "$jobs"
+    export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:strict_string_checks=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    summary=()
+    found=0
+    for target in fuzz_rangeslider fuzz_cascading fuzz_groups fuzz_flowlayout fuzz_popups; do
+        work="$build_dir/fuzz-corpus/$target"
+        findings="$build_dir/fuzz-findings/$target"
+        mkdir -p "$work" "$findings"
+        echo "=== $target: $fuzz_seconds s"
+        log="$build_dir/fuzz-$target.log"
+        # New inputs go to the work folder; the committed seeds are read only. Leaks are not checked per input:
+        # Qt's font and style caches fill on first use and would be reported; the test suite runs under
+        # LeakSanitizer in CI instead.
+        "$build_dir/fuzz/$target" -max_total_time="$fuzz_seconds" -max_len=512 -timeout=20 -rss_limit_mb=4096 -detect_leaks=0 \
+            -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" >"$log" 2>&1 || true
+        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
+        count=$(find "$findings" -type f | wc -l)
+        if [ "$count" -gt 0 ]; then
+            found=1
+            grep -E 'ERROR|Invariant broken|runtime error|SUMMARY' "$log" | head -n 5 || true
+        fi
+        summary+=("$(printf '%-18s %12s executions %4s findings' "$target" "${executions:-?}" "$count")")
+    done
+    echo
+    printf '%s\n' "${summary[@]}"
+    if [ "$found" -ne 0 ]; then
+        echo "Findings are in $build_dir/fuzz-findings/ (the logs in $build_dir/fuzz-*.log)" >&2
+        exit 1
+    fi
+elif [ "$mode" = valgrind ]; then
+    # The Qt 5 build of `test`, reused; every test CTest knows (the gallery's screenshot mode among them) runs
+    # under memcheck, one after the other.
+    build_dir=$(build_dir_for 5)
+    configure 5 -DNALU_BUILD_TESTS=ON -DNALU_BUILD_GALLERY=ON -DNALU_WARNINGS_AS_ERRORS=ON
+    cmake --build "$build_dir" -j "$jobs"
+    ctest --test-dir "$build_dir" --show-only=json-v1 >"$build_dir/tests.json"
+    python3 tools/run_valgrind.py "$build_dir/tests.json" "$PWD/.ci/valgrind.supp"
 elif [ "$mode" = docs ]; then
     build_dir=$(build_dir_for 5)
     configure 5

@@ -121,7 +121,9 @@ public Q_SLOTS:
      * the parts are in their new order.
      */
     void setInvertedAppearance(bool invertedAppearance);
-    /** @brief Sets the border shape: "shape" on the three parts; when it changes, repaints, then emits shapeChanged().
+    /**
+     * @brief Sets the border shape: "shape" on the three parts; when it changes, repaints, then emits shapeChanged().
+     * Ignored, with a warning, for a value that is not a Shape.
      */
     void setShape(Nalu::Components::CardWidgetBase::Shape shape);
     /** @brief Shows or hides the header and sets "headerVisible" on the contents container; when it changes, adjusts

@@ -36,6 +36,9 @@ class COMPONENTSLIBRARY_EXPORT CascadingListView : public QWidget
                 "Right move between the levels. Each panel sits in a card whose header can show a title for its "
                 "level. An optional preview area at the right shows a widget the application supplies, for example "
                 "details of the current item (currentItemChanged).\n\n"
+                "There is one panel per level of the model, down to at most maximumNumberOfPanels levels (32 "
+                "unless set), so that a model whose tree never ends, such as a graph browsed as a tree, shows its "
+                "first levels.\n\n"
                 "Panels are either all shown (persistent) or shown only when they have something to list. The "
                 "style sheet can select on the fixed object names of the parts, on the properties filled and small "
                 "of the splitters and on CardWidget_NoCornerRadius of the panel cards.")
@@ -72,6 +75,14 @@ class COMPONENTSLIBRARY_EXPORT CascadingListView : public QWidget
     Q_PROPERTY(int numberOfPanels READ getNumberOfPanels)
     /** @brief The number of panels currently visible on screen; 0 while the view is hidden. */
     Q_PROPERTY(int numberOfVisiblePanels READ getNumberOfVisiblePanels)
+    /**
+     * @brief The most panels the view makes: levels of the model deeper than that are not browsed; default 32.
+     *
+     * The model's levels are counted down to this depth and no further, so that a model whose tree never ends
+     * (a graph browsed as a tree) shows its first levels. Changing it rebuilds the panels as a model reset does.
+     */
+    Q_PROPERTY(int maximumNumberOfPanels READ getMaximumNumberOfPanels WRITE setMaximumNumberOfPanels NOTIFY
+                   maximumNumberOfPanelsChanged)
     /** @brief All panels stay visible; when false a panel shows only when it has something to list; default true. */
     Q_PROPERTY(bool persistentPanels READ hasPersistentPanels WRITE setPersistentPanels NOTIFY persistentPanelsChanged)
     /** @brief The titles of the panels' cards, in level order; default "Title" and the level ("Title0", ...). */
@@ -93,6 +104,9 @@ public:
     };
     Q_ENUM(PreviewPolicy)
 
+    /** @brief The default of maximumNumberOfPanels. */
+    static constexpr int DefaultMaximumNumberOfPanels = 32;
+
     /** @brief Creates the view browsing @p model (null for none; see setModel()). */
     CascadingListView(QAbstractItemModel *model, QWidget *parent);
     /**
@@ -112,6 +126,8 @@ public:
 
     /** @brief The number of panels (the numberOfPanels property). */
     int getNumberOfPanels() const;
+    /** @brief The most panels the view makes (the maximumNumberOfPanels property). */
+    int getMaximumNumberOfPanels() const;
     /** @brief The number of panels visible on screen (the numberOfVisiblePanels property). */
     int getNumberOfVisiblePanels() const;
     /** @brief Whether every panel stays visible (the persistentPanels property). */
@@ -139,6 +155,11 @@ public:
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
+    /**
+     * @brief Sets the most panels the view makes; when it changes, rebuilds the panels as a model reset does, then
+     * emits maximumNumberOfPanelsChanged(). Ignored, with a warning, below 1.
+     */
+    void setMaximumNumberOfPanels(int maximumNumberOfPanels);
     /** @brief Keeps every panel visible, or shows a panel only when it has something to list; when it changes, updates
      * the panels, then emits persistentPanelsChanged(). */
     void setPersistentPanels(bool persistentPanels);
@@ -150,12 +171,14 @@ public Q_SLOTS:
      * panelsTitlesVisibleChanged(). */
     void setPanelsTitlesVisible(bool panelsTitlesVisible);
     /** @brief Sets when the preview area is shown; when it changes, updates the panels and the preview area, then emits
-     * previewPolicyChanged(). */
+     * previewPolicyChanged(). Ignored, with a warning, for a value that is not a PreviewPolicy. */
     void setPreviewPolicy(Nalu::Components::CascadingListView::PreviewPolicy previewPolicy);
     /** @brief Shows or hides the preview area under PREVIEW_SHOWN_ON_DEMAND; remembered under the other policies. */
     void setPreviewVisible(bool visible);
 
 Q_SIGNALS:
+    /** @brief Emitted by setMaximumNumberOfPanels() when the maximum changed, after the rebuild, with the new value. */
+    void maximumNumberOfPanelsChanged(int maximumNumberOfPanels);
     /** @brief Emitted by setPersistentPanels() when the flag changed, last, with the new value. */
     void persistentPanelsChanged(bool hasPersistentPanels);
     /** @brief Emitted by setPanelsTitlesVisible() when the flag changed, last, with the new value. */

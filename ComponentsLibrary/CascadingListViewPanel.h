@@ -12,6 +12,7 @@ namespace Nalu {
 namespace Components {
 
 class CascadingListViewPanelPrivate;
+class CascadingListViewPrivate;
 
 /**
  * @brief The list of one depth level of a CascadingListView, linked to the panels of the levels left and right of it.
@@ -66,7 +67,11 @@ protected:
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:
+    friend class CascadingListViewPrivate;
+
     void onClicked(const QModelIndex &index);
+    // Leaves the chain of panels for good: no neighbour reaches it and it reports nothing any more.
+    void detachFromChain();
 
     Q_DISABLE_COPY(CascadingListViewPanel)
     std::unique_ptr<CascadingListViewPanelPrivate> const d;

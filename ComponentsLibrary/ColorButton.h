@@ -85,7 +85,10 @@ public:
 public Q_SLOTS:
     /** @brief Shows @p color; an invalid colour is kept but not painted. */
     void setColor(const QColor &color);
-    /** @brief Switches the dialog mode; leaving Popup detaches the menu (it stays a child of the button). */
+    /**
+     * @brief Switches the dialog mode; leaving Popup detaches the menu (it stays a child of the button). Ignored, with
+     * a warning, for a value that is not a ColorDialogMode.
+     */
     void setColorDialogMode(ColorDialogMode mode);
 
 Q_SIGNALS:

@@ -105,7 +105,10 @@ public Q_SLOTS:
     void setSliderRange(int minValue, int maxValue);
     /** @brief Allows or forbids the value pop-ups; emits nothing. */
     void setCanShowInputPopups(bool canShowInputPopups);
-    /** @brief Puts the value pop-ups above or below the slider; emits nothing. */
+    /**
+     * @brief Puts the value pop-ups above or below the slider; emits nothing. Ignored, with a warning, for a value
+     * that is not a PopupsPosition.
+     */
     void setPopupPosition(PopupsPosition popupsPosition);
     /** @brief The base slider's hint with an even height. */
     QSize minimumSizeHint() const override;

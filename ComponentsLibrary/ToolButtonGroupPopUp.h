@@ -23,6 +23,10 @@ class ToolButtonGroupPopUpPrivate;
  *
  * In a QToolBar the group is laid out across the tool bar (a horizontal tool bar gets a vertical group and the
  * reverse, following the tool bar's later changes) and the menu is centred on the button along the tool bar.
+ *
+ * The group lives in the button's first menu. An application that deletes that menu deletes the group: the getters
+ * then answer as for an empty group, and addButton(), removeButton(), setButtons() and setExclusive() change nothing
+ * and warn.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonGroupPopUp : public ToolButtonPopUpBase
 {

@@ -7,7 +7,8 @@
 // paint event (the views are closed after the measure). The reference row "model traversal" visits every item once
 // through rowCount() and index(), the least any view must do to learn how deep the model is. selectPath: make the items
 // of a path current from the top level down to a leaf, one level at a time, letting the event loop lay out and paint
-// after each step; two paths alternate so that every iteration also closes the previous path.
+// after each step; two paths alternate so that every iteration also closes the previous path. deepChain: build and
+// show a view over a chain of 100 to 1000 levels of one item each.
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
@@ -204,6 +205,38 @@ private Q_SLOTS:
         // The last step really opened the leaf in both views.
         const QModelIndex leaf = paths[which].last();
         QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), leaf);
+    }
+
+    // Building a view over a chain of one item per level, as deep as the maximum allows: the cost of the panels
+    // themselves, which a view pays once per level.
+    void deepChain_data()
+    {
+        QTest::addColumn<int>("depth");
+        for (int depth : {100, 300, 1000}) {
+            QTest::addRow("%d levels", depth) << depth;
+        }
+    }
+    void deepChain()
+    {
+        QFETCH(int, depth);
+        QStandardItemModel chain;
+        QStandardItem *item = chain.invisibleRootItem();
+        for (int level = 0; level < depth; ++level) {
+            auto *child = new QStandardItem(QString::number(level));
+            item->appendRow(child);
+            item = child;
+        }
+        int panels = 0;
+        QBENCHMARK_ONCE
+        {
+            CascadingListView view(nullptr, nullptr);
+            view.setMaximumNumberOfPanels(depth);
+            view.setModel(&chain);
+            view.resize(ViewSize);
+            QVERIFY(showUntilPainted(view));
+            panels = view.getNumberOfPanels();
+        }
+        QCOMPARE(panels, depth);
     }
 };
 

@@ -37,3 +37,10 @@ if(NALU_SANITIZE)
     add_compile_options(-fsanitize=${NALU_SANITIZE} -fno-sanitize-recover=all -fno-omit-frame-pointer)
     add_link_options(-fsanitize=${NALU_SANITIZE})
 endif()
+
+# The fuzz build: every target instrumented for libFuzzer's coverage and for AddressSanitizer and UBSan; only the
+# fuzz targets themselves link libFuzzer's main.
+if(NALU_BUILD_FUZZERS)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

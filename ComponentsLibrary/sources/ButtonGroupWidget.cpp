@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVariant>
+#include <QVector>
 
 namespace Nalu {
 namespace Components {
@@ -34,6 +35,13 @@ public:
     Qt::Orientation orientation = Qt::Horizontal;
     bool workflow = false;
     QMetaObject::Connection toolBarConnection;
+
+    // The members, in group order, as pointers that go null when a member is destroyed.
+    QVector<QPointer<QAbstractButton>> guardedButtons() const
+    {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        return QVector<QPointer<QAbstractButton>>(buttons.cbegin(), buttons.cend());
+    }
 };
 
 ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
@@ -105,7 +113,18 @@ void ButtonGroupWidget::addButton(QAbstractButton *button)
         button->setCheckable(true);
     }
     d->layout->addWidget(button);
+    // A checked button joining an exclusive group unchecks the checked member, and receivers of that toggle may
+    // delete the new button, or this group.
+    const QPointer<QAbstractButton> guard(button);
+    const QPointer<ButtonGroupWidget> self(this);
     d->group->addButton(button);
+    if (!self) {
+        return;
+    }
+    if (!guard) {
+        updateButtonVisibleIndex();
+        return;
+    }
     if (d->workflow) {
         const int unit = style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
         button->setMinimumWidth(button->width() + unit);
@@ -137,7 +156,13 @@ QList<QAbstractButton *> ButtonGroupWidget::getButtons() const
 
 void ButtonGroupWidget::setButtons(QList<QAbstractButton *> buttons)
 {
-    for (QAbstractButton *button : qAsConst(buttons)) {
+    // Receivers of the toggles an addition causes may delete buttons further down the list, or this group.
+    const QVector<QPointer<QAbstractButton>> guarded(buttons.cbegin(), buttons.cend());
+    const QPointer<ButtonGroupWidget> self(this);
+    for (const QPointer<QAbstractButton> &button : guarded) {
+        if (!self) {
+            return;
+        }
         addButton(button);
     }
 }
@@ -191,12 +216,17 @@ void ButtonGroupWidget::setExclusive(bool exclusive)
     d->group->setExclusive(exclusive);
     setProperty("ButtonGroupWidget_Exclusive", exclusive);
 
-    const QList<QAbstractButton *> buttons = d->group->buttons();
-    for (QAbstractButton *button : buttons) {
+    // Receivers of toggled() may delete buttons still ahead in the walk, or take them out of the group.
+    for (const QPointer<QAbstractButton> &button : d->guardedButtons()) {
+        if (!button || button->group() != d->group) {
+            continue;
+        }
         if (!exclusive) {
             button->setChecked(false);
         }
-        button->setCheckable(exclusive);
+        if (button) {
+            button->setCheckable(exclusive);
+        }
     }
     update();
 }
@@ -213,8 +243,10 @@ void ButtonGroupWidget::setWorkflow(bool workflow)
     d->layout->setSpacing(workflow ? 2 * unit : unit);
 
     const int delta = workflow ? unit : -unit;
-    const QList<QAbstractButton *> buttons = d->group->buttons();
-    for (QAbstractButton *button : buttons) {
+    for (const QPointer<QAbstractButton> &button : d->guardedButtons()) {
+        if (!button) {
+            continue;
+        }
         // A button narrower than the unit cannot shrink below nothing.
         button->setMinimumWidth(qMax(0, button->width() + delta));
         button->setMinimumHeight(qMax(0, button->height() + delta));

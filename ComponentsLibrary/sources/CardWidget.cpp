@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QRubberBand>
 #include <QStyle>
 #include <QVariant>
@@ -84,7 +85,12 @@ void CardWidget::setCheckable(bool checkable)
         return;
     }
     if (!checkable) {
+        // A receiver of checkedChanged may delete this card (a group's receiver, say): nothing may follow then.
+        const QPointer<CardWidget> self(this);
         setChecked(false);
+        if (!self) {
+            return;
+        }
     }
     d->checkable = checkable;
     update();

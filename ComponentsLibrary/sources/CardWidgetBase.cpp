@@ -7,6 +7,7 @@
 
 #include <QChildEvent>
 #include <QHBoxLayout>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QVBoxLayout>
 #include <QVariant>
@@ -305,6 +306,12 @@ void CardWidgetBase::setInvertedAppearance(bool invertedAppearance)
 
 void CardWidgetBase::setShape(Shape shape)
 {
+    const QMetaEnum shapes = QMetaEnum::fromType<Shape>();
+    if (!shapes.valueToKey(shape)) {
+        qWarning("Nalu::Components::CardWidgetBase::setShape: %d is not a Shape, the shape stays %s", int(shape),
+                 shapes.valueToKey(d->shape));
+        return;
+    }
     if (d->shape == shape) {
         return;
     }

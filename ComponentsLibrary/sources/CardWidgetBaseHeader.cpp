@@ -263,7 +263,12 @@ void CardWidgetBaseHeader::setExpandable(bool expandable)
     }
     d->expandable = expandable;
     if (!expandable) {
+        // A receiver of expandedChanged may delete this header (with its card, say): nothing may follow then.
+        const QPointer<CardWidgetBaseHeader> self(this);
         setExpanded(false);
+        if (!self) {
+            return;
+        }
     }
     updateExpandIndicator();
     update();

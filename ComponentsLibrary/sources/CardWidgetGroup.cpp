@@ -6,6 +6,9 @@
 
 #include "WidgetGroup_p.h"
 
+#include <QPointer>
+#include <QVector>
+
 namespace Nalu {
 namespace Components {
 
@@ -26,12 +29,17 @@ CardWidgetGroup::CardWidgetGroup(QObject *parent)
         if (!card) {
             return;
         }
-        // Before connecting, so that these changes are not reported by the group.
+        // Before connecting, so that these changes are not reported by the group. The card's own receivers
+        // may delete it meanwhile; the group has then dropped it already.
+        const QPointer<CardWidget> guarded = card;
         if (isExclusive()) {
             card->setCheckable(true);
-            if (getCheckedCardWidget() != card) {
+            if (guarded && getCheckedCardWidget() != card) {
                 card->setChecked(false);
             }
+        }
+        if (!guarded) {
+            return;
         }
         connect(card, &CardWidget::checkedChanged, this, &CardWidgetGroup::onCardWidgetCheckedChanged);
         Q_EMIT cardWidgetAdded(card);
@@ -105,10 +113,17 @@ void CardWidgetGroup::onCardWidgetCheckedChanged(bool checked)
         return;
     }
     if (isExclusive() && checked) {
-        for (CardWidget *card : getCardWidgets()) {
-            if (card != sender) {
+        // Receivers of the members' signals may delete members still ahead in the walk, or the sender.
+        const QPointer<CardWidget> guardedSender = sender;
+        const QList<CardWidget *> cards = getCardWidgets();
+        const QVector<QPointer<CardWidget>> guarded(cards.cbegin(), cards.cend());
+        for (const QPointer<CardWidget> &card : guarded) {
+            if (card && card != sender && d->widgetGroup->getWidgets().contains(card.data())) {
                 card->setChecked(false);
             }
+        }
+        if (!guardedSender) {
+            return;
         }
     }
     Q_EMIT cardWidgetChecked(sender, checked);

@@ -14,6 +14,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QMetaEnum>
 #include <QPointer>
 #include <QScrollBar>
 #include <QSplitter>
@@ -39,6 +40,27 @@ public:
     bool rebuilding = false;
     // The title of a level the application gave none, in the language it was set in ("Title%1").
     QString titleFiller;
+    // How deep the view is inside its own currentItemChanged: receivers may rebuild the panels while the
+    // panel that reported, and the panels that made it report, are still running.
+    int emitting = 0;
+    int maximumNumberOfPanels = CascadingListView::DefaultMaximumNumberOfPanels;
+
+    // Takes a container out of the view. While the view is emitting, the panel in it may be one that is
+    // still on the stack: then it leaves the chain at once and is deleted once control is back in the
+    // event loop.
+    void removeContainer(CascadingListView *view, CascadingListViewPanelContainer *container)
+    {
+        if (emitting == 0) {
+            delete container;
+            return;
+        }
+        if (CascadingListViewPanel *panel = container->getPanel()) {
+            panel->detachFromChain();
+        }
+        container->hide();
+        container->setParent(view);
+        container->deleteLater();
+    }
 
     CascadingListViewPanel *panel(int panelId) const
     {
@@ -125,14 +147,23 @@ void CascadingListView::onModelUpdated()
     QWidget *contents = d->form->scrollAreaWidgetContents;
     contents->setVisible(false);
     d->rebuilding = true;
-    const int depth = Helpers::getModelMaxDepth(d->model);
+    // Each container that joins or leaves the panels splitter makes it ask every child that is not hidden for its
+    // size hints, which for a card means its whole layout: over n levels that is n times n cards. Hidden children
+    // are skipped, so the containers stay hidden until updatePanelsVisibility() below shows the wanted ones.
+    for (CascadingListViewPanelContainer *container : qAsConst(d->panels)) {
+        container->hide();
+    }
+    const int depth = Helpers::getModelMaxDepth(d->model, d->maximumNumberOfPanels);
     while (d->panels.count() > depth) {
-        delete d->panels.takeLast();
+        d->removeContainer(this, d->panels.takeLast());
     }
     while (d->panels.count() < depth) {
         CascadingListViewPanel *parentPanel = d->panels.isEmpty() ? nullptr : d->panels.last()->getPanel();
-        auto *panel = new CascadingListViewPanel(d->model, parentPanel, d->panelsSplitter);
+        // Made without a parent: the card below takes it at once. A panel made in the splitter would join it as a
+        // pane of its own for that moment, with a splitter handle made and destroyed and two more re-measures.
+        auto *panel = new CascadingListViewPanel(d->model, parentPanel, nullptr);
         auto *container = new CascadingListViewPanelContainer(panel, d->panelsSplitter);
+        container->hide();
         container->setHeaderVisible(d->panelsTitlesVisible);
         // The splitter gives every panel its full height. Qt 6's splitter also caps its own height at that of
         // children whose vertical policy is fixed, as a card's is: let the container grow.
@@ -165,7 +196,9 @@ void CascadingListView::onCurrentIndexChanged(const QModelIndex &index)
     if (!d->rebuilding) {
         updatePanelsVisibility();
     }
+    ++d->emitting;
     Q_EMIT currentItemChanged(index);
+    --d->emitting;
 }
 
 void CascadingListView::updatePanelsVisibility()
@@ -206,6 +239,27 @@ int CascadingListView::getNumberOfVisiblePanels() const
 {
     return static_cast<int>(std::count_if(d->panels.cbegin(), d->panels.cend(),
                                           [](const CascadingListViewPanelContainer *c) { return c->isVisible(); }));
+}
+
+int CascadingListView::getMaximumNumberOfPanels() const
+{
+    return d->maximumNumberOfPanels;
+}
+
+void CascadingListView::setMaximumNumberOfPanels(int maximumNumberOfPanels)
+{
+    if (maximumNumberOfPanels < 1) {
+        qWarning("Nalu::Components::CascadingListView::setMaximumNumberOfPanels: %d is not a number of panels, "
+                 "the maximum stays %d",
+                 maximumNumberOfPanels, d->maximumNumberOfPanels);
+        return;
+    }
+    if (d->maximumNumberOfPanels == maximumNumberOfPanels) {
+        return;
+    }
+    d->maximumNumberOfPanels = maximumNumberOfPanels;
+    onModelUpdated();
+    Q_EMIT maximumNumberOfPanelsChanged(maximumNumberOfPanels);
 }
 
 bool CascadingListView::hasPersistentPanels() const
@@ -277,6 +331,13 @@ CascadingListView::PreviewPolicy CascadingListView::getPreviewPolicy() const
 
 void CascadingListView::setPreviewPolicy(PreviewPolicy previewPolicy)
 {
+    const QMetaEnum policies = QMetaEnum::fromType<PreviewPolicy>();
+    if (!policies.valueToKey(previewPolicy)) {
+        qWarning(
+            "Nalu::Components::CascadingListView::setPreviewPolicy: %d is not a PreviewPolicy, the policy stays %s",
+            int(previewPolicy), policies.valueToKey(d->previewPolicy));
+        return;
+    }
     if (d->previewPolicy == previewPolicy) {
         return;
     }

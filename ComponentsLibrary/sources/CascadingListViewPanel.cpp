@@ -175,20 +175,28 @@ void CascadingListViewPanel::setModel(QAbstractItemModel *model)
     QItemSelectionModel *oldSelectionModel = selectionModel();
     QListView::setModel(model);
     if (oldSelectionModel && oldSelectionModel != selectionModel() && oldSelectionModel->parent() == this) {
-        delete oldSelectionModel;
+        // Later, not now: this may run from a receiver of that selection model's own signals, which
+        // goes on using it once the receivers return.
+        oldSelectionModel->deleteLater();
     }
     d->watchModel(this);
 }
 
 void CascadingListViewPanel::updateContents(const QModelIndex &rootIndex)
 {
+    // The receivers of the signals below may reset or replace the model: the root is followed through it.
+    const QPersistentModelIndex root(rootIndex);
+    const QPointer<CascadingListViewPanel> self(this);
     // Drop the selection while its model is still installed: a model switch would lose it without a notification,
     // and the chain further right must hear of it.
     setCurrentIndex(QModelIndex());
-    if (rootIndex.isValid()) {
+    if (!self) {
+        return;
+    }
+    if (root.isValid()) {
         // The index tells which model the chain browses now, even if the view switched models since we were made.
-        setModel(const_cast<QAbstractItemModel *>(rootIndex.model()));
-        setRootIndex(rootIndex);
+        setModel(const_cast<QAbstractItemModel *>(root.model()));
+        setRootIndex(root);
     } else {
         setModel(nullptr);
     }
@@ -204,7 +212,8 @@ void CascadingListViewPanel::selectionChanged(const QItemSelection &selected, co
         return;
     }
     const QModelIndexList indexes = selected.indexes();
-    const QModelIndex selectedIndex = indexes.isEmpty() ? QModelIndex() : indexes.first();
+    // Receivers in the chain further right may reset the model: the item is followed through it.
+    const QPersistentModelIndex selectedIndex(indexes.isEmpty() ? QModelIndex() : indexes.first());
     if (d->childPanel) {
         d->childPanel->updateContents(selectedIndex);
     }
@@ -216,8 +225,13 @@ void CascadingListViewPanel::onClicked(const QModelIndex &index)
 {
     // Clicking the open item again closes what was open below it, keeping its children listed.
     if (index == currentIndex() && d->childPanel && d->childPanel->currentIndex().isValid()) {
+        // The receivers of the first change may reset or replace the model, or take this panel out of the view.
+        const QPersistentModelIndex item(index);
+        const QPointer<CascadingListViewPanel> self(this);
         setCurrentIndex(QModelIndex());
-        setCurrentIndex(index);
+        if (self && item.isValid() && item.model() == model()) {
+            setCurrentIndex(item);
+        }
     }
 }
 
@@ -225,12 +239,16 @@ void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
 {
     QAbstractItemView::keyPressEvent(event);
     if (event->key() == Qt::Key_Left && d->parentPanel) {
-        CascadingListViewPanel *parentPanel = d->parentPanel;
+        const QPointer<CascadingListViewPanel> parentPanel = d->parentPanel;
         parentPanel->setFocus();
-        const QModelIndex parentPanelCurrentIndex = parentPanel->currentIndex();
+        // The receivers of the first change may reset or replace the model, or take the panels out of the view.
+        const QPersistentModelIndex parentPanelCurrentIndex(parentPanel->currentIndex());
         if (parentPanelCurrentIndex.isValid()) {
             parentPanel->setCurrentIndex(QModelIndex());
-            parentPanel->setCurrentIndex(parentPanelCurrentIndex);
+            if (parentPanel && parentPanelCurrentIndex.isValid()
+                && parentPanelCurrentIndex.model() == parentPanel->model()) {
+                parentPanel->setCurrentIndex(parentPanelCurrentIndex);
+            }
         } else if (QAbstractItemModel *parentModel = parentPanel->model()) {
             // Only an empty panel has a parent without a current item; take the first item the parent lists.
             parentPanel->setCurrentIndex(parentModel->index(0, 0, parentPanel->rootIndex()));
@@ -245,6 +263,19 @@ void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
             event->accept();
         }
     }
+}
+
+void CascadingListViewPanel::detachFromChain()
+{
+    if (d->parentPanel && d->parentPanel->d->childPanel == this) {
+        d->parentPanel->d->childPanel = nullptr;
+    }
+    if (d->childPanel && d->childPanel->d->parentPanel == this) {
+        d->childPanel->d->parentPanel = nullptr;
+    }
+    d->parentPanel = nullptr;
+    d->childPanel = nullptr;
+    disconnect(this, &CascadingListViewPanel::currentItemChanged, nullptr, nullptr);
 }
 
 QSize CascadingListViewPanel::minimumSizeHint() const

@@ -6,6 +6,7 @@
 
 #include <QColorDialog>
 #include <QMenu>
+#include <QMetaEnum>
 #include <QPainter>
 #include <QPixmap>
 #include <QSignalBlocker>
@@ -135,7 +136,13 @@ ColorButton::ColorDialogMode ColorButton::getColorDialogMode() const
 
 void ColorButton::setColorDialogMode(ColorDialogMode mode)
 {
-    if (d->colorDialogMode == mode || mode < Dialog || mode > Tool) {
+    const QMetaEnum modes = QMetaEnum::fromType<ColorDialogMode>();
+    if (!modes.valueToKey(mode)) {
+        qWarning("Nalu::Components::ColorButton::setColorDialogMode: %d is not a ColorDialogMode, the mode stays %s",
+                 int(mode), modes.valueToKey(d->colorDialogMode));
+        return;
+    }
+    if (d->colorDialogMode == mode) {
         return;
     }
     d->colorDialogMode = mode;

@@ -6,6 +6,9 @@
 
 #include "WidgetGroup_p.h"
 
+#include <QPointer>
+#include <QVector>
+
 namespace Nalu {
 namespace Components {
 
@@ -26,9 +29,14 @@ ExpanderWidgetGroup::ExpanderWidgetGroup(QObject *parent)
         if (!expander) {
             return;
         }
-        // Before connecting, so that these changes are not reported by the group.
+        // Before connecting, so that these changes are not reported by the group. The expander's own
+        // receivers may delete it meanwhile; the group has then dropped it already.
+        const QPointer<ExpanderWidget> guarded = expander;
         if (isExclusive() && getOpenedExpanderWidget() != expander) {
             expander->collapse();
+        }
+        if (!guarded) {
+            return;
         }
         connect(expander, &ExpanderWidget::expandedChanged, this,
                 &ExpanderWidgetGroup::onExpanderWidgetExpandedChanged);
@@ -107,10 +115,17 @@ void ExpanderWidgetGroup::onExpanderWidgetExpandedChanged(bool expanded)
         return;
     }
     if (expanded) {
-        for (ExpanderWidget *expander : getExpanderWidgets()) {
-            if (expander != sender) {
+        // Receivers of the members' signals may delete members still ahead in the walk, or the sender.
+        const QPointer<ExpanderWidget> guardedSender = sender;
+        const QList<ExpanderWidget *> expanders = getExpanderWidgets();
+        const QVector<QPointer<ExpanderWidget>> guarded(expanders.cbegin(), expanders.cend());
+        for (const QPointer<ExpanderWidget> &expander : guarded) {
+            if (expander && expander != sender && d->widgetGroup->getWidgets().contains(expander.data())) {
                 expander->collapse();
             }
+        }
+        if (!guardedSender) {
+            return;
         }
     }
     Q_EMIT expanderWidgetToggled(sender, expanded);

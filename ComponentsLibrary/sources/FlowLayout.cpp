@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <limits>
 
 namespace Nalu {
 namespace Components {
@@ -43,6 +44,16 @@ int fallbackSpacing(QLayoutItem *item, const QWidget *parentWidget, Qt::Orientat
         return 0;
     }
     return std::max(0, style->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, orientation));
+}
+
+// size + (2 × left margin, 2 × top margin), saturating at the int range: a spacer's hint may be the largest int.
+QSize withMargins(const QSize &size, const QMargins &margins)
+{
+    const auto add = [](int value, int margin) {
+        return int(std::clamp(qint64(value) + 2 * qint64(margin), qint64(std::numeric_limits<int>::min()),
+                              qint64(std::numeric_limits<int>::max())));
+    };
+    return QSize(add(size.width(), margins.left()), add(size.height(), margins.top()));
 }
 
 } // namespace
@@ -140,7 +151,8 @@ bool FlowLayout::hasHeightForWidth() const
 
 int FlowLayout::heightForWidth(int width) const
 {
-    return doLayout(QRect(0, 0, width, 0), true);
+    // A rectangle cannot be negatively wide (its right edge overflows at the lowest int): no width is no width.
+    return doLayout(QRect(0, 0, std::max(width, 0), 0), true);
 }
 
 void FlowLayout::setGeometry(const QRect &rect)
@@ -156,8 +168,7 @@ QSize FlowLayout::sizeHint() const
     for (const QLayoutItem *item : qAsConst(d->items)) {
         size = size.expandedTo(item->sizeHint());
     }
-    const QMargins margins = contentsMargins();
-    return size + QSize(2 * margins.left(), 2 * margins.top());
+    return withMargins(size, contentsMargins());
 }
 
 QSize FlowLayout::minimumSize() const
@@ -166,8 +177,7 @@ QSize FlowLayout::minimumSize() const
     for (const QLayoutItem *item : qAsConst(d->items)) {
         size = size.expandedTo(item->minimumSize());
     }
-    const QMargins margins = contentsMargins();
-    return size + QSize(2 * margins.left(), 2 * margins.top());
+    return withMargins(size, contentsMargins());
 }
 
 void FlowLayout::invalidate()

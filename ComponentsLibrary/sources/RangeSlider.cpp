@@ -4,6 +4,7 @@
 
 #include "RangeSlider_p.h"
 
+#include <QMetaEnum>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QStyleOptionSlider>
@@ -36,8 +37,10 @@ void RangeSlider::init()
     d->maxHandleValue = 99;
     d->pressedHandles = NoHandle;
     d->dragOffset = 0;
+    d->pressX = 0;
     d->pressValue = 0;
-    d->halfRange = 0;
+    d->lowerHalf = 0;
+    d->upperHalf = 0;
 
     d->createPopups();
     connect(this, &QAbstractSlider::rangeChanged, this, &RangeSlider::onRangeChanged);
@@ -111,6 +114,12 @@ void RangeSlider::setCanShowInputPopups(bool canShowInputPopups)
 
 void RangeSlider::setPopupPosition(PopupsPosition popupsPosition)
 {
+    const QMetaEnum positions = QMetaEnum::fromType<PopupsPosition>();
+    if (!positions.valueToKey(popupsPosition)) {
+        qWarning("Nalu::Components::RangeSlider::setPopupPosition: %d is not a PopupsPosition, the position stays %s",
+                 int(popupsPosition), positions.valueToKey(d->popupsPosition));
+        return;
+    }
     d->popupsPosition = popupsPosition;
 }
 
@@ -146,6 +155,7 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     if (handle != NoHandle) {
         d->pressValue = handle == MinimumHandle ? d->minHandleValue : d->maxHandleValue;
         d->dragOffset = event->pos().x() - handleRect.left();
+        d->pressX = event->pos().x();
         setSliderDown(true);
         if (d->pressedHandles != Handles(handle)) {
             d->pressedHandles = handle;
@@ -166,9 +176,13 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
     const int x = event->pos().x();
     if (hit == QStyle::SC_SliderGroove && handleRect.left() < x && x < handleRect.right()) {
-        d->pressValue = static_cast<int>((d->minHandleValue + d->maxHandleValue) / 2.0);
+        // The centre, truncated toward zero, lies between the two ints and so is one; the sum is not.
+        const qint64 centre = (qint64(d->minHandleValue) + d->maxHandleValue) / 2;
+        d->pressValue = static_cast<int>(centre);
         d->dragOffset = x - d->pixelFromRangeValue(d->pressValue);
-        d->halfRange = static_cast<float>((d->maxHandleValue - d->minHandleValue) / 2.0);
+        d->pressX = x;
+        d->lowerHalf = centre - d->minHandleValue;
+        d->upperHalf = d->maxHandleValue - centre;
         setSliderDown(true);
         const Handles both = Handles(MinimumHandle) | MaximumHandle;
         if (d->pressedHandles != both) {
@@ -191,24 +205,29 @@ void RangeSlider::mouseMoveEvent(QMouseEvent *event)
         return;
     }
 
-    const int newPosition = d->pixelToRangeValue(event->pos().x() - d->dragOffset);
+    // A pixel can stand for many values: back at the press point, the value is the pressed one, not the
+    // first value of that pixel.
+    const int x = event->pos().x();
+    const int newPosition = x == d->pressX ? d->pressValue : d->pixelToRangeValue(x - d->dragOffset);
     if (d->pressedHandles == MinimumHandle) {
         setSliderRange(std::min(newPosition, d->maxHandleValue), d->maxHandleValue);
     } else if (d->pressedHandles == MaximumHandle) {
         setSliderRange(d->minHandleValue, std::max(d->minHandleValue, newPosition));
     } else {
-        const int width = d->maxHandleValue - d->minHandleValue;
-        int newMin = newPosition - static_cast<int>(d->halfRange);
-        int newMax = newPosition + static_cast<int>(d->halfRange + 0.5f);
+        // In 64 bits: far from zero, the ends and the width of the range leave the range of int.
+        const qint64 width = qint64(d->maxHandleValue) - d->minHandleValue;
+        qint64 newMin = newPosition - d->lowerHalf;
+        qint64 newMax = newPosition + d->upperHalf;
         if (newMax > maximum()) {
             newMax = maximum();
-            newMin = maximum() - width;
+            newMin = newMax - width;
         } else if (newMin < minimum()) {
             newMin = minimum();
-            newMax = minimum() + width;
+            newMax = newMin + width;
         }
-        if (newMax - newMin == width) {
-            setSliderRange(newMin, newMax);
+        // The handles lie within the bounds, so a range of their width fits between them: both ends are ints.
+        if (newMax - newMin == width && newMin >= minimum() && newMax <= maximum()) {
+            setSliderRange(static_cast<int>(newMin), static_cast<int>(newMax));
         }
     }
     event->accept();

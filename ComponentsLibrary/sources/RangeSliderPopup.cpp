@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QScopedValueRollback>
 #include <QShortcut>
 #include <QStyle>
 #include <QTimer>
@@ -110,6 +111,13 @@ void RangeSliderPrivate::createPopups()
 
 void RangeSliderPrivate::updatePopups(const QPoint &pos)
 {
+    // Showing a pop-up makes its window, and a platform may deliver queued pointer moves meanwhile (the offscreen one
+    // does). Updating from there would show the same pop-up again while Qt is still making its window, and Qt would
+    // make a second platform window for it and lose the first. The move after updates the pop-ups instead.
+    if (updatingPopups) {
+        return;
+    }
+    const QScopedValueRollback<bool> updating(updatingPopups, true);
     const QRect minRect = handleRect(minHandleValue);
     const QRect maxRect = handleRect(maxHandleValue);
     QRect bothRect;

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Nalu {
 namespace Components {
@@ -189,7 +190,20 @@ void RangeSliderPrivate::paint(QStylePainter *painter, RangeSliderLook &look)
     if (q->tickPosition() != QSlider::NoTicks) {
         QStyleOptionSlider ticks = option;
         ticks.subControls = QStyle::SC_SliderTickmarks;
-        painter->drawComplexControl(QStyle::CC_Slider, ticks);
+        // Styles draw one line per interval: over a range of millions that is millions of lines on a few hundred
+        // pixels. The interval grows so that there is at most one mark per pixel, which looks the same.
+        const qint64 range = qint64(ticks.maximum) - ticks.minimum;
+        const qint64 pixels
+            = std::max(1, ticks.orientation == Qt::Horizontal ? ticks.rect.width() : ticks.rect.height());
+        const qint64 interval = ticks.tickInterval > 0 ? ticks.tickInterval : std::max(1, ticks.pageStep);
+        if (range / interval > pixels) {
+            ticks.tickInterval = int(std::min<qint64>(std::numeric_limits<int>::max(), range / pixels + 1));
+        }
+        // A style's loop over the marks steps past the maximum: near the largest int it would never end.
+        const qint64 step = ticks.tickInterval > 0 ? ticks.tickInterval : interval;
+        if (qint64(ticks.maximum) + 2 * step < std::numeric_limits<int>::max()) {
+            painter->drawComplexControl(QStyle::CC_Slider, ticks);
+        }
     }
 
     parts.minHandle = handleRect(option, minHandleValue);

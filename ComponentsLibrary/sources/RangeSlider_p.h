@@ -121,9 +121,16 @@ public:
     PopupWidget *minPopup = nullptr;
     PopupWidget *maxPopup = nullptr;
     bool canShowInputPopups = true;
+    // Inside updatePopups(): a nested call returns at once.
+    bool updatingPopups = false;
     int dragOffset = 0;
+    // The x of the press that started the drag: a move back to it restores the values of the press.
+    int pressX = 0;
     int pressValue = 0;
-    float halfRange = 0;
+    // The distances from the range's centre to its two ends at the press of a range drag. In 64 bits:
+    // the width of a range of ints does not fit an int.
+    qint64 lowerHalf = 0;
+    qint64 upperHalf = 0;
     RangeSlider::PopupsPosition popupsPosition = RangeSlider::Below;
 
     SliderPieces pieces;

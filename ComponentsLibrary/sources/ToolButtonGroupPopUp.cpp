@@ -60,6 +60,18 @@ class ToolButtonGroupPopUpPrivate
 public:
     QPointer<ButtonGroupWidget> group;
     QMetaObject::Connection toggledConnection;
+
+    // The group for a change through `call`. The group lives in the button's first menu: an application that deletes
+    // that menu deletes the group with it, and then changes are dropped, with a warning.
+    ButtonGroupWidget *groupToChange(const char *call) const
+    {
+        if (!group) {
+            qWarning("Nalu::Components::ToolButtonGroupPopUp::%s: the button group was deleted with its menu, nothing "
+                     "changes",
+                     call);
+        }
+        return group;
+    }
     QMetaObject::Connection toolBarConnection;
 };
 
@@ -112,19 +124,20 @@ QMenu *ToolButtonGroupPopUp::createMenuInstance()
 void ToolButtonGroupPopUp::addButton(QAbstractButton *button)
 {
     // Buttons the group would refuse are left untouched.
-    if (!d->group || !button || d->group->getButtons().contains(button)) {
+    ButtonGroupWidget *group = d->groupToChange("addButton");
+    if (!group || !button || group->getButtons().contains(button)) {
         return;
     }
     if (auto *toolButton = qobject_cast<QToolButton *>(button)) {
         toolButton->setAutoRaise(true);
     }
-    d->group->addButton(button);
+    group->addButton(button);
 }
 
 void ToolButtonGroupPopUp::removeButton(QAbstractButton *button)
 {
-    if (d->group) {
-        d->group->removeButton(button);
+    if (ButtonGroupWidget *group = d->groupToChange("removeButton")) {
+        group->removeButton(button);
     }
 }
 
@@ -135,8 +148,8 @@ QList<QAbstractButton *> ToolButtonGroupPopUp::getButtons() const
 
 void ToolButtonGroupPopUp::setButtons(QList<QAbstractButton *> buttons)
 {
-    if (d->group) {
-        d->group->setButtons(buttons);
+    if (ButtonGroupWidget *group = d->groupToChange("setButtons")) {
+        group->setButtons(buttons);
     }
 }
 
@@ -157,8 +170,8 @@ bool ToolButtonGroupPopUp::isExclusive() const
 
 void ToolButtonGroupPopUp::setExclusive(bool exclusive)
 {
-    if (d->group) {
-        d->group->setExclusive(exclusive);
+    if (ButtonGroupWidget *group = d->groupToChange("setExclusive")) {
+        group->setExclusive(exclusive);
     }
 }
 

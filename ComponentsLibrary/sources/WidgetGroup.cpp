@@ -2,6 +2,9 @@
 
 #include "WidgetGroup_p.h"
 
+#include <QPointer>
+#include <QVector>
+
 namespace Nalu {
 namespace Components {
 
@@ -44,8 +47,12 @@ void WidgetGroup::setWidgets(const QList<QWidget *> &widgets)
     for (QWidget *widget : previous) {
         removeWidget(widget);
     }
-    for (QWidget *widget : widgets) {
-        addWidget(widget);
+    // Receivers of widgetAdded() may delete widgets still ahead in the list.
+    const QVector<QPointer<QWidget>> guarded(widgets.cbegin(), widgets.cend());
+    for (const QPointer<QWidget> &widget : guarded) {
+        if (widget) {
+            addWidget(widget);
+        }
     }
 }
 

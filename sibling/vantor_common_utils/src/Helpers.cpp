@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -134,9 +135,15 @@ void Helpers::drawInputStatusIndicator(const QRectF &rect, int reservedFlags, co
 
 int Helpers::getModelMaxDepth(const QAbstractItemModel *model)
 {
+    return getModelMaxDepth(model, std::numeric_limits<int>::max());
+}
+
+int Helpers::getModelMaxDepth(const QAbstractItemModel *model, int maximumDepth)
+{
     if (!model) {
         return 0;
     }
+    maximumDepth = std::max(1, maximumDepth);
 
     // Depth-first walk with an explicit stack of open parents, so that a deep model costs heap,
     // not call stack. Each item is visited once: one index() and one rowCount(), the least any
@@ -150,7 +157,8 @@ int Helpers::getModelMaxDepth(const QAbstractItemModel *model)
     std::vector<OpenParent> open;
     open.push_back({QModelIndex(), model->rowCount(), 0});
     int maxDepth = 1;
-    while (!open.empty()) {
+    // Once the walk is that deep the answer is known: nothing further down is asked for.
+    while (!open.empty() && maxDepth < maximumDepth) {
         // Walk the rows of the innermost open parent until one of them has children of its own.
         const QModelIndex parent = open.back().index;
         const int parentRows = open.back().rows;

@@ -90,6 +90,12 @@ public:
      * deep tree cannot overflow the stack. Rows a lazy model has not fetched yet are not seen.
      */
     static int getModelMaxDepth(const QAbstractItemModel *model);
+    /**
+     * @brief The same, counted down to @p maximumDepth levels and no further: at most @p maximumDepth (at least
+     * 1 for a model), whatever the model; a model whose tree never ends gives @p maximumDepth. A @p maximumDepth
+     * below 1 counts as 1.
+     */
+    static int getModelMaxDepth(const QAbstractItemModel *model, int maximumDepth);
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(Helpers::StraightCornerFlags)
