@@ -54,6 +54,17 @@ class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
     Q_PROPERTY(bool canShowInputPopups READ getCanShowInputPopups WRITE setCanShowInputPopups)
     /** @brief Where the value pop-ups appear; default Below. */
     Q_PROPERTY(PopupsPosition popupsPosition READ getPopupPosition WRITE setPopupPosition)
+    /**
+     * @brief Whether the keyboard moves the handles; default false.
+     *
+     * While false, keys act on the base slider's single value, as in QSlider, and never move the handles.
+     * While true, the focused slider has a current handle, framed by the style's focus frame: Tab goes from
+     * the minimum handle to the maximum one before leaving the slider (Shift+Tab the other way); the arrow
+     * keys and Page Up and Page Down move the current handle by singleStep and pageStep, Home and End as far
+     * as it can go; Enter or Return opens its value pop-up, when the pop-ups may show. The handles never
+     * cross, and each key emits the signals of a mouse drag by that step.
+     */
+    Q_PROPERTY(bool keyboardHandles READ hasKeyboardHandles WRITE setKeyboardHandles NOTIFY keyboardHandlesChanged)
 
 public:
     /** @brief The handles of the slider; combined as flags, both bits mean the whole range. */
@@ -84,6 +95,12 @@ public:
     bool isMinimumHandleDown() const;
     /** @brief Whether the maximum handle is held by the mouse (also during a drag of the whole range). */
     bool isMaximumHandleDown() const;
+    bool hasKeyboardHandles() const;
+    /**
+     * @brief The handle the keyboard moves: MinimumHandle at first, then the one Tab, Shift+Tab or the
+     * last press of the mouse picked.
+     */
+    Handle getCurrentHandle() const;
 
 public Q_SLOTS:
     /** @brief Moves the minimum handle; a value above the maximum handle pushes it along. */
@@ -94,6 +111,7 @@ public Q_SLOTS:
     void setSliderRange(int minValue, int maxValue);
     void setCanShowInputPopups(bool canShowInputPopups);
     void setPopupPosition(PopupsPosition popupsPosition);
+    void setKeyboardHandles(bool keyboardHandles);
     /** @brief The base slider's hint with an even height. */
     QSize minimumSizeHint() const override;
 
@@ -101,6 +119,7 @@ Q_SIGNALS:
     void minHandleValueChanged(int value);
     void maxHandleValueChanged(int value);
     void sliderRangeChanged(int minValue, int maxValue);
+    void keyboardHandlesChanged(bool keyboardHandles);
 
 protected Q_SLOTS:
     /** @brief Re-clamps the handles into new bounds. */
@@ -114,6 +133,12 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    /** @brief With keyboardHandles, moves the current handle; otherwise QSlider's handling. */
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    /** @brief With keyboardHandles, Tab and Shift+Tab first move between the handles. */
+    bool focusNextPrevChild(bool next) override;
 
     /** @brief Sets up orientation, tracking, selector property, fields and pop-ups; run by the constructor. */
     virtual void init();

@@ -2,8 +2,10 @@
 
 #include <ComponentsLibrary/RangeSlider.h>
 
+#include "Accessibility_p.h"
 #include "RangeSlider_p.h"
 
+#include <QFocusEvent>
 #include <QMouseEvent>
 #include <QSpinBox>
 #include <QStyleOptionSlider>
@@ -101,6 +103,7 @@ void RangeSlider::setSliderRange(int minValue, int maxValue)
     if (maxChanged) {
         Q_EMIT maxHandleValueChanged(d->maxHandleValue);
     }
+    d->announceValues(minChanged, maxChanged);
     update();
 }
 
@@ -112,6 +115,30 @@ void RangeSlider::setCanShowInputPopups(bool canShowInputPopups)
 void RangeSlider::setPopupPosition(PopupsPosition popupsPosition)
 {
     d->popupsPosition = popupsPosition;
+}
+
+bool RangeSlider::hasKeyboardHandles() const
+{
+    return d->keyboardHandles;
+}
+
+RangeSlider::Handle RangeSlider::getCurrentHandle() const
+{
+    return d->currentHandle;
+}
+
+void RangeSlider::setKeyboardHandles(bool keyboardHandles)
+{
+    if (d->keyboardHandles == keyboardHandles) {
+        return;
+    }
+    d->keyboardHandles = keyboardHandles;
+    QAccessible::State focusable;
+    focusable.focusable = true;
+    Accessibility::notifyState(this, focusable, 0);
+    Accessibility::notifyState(this, focusable, 1);
+    update();
+    Q_EMIT keyboardHandlesChanged(keyboardHandles);
 }
 
 QSize RangeSlider::minimumSizeHint() const
@@ -144,6 +171,7 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     QRect handleRect;
     const Handle handle = d->handleAtPos(event->pos(), handleRect);
     if (handle != NoHandle) {
+        d->setCurrentHandle(handle);
         d->pressValue = handle == MinimumHandle ? d->minHandleValue : d->maxHandleValue;
         d->dragOffset = event->pos().x() - handleRect.left();
         setSliderDown(true);
@@ -237,6 +265,31 @@ void RangeSlider::paintEvent(QPaintEvent *event)
     QStylePainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, true);
     d->paint(&painter, *d);
+}
+
+void RangeSlider::keyPressEvent(QKeyEvent *event)
+{
+    if (!d->keyPress(event)) {
+        QSlider::keyPressEvent(event);
+    }
+}
+
+void RangeSlider::focusInEvent(QFocusEvent *event)
+{
+    QSlider::focusInEvent(event);
+    d->focusIn(event->reason());
+}
+
+void RangeSlider::focusOutEvent(QFocusEvent *event)
+{
+    QSlider::focusOutEvent(event);
+    // The focus frame goes.
+    update();
+}
+
+bool RangeSlider::focusNextPrevChild(bool next)
+{
+    return d->focusNextPrev(next) || QSlider::focusNextPrevChild(next);
 }
 
 void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, bool down, bool hovered) const

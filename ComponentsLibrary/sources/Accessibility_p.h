@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Internal: what assistive technologies learn about the components, and the keyboard helpers the
+// components share.
+//
+// The interfaces of the components that paint themselves or group others come from one factory,
+// installed when the library is loaded, that answers for the library's class names. Components built
+// on Qt's input widgets keep Qt's own interfaces (with their text and editing support); what they add
+// to them is said through the accessible description, composed with the application's own.
+
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QString>
+#include <QVariant>
+
+class QColor;
+class QWidget;
+
+namespace Nalu {
+namespace Components {
+namespace Accessibility {
+
+// Installs the interface factory; installing it again does nothing.
+void installFactory();
+
+// Tells assistive technologies that something of object, or of its child'th accessible child, changed.
+void notify(QObject *object, QAccessible::Event type, int child = -1);
+void notifyState(QObject *object, const QAccessible::State &changed, int child = -1);
+void notifyValue(QObject *object, const QVariant &value, int child = -1);
+
+// The library's own part of the accessible description of widget: it follows the description the
+// application set (or, without one, the tool tip), and is kept in step when either changes. An empty
+// part leaves the application's description alone.
+void setDescriptionPart(QWidget *widget, const QString &part);
+
+// Names widget, unless the application gave it a name of its own.
+void setDefaultName(QWidget *widget, const QString &name);
+
+// A colour as a person says it: a colour name where one is close, else its hexadecimal code, then how
+// opaque it is unless fully.
+QString describeColor(const QColor &color);
+
+// text without its mark-up, when it is rich text.
+QString plainText(const QString &text);
+
+// The translations of the texts said by the interfaces of several components.
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(Nalu::Components::Accessibility)
+};
+
+} // namespace Accessibility
+
+namespace Keyboard {
+
+// Moves the focus-accepting widgets inside block (in the order they have) to right after the last
+// focus-accepting widget that comes before block in the window's widget tree: Tab then reaches a
+// widget placed into a component where it is shown, not at the end of the window, where a widget
+// placed into a window that exists already goes.
+void placeInFocusChain(QWidget *block);
+
+// Whether Tab can give widget the focus now.
+bool takesTabFocus(const QWidget *widget);
+
+// A menu holding widgets (through QWidgetAction) that the keyboard can use: on opening, the focus goes
+// to the widget's checked button, or else its first focus-accepting widget, and Tab and Shift+Tab move
+// among its widgets, round, instead of leaving the focus stuck on the menu.
+class FocusCyclingMenu : public QMenu
+{
+public:
+    explicit FocusCyclingMenu(QWidget *parent);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    QList<QWidget *> focusChain() const;
+    Q_DISABLE_COPY(FocusCyclingMenu)
+};
+
+} // namespace Keyboard
+} // namespace Components
+} // namespace Nalu
