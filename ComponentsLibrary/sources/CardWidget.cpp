@@ -4,9 +4,14 @@
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "Accessibility_p.h"
+
+#include <QFocusFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QRubberBand>
 #include <QStyle>
 #include <QVariant>
@@ -21,6 +26,8 @@ public:
     bool checked = false;
     QLabel *checkIndicator = nullptr;
     QRubberBand *highlight = nullptr;
+    // The style's frame around a focused checkable card; it lives beside the card, in its parent.
+    QPointer<QFocusFrame> focusFrame;
 };
 
 CardWidget::CardWidget(QWidget *parent)
@@ -44,7 +51,10 @@ CardWidget::CardWidget(const QString &title, const QString &subtitle, QWidget *p
     init();
 }
 
-CardWidget::~CardWidget() = default;
+CardWidget::~CardWidget()
+{
+    delete d->focusFrame;
+}
 
 void CardWidget::init()
 {
@@ -83,6 +93,11 @@ void CardWidget::setCheckable(bool checkable)
         setChecked(false);
     }
     d->checkable = checkable;
+    // Only a card that does something with the keys takes the focus.
+    setFocusPolicy(checkable ? Qt::StrongFocus : Qt::NoFocus);
+    QAccessible::State changed;
+    changed.checkable = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT checkableChanged(checkable);
 }
@@ -96,6 +111,9 @@ void CardWidget::setChecked(bool checked)
     d->checkIndicator->setVisible(checked);
     d->highlight->setVisible(checked);
     updateCheckIndicatorPosition();
+    QAccessible::State changed;
+    changed.checked = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT checkedChanged(checked);
 }
@@ -166,6 +184,33 @@ void CardWidget::setContentsContainer(QWidget *widget)
     }
     CardWidgetBase::setContentsContainer(widget);
     widget->installEventFilter(this);
+}
+
+void CardWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (d->checkable && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+        setChecked(!d->checked);
+        event->accept();
+        return;
+    }
+    CardWidgetBase::keyPressEvent(event);
+}
+
+void CardWidget::focusInEvent(QFocusEvent *event)
+{
+    CardWidgetBase::focusInEvent(event);
+    if (!d->focusFrame) {
+        d->focusFrame = new QFocusFrame(this);
+    }
+    d->focusFrame->setWidget(this);
+}
+
+void CardWidget::focusOutEvent(QFocusEvent *event)
+{
+    CardWidgetBase::focusOutEvent(event);
+    if (d->focusFrame) {
+        d->focusFrame->setWidget(nullptr);
+    }
 }
 
 } // namespace Components

@@ -5,6 +5,8 @@
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
 
+#include "Accessibility_p.h"
+
 #include <QChildEvent>
 #include <QHBoxLayout>
 #include <QPointer>
@@ -102,6 +104,9 @@ CardWidgetBase::CardWidgetBase(QWidget *parent)
     connect(d->header, &CardWidgetBaseHeader::upperCaseTitleChanged, this, &CardWidgetBase::upperCaseTitleChanged);
     connect(d->header, &CardWidgetBaseHeader::invertedAppearanceChanged, this,
             &CardWidgetBase::invertedAppearanceChanged);
+    // The title is the card's accessible name.
+    connect(d->header, &CardWidgetBaseHeader::titleChanged, this,
+            [this] { Accessibility::notify(this, QAccessible::NameChanged); });
 }
 
 CardWidgetBase::CardWidgetBase(const QString &title, QWidget *parent)
@@ -212,6 +217,8 @@ void CardWidgetBase::setContentsWidget(QWidget *widget)
         }
     }
     d->contentsContainer->setVisible(widget != nullptr);
+    // Tab reaches the contents after the header, also when they come after other widgets of the window.
+    Keyboard::placeInFocusChain(d->contentsContainer);
     update();
 }
 
@@ -242,6 +249,7 @@ void CardWidgetBase::setFooterWidget(QWidget *widget)
             new QHBoxLayout(d->footerContainer);
         }
         d->footerContainer->layout()->addWidget(widget);
+        Keyboard::placeInFocusChain(d->footerContainer);
     }
     setFooterVisible(widget != nullptr);
     update();

@@ -2,17 +2,21 @@
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "Accessibility_p.h"
 #include "QtCompat_p.h"
 
 #include "ui_CardWidgetBaseHeader.h"
 
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace Nalu {
 namespace Components {
@@ -34,6 +38,8 @@ public:
     QList<QShortcut *> shortcuts;
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
+
+    static bool isToggleKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Enter || key == Qt::Key_Return; }
 
     // Clicks and keys aimed at the caller's own widgets must not fold the card.
     bool sideWidgetUnderMouse() const
@@ -67,6 +73,8 @@ public:
             container->layout()->addWidget(widget);
         }
         container->setVisible(widget != nullptr);
+        // Tab reaches the widget where it is shown.
+        Keyboard::placeInFocusChain(container);
     }
 };
 
@@ -215,6 +223,7 @@ void CardWidgetBaseHeader::setTitle(const QString &title)
     d->title = title;
     d->form->title->setText(d->displayedTitle());
     d->form->title->setVisible(!title.isEmpty());
+    Accessibility::notify(this, QAccessible::NameChanged);
     update();
     Q_EMIT titleChanged(d->title);
 }
@@ -227,6 +236,7 @@ void CardWidgetBaseHeader::setSubtitle(const QString &subtitle)
     d->subtitle = subtitle;
     d->form->subtitle->setText(subtitle);
     d->form->subtitle->setVisible(!subtitle.isEmpty());
+    Accessibility::notify(this, QAccessible::DescriptionChanged);
     update();
     Q_EMIT subtitleChanged(d->subtitle);
 }
@@ -262,7 +272,14 @@ void CardWidgetBaseHeader::setExpandable(bool expandable)
     if (!expandable) {
         setExpanded(false);
     }
+    // Only a header that does something with the keys takes the focus.
+    setFocusPolicy(expandable ? Qt::StrongFocus : Qt::NoFocus);
     updateExpandIndicator();
+    QAccessible::State changed;
+    changed.expandable = true;
+    changed.expanded = true;
+    changed.collapsed = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT expandableChanged(expandable);
 }
@@ -274,6 +291,10 @@ void CardWidgetBaseHeader::setExpanded(bool expanded)
     }
     d->expanded = expanded;
     updateExpandIndicator();
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT expandedChanged(expanded);
 }
@@ -381,6 +402,34 @@ void CardWidgetBaseHeader::paintEvent(QPaintEvent *event)
         d->form->title->setFont(font);
     }
     QWidget::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+void CardWidgetBaseHeader::keyPressEvent(QKeyEvent *event)
+{
+    if (d->expandable && CardWidgetBaseHeaderPrivate::isToggleKey(event->key()) && !event->isAutoRepeat()) {
+        setExpanded(!d->expanded);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool CardWidgetBaseHeader::event(QEvent *event)
+{
+    // The window-wide hover shortcuts would take these keys from the header that has the focus.
+    if (event->type() == QEvent::ShortcutOverride && d->expandable
+        && CardWidgetBaseHeaderPrivate::isToggleKey(static_cast<QKeyEvent *>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CardWidgetBaseHeader::changeEvent(QEvent *event)
