@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
+#include "Accessibility_p.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -34,6 +36,42 @@ public:
     Qt::Orientation orientation = Qt::Horizontal;
     bool workflow = false;
     QMetaObject::Connection toolBarConnection;
+    int describedSteps = -1;
+
+    // In workflow mode each visible member says which step it is and whether it is done (before the
+    // checked one) or current (checked); the group says how many steps there are.
+    void describeSteps(ButtonGroupWidget *widget)
+    {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        int steps = 0;
+        int current = -1;
+        for (const QAbstractButton *button : buttons) {
+            if (button->isVisibleTo(widget)) {
+                current = button->isChecked() ? steps : current;
+                ++steps;
+            }
+        }
+        int step = 0;
+        for (QAbstractButton *button : buttons) {
+            QString part;
+            if (workflow && button->isVisibleTo(widget)) {
+                ++step;
+                if (step - 1 == current) {
+                    part = ButtonGroupWidget::tr("Step %1 of %2, current").arg(step).arg(steps);
+                } else if (step - 1 < current) {
+                    part = ButtonGroupWidget::tr("Step %1 of %2, done").arg(step).arg(steps);
+                } else {
+                    part = ButtonGroupWidget::tr("Step %1 of %2").arg(step).arg(steps);
+                }
+            }
+            Accessibility::setDescriptionPart(button, part);
+        }
+        const int described = workflow ? steps : -1;
+        if (described != describedSteps) {
+            describedSteps = described;
+            Accessibility::notify(widget, QAccessible::DescriptionChanged);
+        }
+    }
 };
 
 ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
@@ -57,6 +95,8 @@ ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
             &ButtonGroupWidget::buttonReleased);
     connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
             &ButtonGroupWidget::buttonToggled);
+    connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
+            [this] { d->describeSteps(this); });
 
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
         setOrientation(toolBar->orientation());
@@ -72,6 +112,7 @@ ButtonGroupWidget::~ButtonGroupWidget()
     // The members die in QWidget's destructor, after this object's state is gone: make sure none of them calls
     // back into it on the way out.
     disconnect(d->toolBarConnection);
+    disconnect(d->group, nullptr, this, nullptr);
     const QList<QAbstractButton *> buttons = d->group->buttons();
     for (QAbstractButton *button : buttons) {
         button->removeEventFilter(this);
@@ -112,6 +153,8 @@ void ButtonGroupWidget::addButton(QAbstractButton *button)
         button->setMinimumHeight(button->height() + unit);
     }
     updateButtonVisibleIndex();
+    // Tab reaches the members in their order, also when added to a window that has other widgets.
+    Keyboard::placeInFocusChain(button);
     button->installEventFilter(this);
     // QAbstractButton leaves its group when destroyed; renumber the survivors once it is gone.
     connect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
@@ -125,6 +168,7 @@ void ButtonGroupWidget::removeButton(QAbstractButton *button)
     d->group->removeButton(button);
     d->layout->removeWidget(button);
     button->setParent(nullptr);
+    Accessibility::setDescriptionPart(button, QString());
     updateButtonVisibleIndex();
     button->removeEventFilter(this);
     disconnect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
@@ -219,6 +263,7 @@ void ButtonGroupWidget::setWorkflow(bool workflow)
         button->setMinimumWidth(qMax(0, button->width() + delta));
         button->setMinimumHeight(qMax(0, button->height() + delta));
     }
+    d->describeSteps(this);
     update();
 }
 
@@ -235,6 +280,7 @@ void ButtonGroupWidget::updateButtonVisibleIndex()
         }
     }
     setProperty("ButtonGroupWidget_VisibleCount", visibleCount);
+    d->describeSteps(this);
 }
 
 bool ButtonGroupWidget::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ColorButton.h>
 
+#include "Accessibility_p.h"
+
 #include <QColorDialog>
 #include <QMenu>
 #include <QPainter>
@@ -94,6 +96,9 @@ void ColorButton::setColor(const QColor &color)
         return;
     }
     d->color = color;
+    // Assistive technologies read the colour in words, as the value and in the description.
+    Accessibility::notifyValue(this, Accessibility::describeColor(color));
+    Accessibility::notify(this, QAccessible::DescriptionChanged);
     update();
     Q_EMIT colorChanged(color);
 }
@@ -142,6 +147,9 @@ void ColorButton::setColorDialogMode(ColorDialogMode mode)
         return;
     }
     d->colorDialogMode = mode;
+    QAccessible::State changed;
+    changed.hasPopup = true;
+    Accessibility::notifyState(this, changed);
     // The old menu and its dialog stay children of the button: an application may still
     // hold on to them.
     if (menu()) {
@@ -151,7 +159,8 @@ void ColorButton::setColorDialogMode(ColorDialogMode mode)
         return;
     }
 
-    auto *popupMenu = new QMenu(this);
+    // Tab moves among the dialog's controls in the menu.
+    auto *popupMenu = new Keyboard::FocusCyclingMenu(this);
     setMenu(popupMenu);
 
     auto *dialog = new QColorDialog(this);

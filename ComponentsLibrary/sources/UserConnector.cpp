@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/UserConnector.h>
 
+#include "Accessibility_p.h"
+
 #include <QAction>
 #include <QIcon>
 #include <QMenu>
@@ -108,6 +110,8 @@ void UserConnector::updateDisplayedContents()
     setToolButtonStyle(d->minimized ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     d->logOutAction->setEnabled(signedIn);
     setMenu(signedIn ? d->menu : nullptr);
+    // The name is the user's; the description says what pressing does.
+    Accessibility::setDescriptionPart(this, signedIn ? tr("Signed in; opens a menu to log out") : QString());
 }
 
 } // namespace Components
