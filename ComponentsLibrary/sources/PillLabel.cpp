@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/PillLabel.h>
 
+#include "Accessibility_p.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QVariant>
@@ -39,6 +41,7 @@ void PillLabel::setText(const QString &text)
         return;
     }
     d->text = text;
+    Accessibility::notify(this, QAccessible::NameChanged);
     Q_EMIT textChanged(text);
 }
 
