@@ -38,6 +38,13 @@ public:
     QMetaObject::Connection toolBarConnection;
     int describedSteps = -1;
 
+    // Qt keeps only the checked button of an exclusive group in the Tab chain, as for radio buttons, and
+    // leaves the others out when the button leaves the group or the group its exclusive mode.
+    static void restoreTabFocus(QAbstractButton *button)
+    {
+        button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus));
+    }
+
     // In workflow mode each visible member says which step it is and whether it is done (before the
     // checked one) or current (checked); the group says how many steps there are.
     void describeSteps(ButtonGroupWidget *widget)
@@ -166,6 +173,9 @@ void ButtonGroupWidget::removeButton(QAbstractButton *button)
         return;
     }
     d->group->removeButton(button);
+    if (d->group->exclusive()) {
+        ButtonGroupWidgetPrivate::restoreTabFocus(button);
+    }
     d->layout->removeWidget(button);
     button->setParent(nullptr);
     Accessibility::setDescriptionPart(button, QString());
@@ -241,6 +251,9 @@ void ButtonGroupWidget::setExclusive(bool exclusive)
             button->setChecked(false);
         }
         button->setCheckable(exclusive);
+        if (!exclusive) {
+            ButtonGroupWidgetPrivate::restoreTabFocus(button);
+        }
     }
     update();
 }
