@@ -27,7 +27,6 @@
 #include <QWindow>
 
 #include <cmath>
-#include <functional>
 
 namespace Nalu {
 namespace Components {
@@ -928,19 +927,17 @@ bool takesTabFocus(const QWidget *widget)
         && !widget->focusProxy();
 }
 
-void placeInFocusChain(QWidget *block)
+void placeInFocusChain(QWidget *block, QWidget *anchor)
 {
-    if (!block) {
+    if (!block || !anchor || block->isWindow() || block->window() != anchor->window()) {
         return;
     }
     QWidget *window = block->window();
-    if (window == block) {
-        return;
-    }
+    const auto inBlock = [block](const QWidget *widget) { return widget == block || block->isAncestorOf(widget); };
     QList<QWidget *> moving;
     QWidget *widget = block;
     do {
-        if ((widget == block || block->isAncestorOf(widget)) && acceptsFocus(widget)) {
+        if (inBlock(widget) && acceptsFocus(widget)) {
             moving.append(widget);
         }
         widget = widget->nextInFocusChain();
@@ -949,27 +946,13 @@ void placeInFocusChain(QWidget *block)
         return;
     }
     QWidget *previous = nullptr;
-    bool reached = false;
-    const std::function<void(QWidget *)> visit = [&](QWidget *node) {
-        if (node == block) {
-            reached = true;
-            return;
+    for (widget = anchor; widget && widget != window; widget = widget->previousInFocusChain()) {
+        if (!inBlock(widget) && acceptsFocus(widget)) {
+            previous = widget;
+            break;
         }
-        if (node != window && acceptsFocus(node)) {
-            previous = node;
-        }
-        const QObjectList children = node->children();
-        for (QObject *child : children) {
-            if (reached) {
-                return;
-            }
-            if (child->isWidgetType() && !static_cast<QWidget *>(child)->isWindow()) {
-                visit(static_cast<QWidget *>(child));
-            }
-        }
-    };
-    visit(window);
-    if (!reached || !previous) {
+    }
+    if (!previous) {
         return;
     }
     for (QWidget *next : qAsConst(moving)) {

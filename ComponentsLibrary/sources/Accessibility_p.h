@@ -56,11 +56,12 @@ class Texts
 
 namespace Keyboard {
 
-// Moves the focus-accepting widgets inside block (in the order they have) to right after the last
-// focus-accepting widget that comes before block in the window's widget tree: Tab then reaches a
-// widget placed into a component where it is shown, not at the end of the window, where a widget
-// placed into a window that exists already goes.
-void placeInFocusChain(QWidget *block);
+// Moves the focus-accepting widgets of block (block and its descendants, in the order they have) to
+// right after anchor's place in the window's focus chain, that is after the last focus-accepting widget
+// at or before anchor outside block. Tab then reaches them where they are shown, not where a widget
+// made or placed into a window that exists already goes: at the end of its chain. Anchor may be block
+// itself, when block's own place in the chain is right but its contents came later.
+void placeInFocusChain(QWidget *block, QWidget *anchor);
 
 // Whether Tab can give widget the focus now.
 bool takesTabFocus(const QWidget *widget);

@@ -161,7 +161,9 @@ void ButtonGroupWidget::addButton(QAbstractButton *button)
     }
     updateButtonVisibleIndex();
     // Tab reaches the members in their order, also when added to a window that has other widgets.
-    Keyboard::placeInFocusChain(button);
+    const QList<QAbstractButton *> members = d->group->buttons();
+    Keyboard::placeInFocusChain(button,
+                                members.size() > 1 ? members.at(members.size() - 2) : static_cast<QWidget *>(this));
     button->installEventFilter(this);
     // QAbstractButton leaves its group when destroyed; renumber the survivors once it is gone.
     connect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);

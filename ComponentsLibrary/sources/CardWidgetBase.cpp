@@ -218,7 +218,7 @@ void CardWidgetBase::setContentsWidget(QWidget *widget)
     }
     d->contentsContainer->setVisible(widget != nullptr);
     // Tab reaches the contents after the header, also when they come after other widgets of the window.
-    Keyboard::placeInFocusChain(d->contentsContainer);
+    Keyboard::placeInFocusChain(d->contentsContainer, d->contentsContainer);
     update();
 }
 
@@ -249,7 +249,7 @@ void CardWidgetBase::setFooterWidget(QWidget *widget)
             new QHBoxLayout(d->footerContainer);
         }
         d->footerContainer->layout()->addWidget(widget);
-        Keyboard::placeInFocusChain(d->footerContainer);
+        Keyboard::placeInFocusChain(d->footerContainer, d->footerContainer);
     }
     setFooterVisible(widget != nullptr);
     update();

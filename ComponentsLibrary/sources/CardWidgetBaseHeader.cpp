@@ -74,7 +74,7 @@ public:
         }
         container->setVisible(widget != nullptr);
         // Tab reaches the widget where it is shown.
-        Keyboard::placeInFocusChain(container);
+        Keyboard::placeInFocusChain(container, container);
     }
 };
 
@@ -95,6 +95,8 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
     updateExpandIndicator();
 
     form->menuButton->hide();
+    // The button shows only an icon (its text is the placeholder "...").
+    form->menuButton->setAccessibleName(tr("Menu"));
     form->headerRightWidget->hide();
     form->headerBottomWidget->hide();
 

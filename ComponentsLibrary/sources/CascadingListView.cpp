@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/CascadingListView.h>
 
+#include "Accessibility_p.h"
+
 #include "ui_CascadingListView.h"
 
 #include <ComponentsLibrary/CascadingListViewPanel.h>
@@ -83,6 +85,8 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
 
     d->form->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     d->form->scrollArea->setHorizontalScrollBar(new MinimizedScrollBar(d->form->scrollArea, Qt::Horizontal));
+    // The panels take the focus; the area that scrolls them into view need not be a stop of its own.
+    d->form->scrollArea->setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     setModel(model);
 }
@@ -129,6 +133,8 @@ void CascadingListView::onModelUpdated()
         d->panels.append(container);
         connect(panel, &CascadingListViewPanel::currentItemChanged, this, &CascadingListView::onCurrentIndexChanged);
     }
+    // Panels made now come last in the window's focus chain: Tab must reach them before the preview.
+    Keyboard::placeInFocusChain(d->panelsSplitter, d->form->scrollArea);
     int preferredPanelsContainerWidth = 0;
     for (int i = 0; i < d->panels.count(); ++i) {
         if (CascadingListViewPanel *panel = d->panels.at(i)->getPanel()) {
