@@ -7,6 +7,9 @@
 
 #include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
+#include <ComponentsLibrary/CascadingListView.h>
+#include <ComponentsLibrary/CascadingListViewPanel.h>
+#include <ComponentsLibrary/CascadingListViewPanelPreview.h>
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/RangeSlider.h>
@@ -23,6 +26,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -172,6 +176,7 @@ private Q_SLOTS:
     void popUpMenuKeepsTabInside();
     void colourMenuByKeyboard();
     void colourDialogByKeyboard();
+    void cascadeByKeyboard();
 };
 
 void tst_Keyboard::cleanup()
@@ -661,6 +666,59 @@ void tst_Keyboard::colourDialogByKeyboard()
     press(Qt::Key_Space);
     QVERIFY(dialog.ran());
     QCOMPARE(opened, QStringLiteral("QColorDialog"));
+}
+
+void tst_Keyboard::cascadeByKeyboard()
+{
+    Window w;
+    w.add(new QLineEdit, "before");
+    QStandardItemModel model;
+    for (int i = 0; i < 2; ++i) {
+        auto *top = new QStandardItem(QStringLiteral("top %1").arg(i));
+        auto *middle = new QStandardItem(QStringLiteral("middle %1").arg(i));
+        middle->appendRow(new QStandardItem(QStringLiteral("leaf %1").arg(i)));
+        top->appendRow(middle);
+        model.appendRow(top);
+    }
+    auto *view = w.add(new Components::CascadingListView(nullptr, nullptr), "view");
+    w.add(new QLineEdit, "after");
+    // The panels are made with the model, after the preview and the rest of the window.
+    view->setModel(&model);
+    QList<Components::CascadingListViewPanel *> panels;
+    for (auto *panel = view->findChild<Components::CascadingListViewPanel *>(); panel;
+         panel = panel->getParentPanel()) {
+        panels.prepend(panel);
+    }
+    QCOMPARE(panels.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        panels.at(i)->setObjectName(QStringLiteral("panel%1").arg(i));
+    }
+    QVERIFY(w.show());
+    w.widget.findChild<QWidget *>(QStringLiteral("before"))->setFocus();
+
+    // Tab reaches the panels in their order, then the preview on their right.
+    QStringList walk;
+    for (int i = 0; i < 5; ++i) {
+        press(Qt::Key_Tab);
+        walk << (qobject_cast<Components::CascadingListViewPanelPreview *>(focus()) ? QStringLiteral("preview")
+                                                                                    : nameOf(focus()));
+    }
+    QCOMPARE(walk,
+             QStringList({QStringLiteral("panel0"), QStringLiteral("panel1"), QStringLiteral("panel2"),
+                          QStringLiteral("preview"), QStringLiteral("after")}));
+
+    // The arrows walk down the levels and back.
+    panels.at(0)->setFocus();
+    press(Qt::Key_End);
+    press(Qt::Key_Home);
+    QCOMPARE(panels.at(0)->currentIndex().data().toString(), QStringLiteral("top 0"));
+    press(Qt::Key_Right);
+    QCOMPARE(focus(), panels.at(1));
+    QCOMPARE(panels.at(1)->currentIndex().data().toString(), QStringLiteral("middle 0"));
+    press(Qt::Key_Right);
+    QCOMPARE(focus(), panels.at(2));
+    press(Qt::Key_Left);
+    QCOMPARE(focus(), panels.at(1));
 }
 
 QTEST_MAIN(tst_Keyboard)
