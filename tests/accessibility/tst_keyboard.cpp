@@ -642,6 +642,7 @@ void tst_Keyboard::colourMenuByKeyboard()
     bool reachedCode = false;
     WhileOpen choose([&] {
         QWidget *menu = QApplication::activePopupWidget();
+        QTRY_VERIFY(focus() && menu->isAncestorOf(focus()));
         // Tab goes round the dialog's controls, never out of the menu, and reaches the field of the colour's code.
         for (int i = 0; i < 60 && !reachedCode; ++i) {
             auto *edit = qobject_cast<QLineEdit *>(focus());

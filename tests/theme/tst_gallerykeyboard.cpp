@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
 #include <QtTest>
@@ -109,6 +110,15 @@ bool whileOpen(int key, Qt::KeyboardModifiers modifiers, const std::function<voi
     return opened;
 }
 
+// Whether the focus is in container, or comes there soon (a dialog is activated after it shows).
+bool focusComesInto(const QWidget *container)
+{
+    for (int i = 0; i < 50 && !(focus() && container->isAncestorOf(focus())); ++i) {
+        QTest::qWait(20);
+    }
+    return focus() && container->isAncestorOf(focus());
+}
+
 // Whether two presses of key, then of back, change what value reads and then restore it.
 QString changesAndRestores(const std::function<QVariant()> &value, int key, int back, const char *what)
 {
@@ -135,6 +145,24 @@ QMenu *menuOf(QAbstractButton *button)
         return push->menu();
     }
     return nullptr;
+}
+
+// What a mouse user can operate, whatever its focus policy says: the keyboard must reach it too.
+bool isInteractive(QWidget *widget)
+{
+    if (auto *header = qobject_cast<Components::CardWidgetBaseHeader *>(widget)) {
+        return header->isExpandable();
+    }
+    if (auto *card = qobject_cast<Components::CardWidget *>(widget)) {
+        return card->isCheckable();
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        // The members of an exclusive group count as one, the group.
+        return !(button->group() && button->group()->exclusive());
+    }
+    return (qobject_cast<QAbstractSlider *>(widget) && !qobject_cast<QScrollBar *>(widget))
+        || qobject_cast<QAbstractItemView *>(widget) || qobject_cast<QLineEdit *>(widget)
+        || qobject_cast<QComboBox *>(widget) || qobject_cast<QTabBar *>(widget);
 }
 
 bool isTabStop(const QWidget *widget)
@@ -281,7 +309,7 @@ void tst_GalleryKeyboard::keyboardWalk()
             }
             continue;
         }
-        if (!isTabStop(widget)) {
+        if (!isInteractive(widget)) {
             continue;
         }
         ++components;
@@ -338,15 +366,14 @@ QString tst_GalleryKeyboard::operate(QWidget *widget)
         const bool opened = whileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
             QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                                                               : QApplication::activeModalWidget();
-            inside = focus() && open->isAncestorOf(focus());
+            inside = focusComesInto(open);
         });
         return opened && inside ? QString() : QStringLiteral("Space opened no colour dialog with the focus in it");
     }
     if (auto *popUp = qobject_cast<Components::ToolButtonPopUpBase *>(widget)) {
         bool inside = false;
-        const bool opened = whileOpen(Qt::Key_F4, Qt::NoModifier, [&] {
-            inside = focus() && QApplication::activePopupWidget()->isAncestorOf(focus());
-        });
+        const bool opened = whileOpen(Qt::Key_F4, Qt::NoModifier,
+                                      [&] { inside = focusComesInto(QApplication::activePopupWidget()); });
         if (!opened || !inside) {
             return QStringLiteral("F4 opened no menu with the focus in its widget");
         }
