@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 #include <QString>
@@ -54,6 +55,21 @@ inline QStringList accessibleStateNames(const QAccessible::State &state)
 class AccessibleEventRecorder : public QAccessibleBridge
 {
 public:
+    AccessibleEventRecorder() { instance() = this; }
+    ~AccessibleEventRecorder() override
+    {
+        if (instance() == this) {
+            instance() = nullptr;
+        }
+    }
+
+    // The recorder Qt made, until it is deleted.
+    static AccessibleEventRecorder *&instance()
+    {
+        static AccessibleEventRecorder *recorder = nullptr;
+        return recorder;
+    }
+
     static QList<RecordedAccessibleEvent> &events()
     {
         static QList<RecordedAccessibleEvent> recorded;
@@ -89,5 +105,10 @@ class AccessibleEventRecorderPlugin : public QAccessibleBridgePlugin
     Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QAccessibleBridgeFactoryInterface" FILE "recorder.json")
 
 public:
-    QAccessibleBridge *create(const QString &) override { return new AccessibleEventRecorder; }
+    QAccessibleBridge *create(const QString &) override
+    {
+        // Qt 5 never deletes its bridges: the recorder goes with the application unless Qt deleted it before.
+        qAddPostRoutine([] { delete AccessibleEventRecorder::instance(); });
+        return new AccessibleEventRecorder;
+    }
 };
