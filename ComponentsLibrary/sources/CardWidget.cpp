@@ -188,7 +188,8 @@ void CardWidget::setContentsContainer(QWidget *widget)
 
 void CardWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (d->checkable && event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    if (d->checkable && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier
+        && !event->isAutoRepeat()) {
         setChecked(!d->checked);
         event->accept();
         return;

@@ -39,7 +39,13 @@ public:
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
 
-    static bool isToggleKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Enter || key == Qt::Key_Return; }
+    // Space, Enter or Return alone: with a modifier they may be the window's shortcuts (Ctrl+Return...).
+    static bool isToggleKey(const QKeyEvent *event)
+    {
+        const int key = event->key();
+        return (key == Qt::Key_Space || key == Qt::Key_Enter || key == Qt::Key_Return)
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    }
 
     // Clicks and keys aimed at the caller's own widgets must not fold the card.
     bool sideWidgetUnderMouse() const
@@ -415,7 +421,7 @@ void CardWidgetBaseHeader::paintEvent(QPaintEvent *event)
 
 void CardWidgetBaseHeader::keyPressEvent(QKeyEvent *event)
 {
-    if (d->expandable && CardWidgetBaseHeaderPrivate::isToggleKey(event->key()) && !event->isAutoRepeat()) {
+    if (d->expandable && CardWidgetBaseHeaderPrivate::isToggleKey(event) && !event->isAutoRepeat()) {
         setExpanded(!d->expanded);
         event->accept();
         return;
@@ -427,7 +433,7 @@ bool CardWidgetBaseHeader::event(QEvent *event)
 {
     // The window-wide hover shortcuts would take these keys from the header that has the focus.
     if (event->type() == QEvent::ShortcutOverride && d->expandable
-        && CardWidgetBaseHeaderPrivate::isToggleKey(static_cast<QKeyEvent *>(event)->key())) {
+        && CardWidgetBaseHeaderPrivate::isToggleKey(static_cast<QKeyEvent *>(event))) {
         event->accept();
         return true;
     }

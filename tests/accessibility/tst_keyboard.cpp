@@ -212,6 +212,9 @@ void tst_Keyboard::expandableHeaders()
 
     press(Qt::Key_Tab);
     QCOMPARE(nameOf(focus()), QStringLiteral("header"));
+    // With a modifier the key may be a shortcut of the window: the header leaves it.
+    press(key, Qt::ControlModifier);
+    QVERIFY(expander->isExpanded());
     const QImage focused = header->grab().toImage();
     press(Qt::Key_Tab);
     QCOMPARE(nameOf(focus()), QStringLiteral("inside"));
