@@ -4,6 +4,8 @@
 // do, so that shortcuts, pop-ups and the focus chain take part.
 
 #include "AccessibleEventRecorder.h"
+#include "KeyboardSupport.h"
+#include "TestSupport.h"
 
 #include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
@@ -37,89 +39,19 @@ Q_IMPORT_PLUGIN(AccessibleEventRecorderPlugin)
 
 namespace Components = Nalu::Components;
 using Components::RangeSlider;
+using namespace KeyboardSupport;
 
 namespace {
 
-// A key as the window system delivers it: to the open pop-up, else to the focus window.
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+// Logs a range slider's signals, by name and values: "pressed", "range 20 80", "min 20", "max 80", "released".
+void recordSignals(TestSupport::SignalLog &log, RangeSlider *slider)
 {
-    QWidget *popup = QApplication::activePopupWidget();
-    QWindow *window = popup ? popup->windowHandle() : QGuiApplication::focusWindow();
-    if (!window) {
-        qFatal("no window takes keys");
-    }
-    QTest::keyClick(window, Qt::Key(key), modifiers);
+    log.record(slider, &QAbstractSlider::sliderPressed, QStringLiteral("pressed"));
+    log.record(slider, &RangeSlider::sliderRangeChanged, QStringLiteral("range"));
+    log.record(slider, &RangeSlider::minHandleValueChanged, QStringLiteral("min"));
+    log.record(slider, &RangeSlider::maxHandleValueChanged, QStringLiteral("max"));
+    log.record(slider, &QAbstractSlider::sliderReleased, QStringLiteral("released"));
 }
-
-QWidget *focus()
-{
-    return QApplication::focusWidget();
-}
-
-// Runs check while a menu or dialog that the next key opens is shown (they run their own event loop),
-// then closes whatever is still open. Whatever opens after that is closed at once and counted, so that a
-// test fails rather than hangs.
-class WhileOpen : public QObject
-{
-public:
-    explicit WhileOpen(std::function<void()> check)
-        : m_check(std::move(check))
-    {
-        m_timer.setInterval(20);
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            QWidget *open = QApplication::activePopupWidget();
-            if (!open) {
-                open = QApplication::activeModalWidget();
-            }
-            if (!open) {
-                return;
-            }
-            if (m_ran) {
-                ++m_unexpected;
-            } else {
-                m_ran = true;
-                m_check();
-            }
-            if (QWidget *still = QApplication::activePopupWidget()) {
-                still->close();
-            }
-            if (QWidget *still = QApplication::activeModalWidget()) {
-                still->close();
-            }
-        });
-        m_timer.start();
-    }
-
-    bool ran() const { return m_ran; }
-    int unexpected() const { return m_unexpected; }
-
-private:
-    std::function<void()> m_check;
-    QTimer m_timer;
-    bool m_ran = false;
-    int m_unexpected = 0;
-};
-
-// The names and values of a range slider's signals, in order.
-struct SignalLog
-{
-    explicit SignalLog(RangeSlider *slider)
-    {
-        QObject::connect(slider, &QAbstractSlider::sliderPressed, &context,
-                         [this] { log << QStringLiteral("pressed"); });
-        QObject::connect(slider, &QAbstractSlider::sliderReleased, &context,
-                         [this] { log << QStringLiteral("released"); });
-        QObject::connect(slider, &RangeSlider::sliderRangeChanged, &context,
-                         [this](int low, int high) { log << QStringLiteral("range %1 %2").arg(low).arg(high); });
-        QObject::connect(slider, &RangeSlider::minHandleValueChanged, &context,
-                         [this](int value) { log << QStringLiteral("min %1").arg(value); });
-        QObject::connect(slider, &RangeSlider::maxHandleValueChanged, &context,
-                         [this](int value) { log << QStringLiteral("max %1").arg(value); });
-    }
-
-    QObject context;
-    QStringList log;
-};
 
 // A window whose widgets are laid out top to bottom in the order they are added.
 struct Window
@@ -147,11 +79,6 @@ struct Window
 
     QWidget widget;
 };
-
-QString nameOf(const QWidget *widget)
-{
-    return widget ? widget->objectName() : QStringLiteral("(none)");
-}
 
 } // namespace
 
@@ -255,9 +182,7 @@ void tst_Keyboard::hoverShortcutsStay()
     focused->setContentsWidget(new QLabel(QStringLiteral("Contents")));
     QVERIFY(w.show());
     button->setFocus();
-    QTest::mouseMove(&w.widget, QPoint(1, 1));
-    QTest::mouseMove(&w.widget, header->mapTo(&w.widget, header->rect().center()));
-    QTRY_VERIFY(header->underMouse());
+    QVERIFY(TestSupport::hoverCentre(w.widget, header));
     // As documented: the keys fold the header under the pointer, wherever the focus is.
     press(Qt::Key_Space);
     QVERIFY(!expander->isExpanded());
@@ -364,7 +289,8 @@ void tst_Keyboard::sliderKeys()
         QCOMPARE(focus(), slider);
         QCOMPARE(slider->getCurrentHandle(), RangeSlider::MaximumHandle);
     }
-    SignalLog signalLog(slider);
+    TestSupport::SignalLog log;
+    recordSignals(log, slider);
     const int base = slider->value();
     press(key);
     QCOMPARE(slider->getMinHandleValue(), expectedLow);
@@ -382,7 +308,7 @@ void tst_Keyboard::sliderKeys()
         }
         expected << QStringLiteral("released");
     }
-    QCOMPARE(signalLog.log, expected);
+    QCOMPARE(QStringList(log), expected);
 
     // Mirrored for a layout from right to left, and turned round by inverted controls.
     if (key == Qt::Key_Right || key == Qt::Key_Up) {
@@ -404,7 +330,8 @@ void tst_Keyboard::sliderKeysEmitWhatADragEmits()
     slider->setKeyboardHandles(true);
     QVERIFY(w.show());
 
-    SignalLog signalLog(slider);
+    TestSupport::SignalLog log;
+    recordSignals(log, slider);
     // Where the minimum handle is, as the slider tells assistive technologies.
     const QPoint handle
         = slider->mapFromGlobal(QAccessible::queryAccessibleInterface(slider)->child(0)->rect().center());
@@ -413,13 +340,13 @@ void tst_Keyboard::sliderKeysEmitWhatADragEmits()
     QMouseEvent move(QEvent::MouseMove, to, slider->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(slider, &move);
     QTest::mouseRelease(slider, Qt::LeftButton, {}, to);
-    const QStringList drag = signalLog.log;
+    const QStringList drag = log;
     QVERIFY2(drag.size() == 4, qPrintable(drag.join(QLatin1String(", "))));
-    signalLog.log.clear();
+    log.clear();
 
     slider->setFocus();
     press(Qt::Key_Left);
-    const QStringList key = signalLog.log;
+    const QStringList key = log;
     // The same signals in the same order, the values apart.
     const auto kinds = [](QStringList list) {
         for (QString &entry : list) {
@@ -555,29 +482,28 @@ void tst_Keyboard::groupPopUpByKeyboard()
 
     if (split) {
         // Space is the button part: a click, and no menu.
-        WhileOpen none([] {});
-        press(Qt::Key_Space);
+        const Opened none = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {});
         QCOMPARE(clicked.count(), 1);
-        QVERIFY(!none.ran());
-        QCOMPARE(none.unexpected(), 0);
+        QVERIFY(!none.opened);
     }
     {
         QString inMenu;
         bool stillOpen = true;
-        WhileOpen choose([&] {
-            inMenu = nameOf(focus());
-            // In an exclusive group the arrows check the next button, as for radio buttons; that closes the menu.
-            press(Qt::Key_Right);
-            stillOpen = QApplication::activePopupWidget() != nullptr;
-        });
-        press(split ? int(Qt::Key_Down) : int(Qt::Key_Space), split ? Qt::AltModifier : Qt::NoModifier);
-        QVERIFY(choose.ran());
+        const Opened choose = pressWhileOpen(split ? int(Qt::Key_Down) : int(Qt::Key_Space),
+                                             split ? Qt::AltModifier : Qt::NoModifier, [&] {
+                                                 inMenu = nameOf(focus());
+                                                 // In an exclusive group the arrows check the next button, as for
+                                                 // radio buttons; that closes the menu.
+                                                 press(Qt::Key_Right);
+                                                 stillOpen = QApplication::activePopupWidget() != nullptr;
+                                             });
+        QVERIFY(choose.opened);
         QCOMPARE(inMenu, QStringLiteral("Play"));
         QVERIFY(!stillOpen);
         QVERIFY(popUp->getButton(1)->isChecked());
         QCOMPARE(popUp->text(), QStringLiteral("Pause"));
         QCOMPARE(focus(), popUp);
-        QCOMPARE(choose.unexpected(), 0);
+        QCOMPARE(choose.unexpected, 0);
     }
 
     // In a group that is not exclusive, or no longer, Tab and Space click the buttons and the menu stays (an
@@ -585,13 +511,12 @@ void tst_Keyboard::groupPopUpByKeyboard()
     popUp->setExclusive(false);
     QSignalSpy stopped(popUp->getButton(2), &QAbstractButton::clicked);
     bool stillOpen = false;
-    WhileOpen click([&] {
+    const Opened click = pressWhileOpen(Qt::Key_F4, Qt::NoModifier, [&] {
         press(Qt::Key_Tab, Qt::ShiftModifier);
         press(Qt::Key_Space);
         stillOpen = QApplication::activePopupWidget() != nullptr;
     });
-    press(Qt::Key_F4);
-    QVERIFY(click.ran());
+    QVERIFY(click.opened);
     QCOMPARE(stopped.count(), 1);
     QVERIFY(stillOpen);
 }
@@ -614,7 +539,7 @@ void tst_Keyboard::popUpMenuKeepsTabInside()
     popUp->setFocus(Qt::TabFocusReason);
 
     QStringList walk;
-    WhileOpen tabs([&] {
+    const Opened tabs = pressWhileOpen(Qt::Key_F4, Qt::NoModifier, [&] {
         walk << nameOf(focus());
         for (int i = 0; i < 3; ++i) {
             press(Qt::Key_Tab);
@@ -625,8 +550,7 @@ void tst_Keyboard::popUpMenuKeepsTabInside()
         press(Qt::Key_Escape);
         walk << (QApplication::activePopupWidget() ? QStringLiteral("open") : QStringLiteral("closed"));
     });
-    press(Qt::Key_F4);
-    QVERIFY(tabs.ran());
+    QVERIFY(tabs.opened);
     QCOMPARE(walk,
              QStringList({QStringLiteral("edit"), QStringLiteral("slider"), QStringLiteral("button"),
                           QStringLiteral("edit"), QStringLiteral("button"), QStringLiteral("closed")}));
@@ -641,11 +565,11 @@ void tst_Keyboard::colourMenuByKeyboard()
     QVERIFY(w.show());
     button->setFocus(Qt::TabFocusReason);
 
-    bool stayedInside = true;
+    bool stayedInside = false;
     bool reachedCode = false;
-    WhileOpen choose([&] {
+    const Opened choose = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
         QWidget *menu = QApplication::activePopupWidget();
-        QTRY_VERIFY(focus() && menu->isAncestorOf(focus()));
+        stayedInside = focusComesInto(menu);
         // Tab goes round the dialog's controls, never out of the menu, and reaches the field of the colour's code.
         for (int i = 0; i < 60 && !reachedCode; ++i) {
             auto *edit = qobject_cast<QLineEdit *>(focus());
@@ -660,8 +584,7 @@ void tst_Keyboard::colourMenuByKeyboard()
             QTest::keyClicks(focus(), QStringLiteral("#ff0000"));
         }
     });
-    press(Qt::Key_Space);
-    QVERIFY(choose.ran());
+    QVERIFY(choose.opened);
     QVERIFY(stayedInside);
     QVERIFY(reachedCode);
     QCOMPARE(button->getColor(), QColor(Qt::red));
@@ -674,10 +597,10 @@ void tst_Keyboard::colourDialogByKeyboard()
     QVERIFY(w.show());
     button->setFocus(Qt::TabFocusReason);
     QString opened;
-    WhileOpen dialog(
-        [&] { opened = QString::fromLatin1(QApplication::activeModalWidget()->metaObject()->className()); });
-    press(Qt::Key_Space);
-    QVERIFY(dialog.ran());
+    const Opened dialog = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
+        opened = QString::fromLatin1(QApplication::activeModalWidget()->metaObject()->className());
+    });
+    QVERIFY(dialog.opened);
     QCOMPARE(opened, QStringLiteral("QColorDialog"));
 }
 

@@ -6,6 +6,7 @@
 
 #include "GalleryPage.h"
 #include "GalleryWindow.h"
+#include "KeyboardSupport.h"
 
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 #include <ComponentsLibrary/CardWidget.h>
@@ -34,24 +35,7 @@ namespace Components = Nalu::Components;
 
 namespace {
 
-void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    // To the open pop-up, else to the active window (the focus window may still be a pop-up just closed).
-    QWidget *receiver = QApplication::activePopupWidget();
-    if (!receiver) {
-        receiver = QApplication::activeWindow();
-    }
-    QWindow *window = receiver ? receiver->windowHandle() : nullptr;
-    if (!window) {
-        qFatal("no window takes keys");
-    }
-    QTest::keyClick(window, Qt::Key(key), modifiers);
-}
-
-QWidget *focus()
-{
-    return QApplication::focusWidget();
-}
+using namespace KeyboardSupport;
 
 QString label(const QWidget *widget)
 {
@@ -63,60 +47,6 @@ QString label(const QWidget *widget)
         text += QStringLiteral(" \"%1\"").arg(iface->text(QAccessible::Name));
     }
     return text;
-}
-
-// A window manager gives the focus back to the window once a dialog closes; the offscreen platform has none.
-bool reactivate(QWidget *window)
-{
-    for (int i = 0; i < 50 && QApplication::activeWindow() != window; ++i) {
-        window->activateWindow();
-        QTest::qWait(20);
-    }
-    return QApplication::activeWindow() == window;
-}
-
-// Presses key while a menu or dialog it opens runs its own event loop: check runs in there, then
-// whatever is open is closed. Returns whether something opened.
-bool whileOpen(int key, Qt::KeyboardModifiers modifiers, const std::function<void()> &check)
-{
-    bool opened = false;
-    QTimer timer;
-    timer.setInterval(20);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        QWidget *open = QApplication::activePopupWidget();
-        if (!open) {
-            open = QApplication::activeModalWidget();
-        }
-        if (!open) {
-            return;
-        }
-        if (!opened) {
-            opened = true;
-            check();
-        }
-        if (QWidget *still = QApplication::activePopupWidget()) {
-            still->close();
-        }
-        if (QWidget *still = QApplication::activeModalWidget()) {
-            still->close();
-        }
-    });
-    timer.start();
-    QWidget *window = QApplication::activeWindow();
-    press(key, modifiers);
-    if (window && !reactivate(window)) {
-        qWarning("the window did not come back");
-    }
-    return opened;
-}
-
-// Whether the focus is in container, or comes there soon (a dialog is activated after it shows).
-bool focusComesInto(const QWidget *container)
-{
-    for (int i = 0; i < 50 && !(focus() && container->isAncestorOf(focus())); ++i) {
-        QTest::qWait(20);
-    }
-    return focus() && container->isAncestorOf(focus());
 }
 
 // Whether two presses of key, then of back, change what value reads and then restore it.
@@ -363,23 +293,24 @@ QString tst_GalleryKeyboard::operate(QWidget *widget)
             return shown ? QString() : QStringLiteral("Space opened no tool window");
         }
         bool inside = false;
-        const bool opened = whileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
-            QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                              : QApplication::activeModalWidget();
-            inside = focusComesInto(open);
-        });
+        const bool opened = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
+                                QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                                                  : QApplication::activeModalWidget();
+                                inside = focusComesInto(open);
+                            }).opened;
         return opened && inside ? QString() : QStringLiteral("Space opened no colour dialog with the focus in it");
     }
     if (auto *popUp = qobject_cast<Components::ToolButtonPopUpBase *>(widget)) {
         bool inside = false;
-        const bool opened = whileOpen(Qt::Key_F4, Qt::NoModifier,
-                                      [&] { inside = focusComesInto(QApplication::activePopupWidget()); });
+        const bool opened = pressWhileOpen(Qt::Key_F4, Qt::NoModifier, [&] {
+                                inside = focusComesInto(QApplication::activePopupWidget());
+                            }).opened;
         if (!opened || !inside) {
             return QStringLiteral("F4 opened no menu with the focus in its widget");
         }
         if (popUp->getDrawPopUpIndicator()) {
             QSignalSpy clicked(popUp, &QAbstractButton::clicked);
-            const bool menu = whileOpen(Qt::Key_Space, Qt::NoModifier, [] {});
+            const bool menu = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened;
             if (menu || clicked.count() != 1) {
                 return QStringLiteral("Space did not click the button part");
             }
@@ -415,14 +346,15 @@ QString tst_GalleryKeyboard::operate(QWidget *widget)
             return QStringLiteral("the arrows moved the check nowhere");
         }
         if (menuOf(button)) {
-            return whileOpen(Qt::Key_Space, Qt::NoModifier, [] {}) ? QString() : QStringLiteral("Space opened no menu");
+            return pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened ? QString()
+                                                                               : QStringLiteral("Space opened no menu");
         }
         if (button->isCheckable()) {
             return changesAndRestores([button] { return button->isChecked(); }, Qt::Key_Space, Qt::Key_Space,
                                       "the checked state");
         }
         QSignalSpy clicked(button, &QAbstractButton::clicked);
-        const bool opened = whileOpen(Qt::Key_Space, Qt::NoModifier, [] {});
+        const bool opened = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened;
         return clicked.count() == 1 || opened ? QString() : QStringLiteral("Space did not click");
     }
     if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
