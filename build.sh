@@ -12,6 +12,9 @@
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
 #                        few pages, light and dark)
+#   ./build.sh docs      install what is missing, write the API reference (HTML
+#                        and a Qt help file) and say where; fails on any Doxygen
+#                        warning
 #
 # Environment: BUILD_DIR (default: build; the Qt 6 build goes to the same name
 # with -qt6 appended), NALU_QT_VERSIONS (the Qt major versions `test` builds,
@@ -34,9 +37,9 @@ gallery)
         exit 2
     fi
     ;;
-screenshots) ;;
+screenshots | docs) ;;
 *)
-    echo "usage: $0 gallery [--qt6] | test | screenshots" >&2
+    echo "usage: $0 gallery [--qt6] | test | screenshots | docs" >&2
     exit 2
     ;;
 esac
@@ -47,14 +50,17 @@ jobs=${JOBS:-$(nproc)}
 packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core)
 for version in "${qt_versions[@]}"; do
     case "$version" in
-    5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev) ;;
-    6) packages+=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools) ;;
+    5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev) ;;
+    6) packages+=(qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev) ;;
     *)
         echo "Unknown Qt major version '$version' (5 or 6)" >&2
         exit 2
         ;;
     esac
 done
+if [ "$mode" = docs ]; then
+    packages+=(doxygen qhelpgenerator-qt5)
+fi
 missing=()
 for package in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
@@ -89,7 +95,13 @@ configure() {
     cmake "${args[@]}" "$@"
 }
 
-if [ "$mode" = screenshots ]; then
+if [ "$mode" = docs ]; then
+    build_dir=$(build_dir_for 5)
+    configure 5
+    cmake --build "$build_dir" --target docs -j "$jobs"
+    echo "API reference: $(cd "$build_dir/doc" && pwd)/html/index.html"
+    echo "Qt help file (Qt Assistant, Qt Creator): $(cd "$build_dir/doc" && pwd)/NaluComponents.qch"
+elif [ "$mode" = screenshots ]; then
     build_dir=$(build_dir_for 5)
     configure 5 -DNALU_BUILD_TESTS=OFF -DNALU_BUILD_GALLERY=ON
     cmake --build "$build_dir" --target gallery -j "$jobs"
@@ -97,7 +109,7 @@ if [ "$mode" = screenshots ]; then
     rm -rf "$shots"
     QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen >/dev/null
     mkdir -p doc/screenshots
-    rm -f doc/screenshots/*.png
+    rm -f doc/screenshots/0*.png # the gallery pages; doc/designer-screenshot.sh makes the Designer one
     for page in 01-buttons 02-cards-and-expanders 03-sliders 04-cascading-view; do
         cp "$shots/$page-light.png" "$shots/$page-dark.png" doc/screenshots/
     done

@@ -18,10 +18,15 @@ namespace Components {
 class COMPONENTSLIBRARY_EXPORT ButtonBase
 {
 public:
+    /** @brief Stores the four flags as given. */
     ButtonBase(bool outline, bool highlighted, bool circular, bool frameless);
+    /** @brief Copies the four flags. */
     ButtonBase(const ButtonBase &other) = default;
+    /** @brief Copies the four flags. */
     ButtonBase(ButtonBase &&other) = default;
+    /** @brief Copies the four flags. */
     ButtonBase &operator=(const ButtonBase &other) = default;
+    /** @brief Copies the four flags. */
     ButtonBase &operator=(ButtonBase &&other) = default;
     ~ButtonBase() = default;
 
@@ -35,9 +40,13 @@ public:
     bool isFrameless() const { return m_frameless; }
 
 protected:
+    /** @brief The outline flag; the button classes' setOutline() changes it. */
     bool m_outline;
+    /** @brief The highlighted flag; the button classes' setHighlighted() changes it. */
     bool m_highlighted;
+    /** @brief The circular flag; the button classes' setCircular() changes it. */
     bool m_circular;
+    /** @brief The frameless flag; the button classes' setFrameless() changes it. */
     bool m_frameless;
 };
 

@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a configuration message.
+ * @brief A button for a configuration message: opens or applies settings.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Config", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Config".
+ * A push button for a configuration message.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Config", both set in the constructor. The parent-only
+ * constructor shows the translated word "Config".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonConfig : public ButtonStatus
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonConfig : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Config"). */
     explicit ButtonConfig(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonConfig(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonConfig(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonConfig() override;
 

@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a danger information.
+ * @brief A button for a danger information: a destructive or irreversible action.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Danger", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Danger".
+ * A push button for a danger information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Danger", both set in the constructor. The parent-only
+ * constructor shows the translated word "Danger".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonDanger : public ButtonStatus
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonDanger : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Danger"). */
     explicit ButtonDanger(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonDanger(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonDanger(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonDanger() override;
 

@@ -17,12 +17,14 @@ namespace Components {
 class ButtonGroupWidgetPrivate;
 
 /**
- * @brief A framed row or column of buttons that form one logical group, optionally exclusive or drawn as a workflow.
+ * @brief A container that lays buttons out in one row or one column and groups them logically.
  *
- * The widget lays its member buttons out in order of addition and paints a rounded frame around them with a
- * separator line between neighbours (workflow mode: link lines instead, and wider spacing). The frame reads the
- * theme properties "BackgroundBrush", "BorderBrush", "CornerRadius" and, in workflow mode, "WorkflowLinkBrush"
- * ("...Disabled" variants while disabled); setting Qt::WA_TranslucentBackground leaves the frame out.
+ * A framed row or column of buttons that form one logical group, optionally exclusive or drawn as a workflow.
+ *
+ * The widget lays its member buttons out in order of addition and paints a rounded frame around them with a separator
+ * line between neighbours (workflow mode: link lines instead, and wider spacing). The frame reads the theme properties
+ * "BackgroundBrush", "BorderBrush", "CornerRadius" and, in workflow mode, "WorkflowLinkBrush" ("...Disabled" variants
+ * while disabled); setting Qt::WA_TranslucentBackground leaves the frame out.
  *
  * For the style sheet the widget keeps the selector properties "ButtonGroupWidget_Container",
  * "ButtonGroupWidget_Exclusive", "ButtonGroupWidget_Workflow" and "ButtonGroupWidget_VisibleCount" on itself and
@@ -94,11 +96,18 @@ class COMPONENTSLIBRARY_EXPORT ButtonGroupWidget : public QWidget
     Q_PROPERTY(bool workflow READ isWorkflow WRITE setWorkflow)
 
 public:
+    /**
+     * @brief Creates an empty, non-exclusive, horizontal group.
+     * Created with a QToolBar as parent, the group takes the tool bar's orientation and follows its changes.
+     */
     explicit ButtonGroupWidget(QWidget *parent = nullptr, Qt::WindowFlags f = Qt::WindowFlags());
     ~ButtonGroupWidget() override;
 
+    /** @brief The direction of the layout (the orientation property). */
     const Qt::Orientation &getOrientation() const;
+    /** @brief Whether at most one member is checked (the exclusive property). */
     bool isExclusive() const;
+    /** @brief Whether the group is drawn as a workflow (the workflow property). */
     bool isWorkflow() const;
 
     /** @brief Appends a button and reparents it to the group; null and members already present are ignored. */
@@ -115,18 +124,43 @@ public:
     QAbstractButton *getCheckedButton() const;
 
 public Q_SLOTS:
+    /** @brief Lays the members out in a row or a column; an unchanged orientation does nothing. */
     void setOrientation(const Qt::Orientation &orientation);
+    /**
+     * @brief Makes the group exclusive (every member checkable) or not (every member unchecked and not checkable).
+     * Nothing happens when the value is unchanged. Unchecking members on leaving exclusive mode emits their
+     * buttonToggled().
+     */
     void setExclusive(bool exclusive);
+    /** @brief Switches workflow mode: doubled spacing, each member's minimum size grown (or shrunk back) by the spacing
+     * unit, link lines instead of separators. */
     void setWorkflow(bool workflow);
 
 Q_SIGNALS:
+    /**
+     * @brief Emitted when a member is clicked, last of the signals of a click (after buttonPressed(), any
+     * buttonToggled() and buttonReleased()). For a checkable member of an exclusive group a click means that the member
+     * has become checked.
+     */
     void buttonClicked(QAbstractButton *button);
+    /** @brief Emitted when a member is pressed, first of the signals of a click. */
     void buttonPressed(QAbstractButton *button);
+    /** @brief Emitted when a member is released, after the buttonToggled() of the click and before buttonClicked(). */
     void buttonReleased(QAbstractButton *button);
+    /**
+     * @brief Emitted whenever a member's checked state changes, with the new state.
+     * When a member becomes checked in an exclusive group, the previously checked member's buttonToggled(previous,
+     * false) comes first, then buttonToggled(button, true); a click emits them between buttonPressed() and
+     * buttonReleased().
+     */
     void buttonToggled(QAbstractButton *button, bool checked);
 
 protected:
+    /** @brief Keeps the members' "Button_VisibleIndex" and the group's "ButtonGroupWidget_VisibleCount" current when
+     * members are shown or hidden; consumes nothing. */
     bool eventFilter(QObject *watched, QEvent *event) override;
+    /** @brief Paints the rounded frame and the separators or, in workflow mode, the link lines from the theme
+     * properties. */
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:

@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for an information message.
+ * @brief A button for an information message: shows details or help.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Info", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Info".
+ * A push button for an information message.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Info", both set in the constructor. The parent-only
+ * constructor shows the translated word "Info".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonInfo : public ButtonStatus
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonInfo : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Info"). */
     explicit ButtonInfo(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonInfo(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonInfo(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonInfo() override;
 

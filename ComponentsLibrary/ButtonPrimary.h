@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a primary information.
+ * @brief A button for a primary information: the main action of its area.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Primary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Primary".
+ * A push button for a primary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Primary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Primary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonPrimary : public ButtonPriority
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonPrimary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Primary"). */
     explicit ButtonPrimary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonPrimary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonPrimary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonPrimary() override;
 

@@ -21,7 +21,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonPriority : public PushButton
 public:
     /** @brief Creates the button without text; all appearance flags false. */
     explicit ButtonPriority(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonPriority(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonPriority(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonPriority() override;
 

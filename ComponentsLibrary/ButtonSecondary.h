@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a secondary information.
+ * @brief A button for a secondary information: an action that stands beside the primary one.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Secondary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Secondary".
+ * A push button for a secondary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Secondary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Secondary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonSecondary : public ButtonPriority
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonSecondary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Secondary"). */
     explicit ButtonSecondary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonSecondary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonSecondary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonSecondary() override;
 

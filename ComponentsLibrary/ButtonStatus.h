@@ -22,7 +22,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonStatus : public PushButton
 public:
     /** @brief Creates the button without text; all appearance flags false. */
     explicit ButtonStatus(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonStatus(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonStatus(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonStatus() override;
 

@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a success information.
+ * @brief A button for a success information: confirms an action that went well.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Success", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Success".
+ * A push button for a success information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Success", both set in the constructor. The parent-only
+ * constructor shows the translated word "Success".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonSuccess : public ButtonStatus
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonSuccess : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Success"). */
     explicit ButtonSuccess(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonSuccess(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonSuccess(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonSuccess() override;
 

@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a tertiary information.
+ * @brief A button for a tertiary information: a minor action that should not draw the eye.
  *
- * Style sheet selectors: ButtonType="Priority" and Order="Tertiary", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Tertiary".
+ * A push button for a tertiary information.
+ *
+ * Style sheet selectors: ButtonType="Priority" and Order="Tertiary", both set in the constructor. The parent-only
+ * constructor shows the translated word "Tertiary".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonTertiary : public ButtonPriority
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonTertiary : public ButtonPriority
 public:
     /** @brief Creates the button with the default text tr("Tertiary"). */
     explicit ButtonTertiary(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonTertiary(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonTertiary(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonTertiary() override;
 

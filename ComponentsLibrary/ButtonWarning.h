@@ -9,11 +9,12 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A push button for a warning information.
+ * @brief A button for a warning information: an action that needs care.
  *
- * Style sheet selectors: ButtonType="Status" and Status="Warning", both set in
- * the constructor. The parent-only constructor shows the translated word
- * "Warning".
+ * A push button for a warning information.
+ *
+ * Style sheet selectors: ButtonType="Status" and Status="Warning", both set in the constructor. The parent-only
+ * constructor shows the translated word "Warning".
  */
 class COMPONENTSLIBRARY_EXPORT ButtonWarning : public ButtonStatus
 {
@@ -26,7 +27,9 @@ class COMPONENTSLIBRARY_EXPORT ButtonWarning : public ButtonStatus
 public:
     /** @brief Creates the button with the default text tr("Warning"). */
     explicit ButtonWarning(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; all appearance flags false. */
     ButtonWarning(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; all appearance flags false. */
     ButtonWarning(const QIcon &icon, const QString &text, QWidget *parent);
     ~ButtonWarning() override;
 

@@ -16,7 +16,9 @@ class CardWidget;
 class CardWidgetGroupPrivate;
 
 /**
- * @brief Groups cards so that, while exclusive, at most one of them is checked.
+ * @brief Makes cards behave like the buttons of an exclusive button group.
+ *
+ * Groups cards so that, while exclusive, at most one of them is checked.
  *
  * The group neither owns nor reparents its cards; a card destroyed while in the group leaves it silently.
  */
@@ -33,6 +35,7 @@ class COMPONENTSLIBRARY_EXPORT CardWidgetGroup : public QObject
     Q_PROPERTY(bool exclusive READ isExclusive WRITE setExclusive NOTIFY exclusiveChanged)
 
 public:
+    /** @brief Creates an empty, exclusive group. */
     Q_INVOKABLE explicit CardWidgetGroup(QObject *parent = nullptr);
     ~CardWidgetGroup() override;
 
@@ -48,18 +51,35 @@ public:
     Nalu::Components::CardWidget *getCardWidget(int index) const;
     /** @brief The first checked member, or null. */
     Nalu::Components::CardWidget *getCheckedCardWidget() const;
+    /** @brief Whether at most one member is checked (the exclusive property). */
     bool isExclusive() const;
 
 public Q_SLOTS:
+    /**
+     * @brief Sets whether the group is exclusive and emits exclusiveChanged() when it changes.
+     * The members keep their state: the rule applies to cards added and checked from then on.
+     */
     void setExclusive(bool exclusive);
 
 Q_SIGNALS:
+    /** @brief Emitted by addCardWidget() (and setCardWidgets()) once @p card is a member; in an exclusive group the
+     * card has been made checkable (and unchecked, unless it is the first checked member) before. */
     void cardWidgetAdded(Nalu::Components::CardWidget *card);
+    /** @brief Emitted by removeCardWidget() (and, for every previous member, by setCardWidgets()) once @p card has left
+     * the group. */
     void cardWidgetRemoved(Nalu::Components::CardWidget *card);
+    /** @brief Emitted by setExclusive() when the flag changed, with the new value. */
     void exclusiveChanged(bool exclusive);
+    /**
+     * @brief Emitted whenever a member's checked state changes, exclusive or not, with the new state.
+     * When a member becomes checked in an exclusive group, the other members are unchecked first (each emitting its own
+     * cardWidgetChecked(other, false)); the checked card's cardWidgetChecked(card, true) comes last.
+     */
     void cardWidgetChecked(Nalu::Components::CardWidget *card, bool checked);
 
 protected Q_SLOTS:
+    /** @brief Receives a member's checkedChanged(): unchecks the others when exclusive and @p checked, then emits
+     * cardWidgetChecked(). */
     void onCardWidgetCheckedChanged(bool checked);
 
 private:

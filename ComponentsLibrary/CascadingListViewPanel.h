@@ -42,10 +42,15 @@ public:
 
     /** @brief Room for seven rows, ten W wide. */
     QSize minimumSizeHint() const override;
+    /** @brief Same as minimumSizeHint(). */
     QSize sizeHint() const override;
 
 Q_SIGNALS:
-    /** @brief The selected item, or an invalid index when the selection was cleared. */
+    /**
+     * @brief The selected item, or an invalid index when the selection was cleared.
+     *
+     * Emitted after the child panel was re-rooted on the item.
+     */
     void currentItemChanged(const QModelIndex &index);
 
 protected Q_SLOTS:
@@ -53,7 +58,11 @@ protected Q_SLOTS:
     void updateContents(const QModelIndex &rootIndex);
 
 protected:
+    /** @brief After the list's own handling, Left moves the focus and the current item to the parent panel, Right to
+     * the first child of the current item in the child panel. */
     void keyPressEvent(QKeyEvent *event) override;
+    /** @brief Re-roots the child panel on the newly selected item (emptying the panels further right), repaints, then
+     * emits currentItemChanged(). */
     void selectionChanged(const QItemSelection &selected, const QItemSelection &deselected) override;
 
 private:

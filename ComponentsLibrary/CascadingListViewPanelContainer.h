@@ -21,6 +21,8 @@ class COMPONENTSLIBRARY_EXPORT CascadingListViewPanelContainer : public CardWidg
     Q_OBJECT
 
 public:
+    /** @brief Frames @p panel as the card's contents; the card has square corners ("CardWidget_NoCornerRadius") and a
+     * title as set (not upper-cased). */
     CascadingListViewPanelContainer(CascadingListViewPanel *panel, QWidget *parent);
     ~CascadingListViewPanelContainer() override;
 
@@ -29,6 +31,7 @@ public:
 
     /** @brief Room for the header, whether shown or not, and for the panel's seven rows. */
     QSize minimumSizeHint() const override;
+    /** @brief Same as minimumSizeHint(). */
     QSize sizeHint() const override;
 
 private:

@@ -15,11 +15,13 @@ class COMPONENTSLIBRARY_EXPORT CascadingListViewPanelPreview : public QScrollAre
     Q_OBJECT
 
 public:
+    /** @brief Creates the empty preview area, with minimized scroll bars. */
     explicit CascadingListViewPanelPreview(QWidget *parent = nullptr);
     ~CascadingListViewPanelPreview() override;
 
     /** @brief At least ten W wide. */
     QSize minimumSizeHint() const override;
+    /** @brief Same as minimumSizeHint(). */
     QSize sizeHint() const override;
 
 private:

@@ -17,12 +17,14 @@ namespace Components {
 class ColorButtonPrivate;
 
 /**
- * @brief A push button showing a colour as a rounded swatch and choosing another one with a QColorDialog.
+ * @brief A button showing a colour as a rounded swatch; a click lets the user choose another colour with a colour
+ * dialog.
  *
- * Translucent colours are drawn over a chessboard. The dialog is either modal, embedded in a menu
- * dropping from the button (live update), or a non-modal tool window. Style sheet selector:
- * ColorButtonWidget_Container=true, set in the constructor. Theme property read while painting:
- * "CornerRadius" (int, radius of the swatch).
+ * A push button showing a colour as a rounded swatch and choosing another one with a QColorDialog.
+ *
+ * Translucent colours are drawn over a chessboard. The dialog is either modal, embedded in a menu dropping from the
+ * button (live update), or a non-modal tool window. Style sheet selector: ColorButtonWidget_Container=true, set in the
+ * constructor. Theme property read while painting: "CornerRadius" (int, radius of the swatch).
  */
 class COMPONENTSLIBRARY_EXPORT ColorButton : public QPushButton
 {
@@ -57,15 +59,27 @@ public:
     explicit ColorButton(const QColor &color, QWidget *parent = nullptr);
     ~ColorButton() override;
 
+    /** @brief The colour shown (the color property). */
     const QColor &getColor() const;
+    /** @brief Whether the dialogs offer the alpha channel (the alphaChannelEnabled property). */
     bool isAlphaChannelEnabled() const;
     /** @brief Sets whether the dialogs offer the alpha channel; the embedded dialog of Popup mode follows at once. */
     void setAlphaChannelEnabled(bool enabled);
+    /** @brief Whether a translucent colour is drawn over a chessboard (the alphaChannelChessboardDrawn property). */
     bool isAlphaChannelChessboardDrawn() const;
+    /** @brief Sets whether a translucent colour is drawn over a chessboard; repaints when it changes. */
     void setDrawAlphaChannelChessboard(bool drawn);
+    /**
+     * @brief Same as setDrawAlphaChannelChessboard(): the setter name that code generated from Designer forms (uic)
+     * calls for the alphaChannelChessboardDrawn property.
+     */
+    void setAlphaChannelChessboardDrawn(bool drawn) { setDrawAlphaChannelChessboard(drawn); }
+    /** @brief How the colour dialog is shown (the colorDialogMode property). */
     ColorDialogMode getColorDialogMode() const;
 
+    /** @brief The size of the style's push-button contents rectangle for an empty button. */
     QSize sizeHint() const override;
+    /** @brief Same as sizeHint(). */
     QSize minimumSizeHint() const override;
 
 public Q_SLOTS:
@@ -75,6 +89,11 @@ public Q_SLOTS:
     void setColorDialogMode(ColorDialogMode mode);
 
 Q_SIGNALS:
+    /**
+     * @brief Emitted by setColor() when the colour changed, after the repaint was scheduled, with the new colour.
+     * A colour accepted in a dialog, or, in Popup mode, every current colour of the embedded dialog, goes through
+     * setColor().
+     */
     void colorChanged(const QColor &newColor);
 
 protected:
@@ -84,6 +103,8 @@ protected:
 #else
     void initStyleOption(QStyleOptionButton *option) const;
 #endif
+    /** @brief Paints the bevel, then the rounded swatch (a translucent colour over a chessboard while
+     * alphaChannelChessboardDrawn is set). */
     void paintEvent(QPaintEvent *event) override;
 
 private Q_SLOTS:

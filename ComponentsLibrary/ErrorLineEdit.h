@@ -14,7 +14,10 @@ namespace Components {
 class ErrorLineEditPrivate;
 
 /**
- * @brief A QLineEdit with an error state and an error message shown as a tool tip over the error indicator.
+ * @brief A line edit with an error state: while errorState is true the style sheet outlines it and shows a red
+ * indicator in its top-right corner, over which errorMessage shows as a tool tip.
+ *
+ * A QLineEdit with an error state and an error message shown as a tool tip over the error indicator.
  *
  * Style sheet selector: drawErrorIndicator, the error state, set from the first change of the state on.
  */
@@ -40,19 +43,28 @@ class COMPONENTSLIBRARY_EXPORT ErrorLineEdit : public QLineEdit
     Q_PROPERTY(QString errorMessage READ getErrorMessage WRITE setErrorMessage NOTIFY errorMessageChanged)
 
 public:
+    /** @brief Creates the input out of error, with the error message tr("Error"). */
     explicit ErrorLineEdit(QWidget *parent = nullptr);
+    /** @brief Creates the line edit showing @p contents, out of error, with the error message tr("Error"). */
     ErrorLineEdit(const QString &contents, QWidget *parent);
     ~ErrorLineEdit() override;
 
+    /** @brief Whether the input is in error (the errorState property). */
     bool getErrorState() const;
+    /** @brief The message shown over the error indicator (the errorMessage property). */
     const QString &getErrorMessage() const;
 
 public Q_SLOTS:
+    /** @brief Puts the input in or out of error: sets the selector property "drawErrorIndicator", repaints, then emits
+     * errorStateChanged(); nothing when unchanged. */
     void setErrorState(bool errorState);
+    /** @brief Sets the message of the error tool tip; when it changes, repaints, then emits errorMessageChanged(). */
     void setErrorMessage(const QString &errorMessage);
 
 Q_SIGNALS:
+    /** @brief Emitted by setErrorState() when the state changed, last, with the new state. */
     void errorStateChanged(bool errorState);
+    /** @brief Emitted by setErrorMessage() when the message changed, last, with the new message. */
     void errorMessageChanged(const QString &errorMessage);
 
 protected:

@@ -8,7 +8,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A card frame that the user opens and closes by clicking its header; collapsed, only the header shows.
+ * @brief An expander is a container that the user opens and closes by clicking its header, or by pressing Space, Enter
+ * or Return while the pointer rests on the header.
+ *
+ * A card frame that the user opens and closes by clicking its header; collapsed, only the header shows.
  *
  * Space, Enter and Return toggle it too while the pointer rests on the header. Stacked in an exclusive
  * ExpanderWidgetGroup, expanders behave like the pages of a tool box.
@@ -54,15 +57,24 @@ class COMPONENTSLIBRARY_EXPORT ExpanderWidget : public CardWidgetBase
     Q_PROPERTY(bool minimized READ isMinimized WRITE setMinimized)
 
 public:
+    /** @brief Creates an expanded, expandable expander without a frame (shape NoFrame; shapeChanged(NoFrame) is emitted
+     * during construction). */
     explicit ExpanderWidget(QWidget *parent);
+    /** @brief Creates the expander with @p title. */
     ExpanderWidget(const QString &title, QWidget *parent);
+    /** @brief Creates the expander with @p title and @p subtitle. */
     ExpanderWidget(const QString &title, const QString &subtitle, QWidget *parent);
     ~ExpanderWidget() override;
 
+    /** @brief Whether the contents and footer are shown (the expanded property). */
     bool isExpanded() const;
+    /** @brief Whether the user can open and close the expander (the expandable property). */
     bool isExpandable() const;
+    /** @brief Whether the header has its smaller look (the minimized property). */
     bool isMinimized() const;
 
+    /** @brief The frame's size hint; while collapsed its height is the header's size-hint height plus the frame's
+     * margins. */
     QSize sizeHint() const override;
     /** @brief Places the contents; they are shown only while expanded. */
     void setContentsWidget(QWidget *widget) override;
@@ -70,16 +82,29 @@ public:
     void setFooterWidget(QWidget *widget) override;
 
 public Q_SLOTS:
+    /** @brief Opens or closes the expander, even one that is not expandable; expandedChanged() follows a change. */
     void setExpanded(bool expanded);
+    /** @brief Lets the user open and close the expander; switching it off collapses an expanded one (emitting
+     * expandedChanged(false)). */
     void setExpandable(bool expandable);
+    /** @brief Same as setExpanded(true). */
     void expand();
+    /** @brief Same as setExpanded(false). */
     void collapse();
+    /** @brief Gives the header its smaller look (lower height, smaller title font) or the normal one. */
     void setMinimized(bool minimized);
 
 Q_SIGNALS:
+    /**
+     * @brief Emitted when the expander opened or closed, by a click, a key or setExpanded(), with the new state.
+     * The contents and footer containers are already shown or hidden and the layouts invalidated; updates of the
+     * expander and its ancestors are disabled while the signal is emitted and enabled again right after.
+     */
     void expandedChanged(bool expanded);
 
 protected Q_SLOTS:
+    /** @brief Receives the header's expandedChanged(): shows or hides the contents and footer, invalidates the layouts
+     * up to the window, then emits expandedChanged(). */
     void onHeaderExpandedChanged(bool expanded);
 
 private:

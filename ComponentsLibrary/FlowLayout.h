@@ -39,18 +39,33 @@ public:
     /** @brief Gap between rows: the stored value, or the parent's when it is negative. */
     int verticalSpacing() const;
 
+    /** @brief Appends @p item, which the layout owns from now on, and invalidates the layout. */
     void addItem(QLayoutItem *item) override;
+    /** @brief The number of items. */
     int count() const override;
+    /** @brief The item at @p index, or null when the index is out of range. */
     QLayoutItem *itemAt(int index) const override;
+    /** @brief Removes the item at @p index and hands it to the caller, or returns null when the index is out of range.
+     */
     QLayoutItem *takeAt(int index) override;
+    /** @brief Qt::Horizontal: the layout grows in width, not in height. */
     Qt::Orientations expandingDirections() const override;
+    /** @brief True: the height depends on the width. */
     bool hasHeightForWidth() const override;
+    /** @brief The height that the rows need at @p width, margins included. */
     int heightForWidth(int width) const override;
+    /** @brief Places the items in rows inside @p rect, each at its size hint. */
     void setGeometry(const QRect &rect) override;
+    /** @brief The largest size hint of the items, plus twice the left and top margins. */
     QSize sizeHint() const override;
+    /** @brief The largest minimum size of the items, plus twice the left and top margins. */
     QSize minimumSize() const override;
+    /** @brief Moves the resize watch to the layout's current parent (QWidget::setLayout() reparents without an event),
+     * then invalidates. */
     void invalidate() override;
 
+    /** @brief Follows the layout's parent; on a resize of a parent widget with vertical policy Fixed or Maximum, sets
+     * its fixed or maximum height to heightForWidth() and consumes the resize event. */
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -7,7 +7,12 @@
 namespace Nalu {
 namespace Components {
 
-/** @brief A MinimizedScrollBar whose orientation is fixed to Qt::Horizontal. */
+/**
+ * @brief A horizontal scroll bar that is thin until the pointer rests on it and shrinks back a second after the
+ * pointer left; see MinimizedScrollBar.
+ *
+ * A MinimizedScrollBar whose orientation is fixed to Qt::Horizontal.
+ */
 class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarHorizontal : public MinimizedScrollBar
 {
     Q_OBJECT
@@ -17,6 +22,7 @@ class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarHorizontal : public MinimizedSc
                 "the pointer left; see MinimizedScrollBar.")
 
 public:
+    /** @brief Creates a thin, not transient bar with the orientation Qt::Horizontal. */
     explicit MinimizedScrollBarHorizontal(QWidget *parent = nullptr);
     ~MinimizedScrollBarHorizontal() override;
 

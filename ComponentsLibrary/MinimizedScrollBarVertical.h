@@ -7,7 +7,12 @@
 namespace Nalu {
 namespace Components {
 
-/** @brief A MinimizedScrollBar whose orientation is fixed to Qt::Vertical. */
+/**
+ * @brief A vertical scroll bar that is thin until the pointer rests on it and shrinks back a second after the pointer
+ * left; see MinimizedScrollBar.
+ *
+ * A MinimizedScrollBar whose orientation is fixed to Qt::Vertical.
+ */
 class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarVertical : public MinimizedScrollBar
 {
     Q_OBJECT
@@ -17,6 +22,7 @@ class COMPONENTSLIBRARY_EXPORT MinimizedScrollBarVertical : public MinimizedScro
                 "the pointer left; see MinimizedScrollBar.")
 
 public:
+    /** @brief Creates a thin, not transient bar with the orientation Qt::Vertical. */
     explicit MinimizedScrollBarVertical(QWidget *parent = nullptr);
     ~MinimizedScrollBarVertical() override;
 

@@ -13,11 +13,13 @@ namespace Components {
 class PushButtonBlinkPrivate;
 
 /**
- * @brief A push button that blinks between its checked and unchecked look.
+ * @brief A push button that can blink between its checked and its unchecked look, to draw attention to a step that
+ * waits for the user.
  *
- * Every 500 ms it flips the bool selector properties "blink_checked" and
- * "blink_unchecked" and re-polishes itself, so the style sheet re-evaluates
- * them. Constructed highlighted and blinking.
+ * A push button that blinks between its checked and unchecked look.
+ *
+ * Every 500 ms it flips the bool selector properties "blink_checked" and "blink_unchecked" and re-polishes itself, so
+ * the style sheet re-evaluates them. Constructed highlighted and blinking.
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonBlink : public PushButton
 {
@@ -37,16 +39,23 @@ class COMPONENTSLIBRARY_EXPORT PushButtonBlink : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonBlink"). */
     explicit PushButtonBlink(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; highlighted true, the other appearance flags false. */
     PushButtonBlink(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; highlighted true, the other appearance flags false. */
     PushButtonBlink(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonBlink() override;
 
+    /** @brief Whether the button blinks (the blinking property). */
     bool isBlinking() const;
 
 public Q_SLOTS:
+    /** @brief Starts (500 ms steps) or stops blinking; when the flag changes, the timer is started or stopped first,
+     * then blinkingChanged() is emitted. */
     void setBlinking(bool blinking);
 
 Q_SIGNALS:
+    /** @brief Emitted by setBlinking() when the flag changed, after the timer was started or stopped, with the new
+     * value. */
     void blinkingChanged(bool blinking);
 
 protected Q_SLOTS:
@@ -54,6 +63,7 @@ protected Q_SLOTS:
     void blink();
     /** @brief Stops the timer and keeps the look of the last step. */
     void stopBlink();
+    /** @brief Disabling pauses the blinking on the unchecked look; enabling resumes it while blinking is set. */
     void changeEvent(QEvent *event) override;
 
 protected:

@@ -9,10 +9,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A PushButton constructed with the circular flag on.
+ * @brief A push button with a circular border.
  *
- * Otherwise it is an ordinary PushButton: the flag can be changed later through
- * its property.
+ * A PushButton constructed with the circular flag on.
+ *
+ * Otherwise it is an ordinary PushButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonCircular : public PushButton
 {
@@ -28,7 +29,9 @@ class COMPONENTSLIBRARY_EXPORT PushButtonCircular : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonCircular"). */
     explicit PushButtonCircular(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; circular true, the other appearance flags false. */
     PushButtonCircular(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; circular true, the other appearance flags false. */
     PushButtonCircular(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonCircular() override;
 

@@ -9,10 +9,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A PushButton constructed with the highlighted flag on.
+ * @brief A push button that looks highlighted when checked.
  *
- * Otherwise it is an ordinary PushButton: the flag can be changed later through
- * its property.
+ * A PushButton constructed with the highlighted flag on.
+ *
+ * Otherwise it is an ordinary PushButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonHighlighted : public PushButton
 {
@@ -29,7 +30,9 @@ class COMPONENTSLIBRARY_EXPORT PushButtonHighlighted : public PushButton
 public:
     /** @brief Creates the button with the default text tr("PushButtonHighlighted"). */
     explicit PushButtonHighlighted(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text; highlighted true, the other appearance flags false. */
     PushButtonHighlighted(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text; highlighted true, the other appearance flags false. */
     PushButtonHighlighted(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonHighlighted() override;
 

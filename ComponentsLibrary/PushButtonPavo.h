@@ -10,10 +10,13 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QPushButton styled for the Pavo application.
+ * @brief A push button styled for the Pavo application: the style gives it a different background colour while
+ * unchecked and while hovered.
  *
- * It has none of the library's appearance flags; the constructor only sets
- * the style selector property ButtonType="Pavo".
+ * A QPushButton styled for the Pavo application.
+ *
+ * It has none of the library's appearance flags; the constructor only sets the style selector property
+ * ButtonType="Pavo".
  */
 class COMPONENTSLIBRARY_EXPORT PushButtonPavo : public QPushButton
 {
@@ -24,8 +27,12 @@ class COMPONENTSLIBRARY_EXPORT PushButtonPavo : public QPushButton
                 "unchecked and while hovered. It carries the style sheet selector ButtonType=\"Pavo\".")
 
 public:
+    /** @brief Creates the button without text; sets the selector property ButtonType="Pavo", as every constructor does.
+     */
     explicit PushButtonPavo(QWidget *parent = nullptr);
+    /** @brief Creates the button showing @p text. */
     PushButtonPavo(const QString &text, QWidget *parent);
+    /** @brief Creates the button showing @p icon and @p text. */
     PushButtonPavo(const QIcon &icon, const QString &text, QWidget *parent);
     ~PushButtonPavo() override;
 

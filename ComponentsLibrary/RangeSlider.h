@@ -17,13 +17,14 @@ namespace Components {
 class RangeSliderPrivate;
 
 /**
- * @brief A horizontal slider with two handles selecting a sub-range of integer values.
+ * @brief A horizontal slider with two handles that select a range of values between its minimum and maximum.
  *
- * The bounds are the slider's minimum and maximum; the selected range is held in minHandleValue and
- * maxHandleValue, independent of the base slider's single value. Each handle has a value pop-up with a
- * spin box. Style sheet selector: rangeSlider=true. Theme properties read while painting (each brush
- * with a "…Disabled" form): "CornerRadius", "BorderBrush", "BackgroundBrush", "RangeBrush",
- * "SunkenBrush", "HoverBrush" (enabled only), "DefaultBrush".
+ * A horizontal slider with two handles selecting a sub-range of integer values.
+ *
+ * The bounds are the slider's minimum and maximum; the selected range is held in minHandleValue and maxHandleValue,
+ * independent of the base slider's single value. Each handle has a value pop-up with a spin box. Style sheet selector:
+ * rangeSlider=true. Theme properties read while painting (each brush with a "…Disabled" form): "CornerRadius",
+ * "BorderBrush", "BackgroundBrush", "RangeBrush", "SunkenBrush", "HoverBrush" (enabled only), "DefaultBrush".
  */
 class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
 {
@@ -74,6 +75,7 @@ public:
         MaximumHandle = 2, ///< the upper (right) handle
     };
     Q_ENUM(Handle)
+    /** @brief A combination of Handle values. */
     Q_DECLARE_FLAGS(Handles, Handle)
 
     /** @brief Where the value pop-ups appear. */
@@ -87,14 +89,24 @@ public:
     explicit RangeSlider(QWidget *parent = nullptr);
     ~RangeSlider() override;
 
+    /** @brief The lower end of the selected range (the minHandleValue property). */
     int getMinHandleValue() const;
+    /** @brief The upper end of the selected range (the maxHandleValue property). */
     int getMaxHandleValue() const;
+    /** @brief Whether the value pop-ups may appear (the canShowInputPopups property). */
     bool getCanShowInputPopups() const;
+    /** @brief Where the value pop-ups appear (the popupsPosition property). */
     PopupsPosition getPopupPosition() const;
     /** @brief Whether the minimum handle is held by the mouse (also during a drag of the whole range). */
     bool isMinimumHandleDown() const;
     /** @brief Whether the maximum handle is held by the mouse (also during a drag of the whole range). */
     bool isMaximumHandleDown() const;
+    /**
+     * @brief Same as setPopupPosition(): the setter name that code generated from Designer forms (uic) calls
+     * for the popupsPosition property.
+     */
+    void setPopupsPosition(PopupsPosition popupsPosition) { setPopupPosition(popupsPosition); }
+    /** @brief Whether the keyboard drives the two handles (false by default). */
     bool hasKeyboardHandles() const;
     /**
      * @brief The handle the keyboard moves: MinimumHandle at first, then the one Tab, Shift+Tab or the
@@ -109,16 +121,30 @@ public Q_SLOTS:
     void setMaxHandleValue(int value);
     /** @brief Selects the range between @p minValue and @p maxValue (either order), clamped to the bounds. */
     void setSliderRange(int minValue, int maxValue);
+    /** @brief Allows or forbids the value pop-ups; emits nothing. */
     void setCanShowInputPopups(bool canShowInputPopups);
+    /** @brief Puts the value pop-ups above or below the slider; emits nothing. */
     void setPopupPosition(PopupsPosition popupsPosition);
+    /** @brief Lets the keyboard drive the two handles, or gives the keys back to the base slider; emits
+     * keyboardHandlesChanged() on a change. */
     void setKeyboardHandles(bool keyboardHandles);
     /** @brief The base slider's hint with an even height. */
     QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
+    /** @brief Emitted when the lower end of the range changed, with the new value: after sliderRangeChanged() and
+     * before maxHandleValueChanged() of the same change. */
     void minHandleValueChanged(int value);
+    /** @brief Emitted when the upper end of the range changed, with the new value: last of the signals of a change,
+     * after sliderRangeChanged() and minHandleValueChanged(). */
     void maxHandleValueChanged(int value);
+    /**
+     * @brief Emitted first whenever the selected range changed (by a setter, a drag, a pop-up edit or new bounds), with
+     * both ends. Then minHandleValueChanged() follows if the lower end changed, and maxHandleValueChanged() if the
+     * upper end changed; the repaint is requested after the signals.
+     */
     void sliderRangeChanged(int minValue, int maxValue);
+    /** @brief Emitted when the keyboardHandles property changed, with its new value. */
     void keyboardHandlesChanged(bool keyboardHandles);
 
 protected Q_SLOTS:
@@ -128,14 +154,23 @@ protected Q_SLOTS:
     void onPopUpEdited();
 
 protected:
+    /** @brief A press on a handle grabs it; a press on the groove between the handles grabs the whole range; any other
+     * press is ignored (no paging). */
     void mousePressEvent(QMouseEvent *event) override;
+    /** @brief Lets go of the grabbed handles. */
     void mouseReleaseEvent(QMouseEvent *event) override;
+    /** @brief Shows the pop-up of the hovered handle and moves the grabbed handle or range with the pointer. */
     void mouseMoveEvent(QMouseEvent *event) override;
+    /** @brief Starts the timers that hide the value pop-ups one second later. */
     void leaveEvent(QEvent *event) override;
+    /** @brief Paints the groove, the range and the two handles from the theme properties. */
     void paintEvent(QPaintEvent *event) override;
     /** @brief With keyboardHandles, moves the current handle; otherwise QSlider's handling. */
     void keyPressEvent(QKeyEvent *event) override;
+    /** @brief With keyboardHandles, a focus taken by Tab starts on the minimum handle, by Shift+Tab on the maximum
+     * one. */
     void focusInEvent(QFocusEvent *event) override;
+    /** @brief Repaints without the focus frame. */
     void focusOutEvent(QFocusEvent *event) override;
     /** @brief With keyboardHandles, Tab and Shift+Tab first move between the handles. */
     bool focusNextPrevChild(bool next) override;

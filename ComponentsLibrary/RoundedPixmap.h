@@ -28,7 +28,9 @@ class COMPONENTSLIBRARY_EXPORT RoundedPixmap : public QWidget
     Q_PROPERTY(QPixmap roundedPixmap READ roundedPixmap WRITE setPixmap NOTIFY pixmapChanged)
 
 public:
+    /** @brief Creates the widget with a null pixmap and rounded corners. */
     explicit RoundedPixmap(QWidget *parent = nullptr);
+    /** @brief Creates the widget showing @p pixmap, with rounded corners. */
     explicit RoundedPixmap(const QPixmap &pixmap, QWidget *parent = nullptr);
     ~RoundedPixmap() override;
 
@@ -42,12 +44,16 @@ public:
     /** @brief Sets the corners drawn square and repaints. */
     void setStraightCornerFlags(Nalu::Helpers::StraightCornerFlags flags);
 
+    /** @brief The pixmap's size in device-independent pixels. */
     QSize sizeHint() const override;
 
 Q_SIGNALS:
+    /** @brief Emitted by every setPixmap() call, after the repaint was requested, with the new pixmap. */
     void pixmapChanged(const QPixmap &pixmap);
 
 protected:
+    /** @brief Fills a rounded rectangle (square where the straight-corner flags say) with the tiled pixmap and draws
+     * its border from the theme properties. */
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -10,7 +10,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QSlider that the style sheet draws with a special groove: the groove is white with a black border.
+ * @brief A slider whose groove the style sheet draws white with a black border, readable over any background, for
+ * example over images or maps.
+ *
+ * A QSlider that the style sheet draws with a special groove: the groove is white with a black border.
  *
  * Style sheet selector: slider_high_contrast=true, set in the constructor. All behaviour is QSlider's.
  */
@@ -29,6 +32,7 @@ class COMPONENTSLIBRARY_EXPORT SliderHighContrast : public QSlider
 public:
     /** @brief Creates a vertical slider, like QSlider. */
     explicit SliderHighContrast(QWidget *parent = nullptr);
+    /** @brief Creates a slider of @p orientation with the selector property slider_high_contrast=true. */
     SliderHighContrast(Qt::Orientation orientation, QWidget *parent);
     ~SliderHighContrast() override;
 

@@ -10,8 +10,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QSlider that the style sheet draws with a special groove: the groove is drawn highlighted from its start up
- * to the handle.
+ * @brief A slider whose groove the style sheet highlights from its start up to the handle, to show how much of the
+ * scale is taken.
+ *
+ * A QSlider that the style sheet draws with a special groove: the groove is drawn highlighted from its start up to the
+ * handle.
  *
  * Style sheet selector: slider_highlighted=true, set in the constructor. All behaviour is QSlider's.
  */
@@ -30,6 +33,7 @@ class COMPONENTSLIBRARY_EXPORT SliderHighlighted : public QSlider
 public:
     /** @brief Creates a vertical slider, like QSlider. */
     explicit SliderHighlighted(QWidget *parent = nullptr);
+    /** @brief Creates a slider of @p orientation with the selector property slider_highlighted=true. */
     SliderHighlighted(Qt::Orientation orientation, QWidget *parent);
     ~SliderHighlighted() override;
 

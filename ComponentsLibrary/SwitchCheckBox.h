@@ -14,10 +14,13 @@ namespace Components {
 class SwitchCheckBoxPrivate;
 
 /**
- * @brief A QCheckBox that the style sheet draws as an on/off switch.
+ * @brief A check box drawn as an on/off switch by the application style sheet, which selects on the property
+ * switch=true.
  *
- * Style sheet selector: switch=true, set in the constructor. The class paints nothing itself; it
- * keeps the alignment of its label for the style (or the application) to read.
+ * A QCheckBox that the style sheet draws as an on/off switch.
+ *
+ * Style sheet selector: switch=true, set in the constructor. The class paints nothing itself; it keeps the alignment
+ * of its label for the style (or the application) to read.
  */
 class COMPONENTSLIBRARY_EXPORT SwitchCheckBox : public QCheckBox
 {
@@ -39,16 +42,21 @@ class COMPONENTSLIBRARY_EXPORT SwitchCheckBox : public QCheckBox
     Q_PROPERTY(int textAlignment READ getTextAlignment WRITE setTextAlignment NOTIFY textAlignmentChanged)
 
 public:
+    /** @brief Creates an unlabelled switch (selector property switch=true), its label aligned left. */
     explicit SwitchCheckBox(QWidget *parent = nullptr);
+    /** @brief Creates a switch labelled @p text (selector property switch=true), its label aligned left. */
     SwitchCheckBox(const QString &text, QWidget *parent);
     ~SwitchCheckBox() override;
 
+    /** @brief The alignment of the label (the textAlignment property). */
     Qt::AlignmentFlag getTextAlignment() const;
 
 public Q_SLOTS:
+    /** @brief Sets the alignment of the label; when it changes, repaints, then emits textAlignmentChanged(). */
     void setTextAlignment(int textAlignment);
 
 Q_SIGNALS:
+    /** @brief Emitted by setTextAlignment() when the alignment changed, last, with the new alignment. */
     void textAlignmentChanged(Qt::AlignmentFlag textAlignment);
 
 protected:

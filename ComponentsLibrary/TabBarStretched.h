@@ -10,7 +10,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QTabBar marked for the style to stretch its tabs over the whole bar.
+ * @brief A tab bar whose tabs the application style stretches over the whole width of the bar (or its height, for
+ * vertical tabs).
+ *
+ * A QTabBar marked for the style to stretch its tabs over the whole bar.
  *
  * Style sheet selector: stretched=true, set in the constructor; the stretching itself is the style's.
  */
@@ -23,6 +26,7 @@ class COMPONENTSLIBRARY_EXPORT TabBarStretched : public QTabBar
                 "height, for vertical tabs). It carries the style selector property stretched=true.")
 
 public:
+    /** @brief Creates the tab bar with the selector property stretched=true. */
     explicit TabBarStretched(QWidget *parent = nullptr);
     ~TabBarStretched() override;
 

@@ -10,7 +10,9 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QTabWidget using a TabBarStretched, so that the style stretches its tabs over the bar.
+ * @brief A tab widget whose tabs the application style stretches over the whole tab bar.
+ *
+ * A QTabWidget using a TabBarStretched, so that the style stretches its tabs over the bar.
  *
  * Style sheet selector: stretched=true on the tab widget and on its tab bar, set in the constructor.
  */
@@ -28,6 +30,7 @@ class COMPONENTSLIBRARY_EXPORT TabWidgetStretched : public QTabWidget
                 "tabs->addTab(new QLabel(QObject::tr(\"Trash is empty\")), QObject::tr(\"Trash\"));")
 
 public:
+    /** @brief Creates the tab widget with a TabBarStretched as its tab bar and the selector property stretched=true. */
     explicit TabWidgetStretched(QWidget *parent = nullptr);
     ~TabWidgetStretched() override;
 

@@ -31,20 +31,30 @@ class COMPONENTSLIBRARY_EXPORT ToolButton : public QToolButton, public ButtonBas
     Q_PROPERTY(bool frameless READ isFrameless WRITE setFrameless NOTIFY framelessChanged)
 
 public:
+    /** @brief Creates a tool button with the given appearance flags. */
     explicit ToolButton(QWidget *parent = nullptr, bool outline = false, bool highlighted = false,
                         bool circular = false, bool frameless = false);
     ~ToolButton() override;
 
 public Q_SLOTS:
+    /** @brief Sets the outline flag; when it changes, repaints, then emits outlineChanged(). */
     void setOutline(bool outline);
+    /** @brief Sets the highlighted flag; when it changes, repaints, then emits highlightedChanged(). */
     void setHighlighted(bool highlighted);
+    /** @brief Sets the circular flag; when it changes, repaints, then emits circularChanged(). */
     void setCircular(bool circular);
+    /** @brief Sets the frameless flag; when it changes, repaints, then emits framelessChanged(). */
     void setFrameless(bool frameless);
 
 Q_SIGNALS:
+    /** @brief Emitted by setOutline() when the flag changed, after the repaint was scheduled, with the new value. */
     void outlineChanged(bool outline);
+    /** @brief Emitted by setHighlighted() when the flag changed, after the repaint was scheduled, with the new value.
+     */
     void highlightedChanged(bool highlighted);
+    /** @brief Emitted by setCircular() when the flag changed, after the repaint was scheduled, with the new value. */
     void circularChanged(bool circular);
+    /** @brief Emitted by setFrameless() when the flag changed, after the repaint was scheduled, with the new value. */
     void framelessChanged(bool frameless);
 
 private:

@@ -9,10 +9,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A ToolButton constructed with the circular flag on.
+ * @brief A tool button with a circular border.
  *
- * Otherwise it is an ordinary ToolButton: the flag can be changed later through
- * its property.
+ * A ToolButton constructed with the circular flag on.
+ *
+ * Otherwise it is an ordinary ToolButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonCircular : public ToolButton
 {

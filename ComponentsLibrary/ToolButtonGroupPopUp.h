@@ -17,7 +17,9 @@ namespace Components {
 class ToolButtonGroupPopUpPrivate;
 
 /**
- * @brief An instant pop-up tool button whose menu holds a button group; when exclusive it shows the checked choice.
+ * @brief A tool button that opens, as soon as it is pressed, a pop-up menu holding a button group (ButtonGroupWidget).
+ *
+ * An instant pop-up tool button whose menu holds a button group; when exclusive it shows the checked choice.
  *
  * In a QToolBar the group is laid out across the tool bar (a horizontal tool bar gets a vertical group and the
  * reverse, following the tool bar's later changes) and the menu is centred on the button along the tool bar.
@@ -54,6 +56,11 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonGroupPopUp : public ToolButtonPopUpBase
                 "toolBar->addWidget(popUp);\n")
 
 public:
+    /**
+     * @brief Creates the button with an empty button group as its pop-up.
+     * Created with a QToolBar as parent, the group is laid out across the tool bar's orientation and follows its
+     * changes.
+     */
     explicit ToolButtonGroupPopUp(QWidget *parent = nullptr);
     ~ToolButtonGroupPopUp() override;
 

@@ -9,10 +9,11 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A ToolButton constructed with the highlighted flag on.
+ * @brief A tool button that looks highlighted when checked.
  *
- * Otherwise it is an ordinary ToolButton: the flag can be changed later through
- * its property.
+ * A ToolButton constructed with the highlighted flag on.
+ *
+ * Otherwise it is an ordinary ToolButton: the flag can be changed later through its property.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonHighlighted : public ToolButton
 {

@@ -10,10 +10,13 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief A QToolButton styled for the Pavo application.
+ * @brief A tool button styled for the Pavo application: the style gives it a different background colour while
+ * unchecked and while hovered.
  *
- * It has none of the library's appearance flags; the constructor only sets
- * the style selector property ButtonType="Pavo".
+ * A QToolButton styled for the Pavo application.
+ *
+ * It has none of the library's appearance flags; the constructor only sets the style selector property
+ * ButtonType="Pavo".
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonPavo : public QToolButton
 {
@@ -24,6 +27,7 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPavo : public QToolButton
                 "unchecked and while hovered. It carries the style sheet selector ButtonType=\"Pavo\".")
 
 public:
+    /** @brief Creates the button and sets the selector property ButtonType="Pavo". */
     explicit ToolButtonPavo(QWidget *parent = nullptr);
     ~ToolButtonPavo() override;
 

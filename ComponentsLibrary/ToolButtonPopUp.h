@@ -9,7 +9,10 @@ namespace Nalu {
 namespace Components {
 
 /**
- * @brief An instant pop-up tool button whose menu shows one widget given by the application.
+ * @brief A tool button that opens a pop-up menu as soon as it is pressed and shows one arbitrary widget as the whole
+ * content of that menu, for example a slider, a small form or a colour palette.
+ *
+ * An instant pop-up tool button whose menu shows one widget given by the application.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonPopUp : public ToolButtonPopUpBase
 {
@@ -35,6 +38,7 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPopUp : public ToolButtonPopUpBase
                 "button->setMenuWidget(content);\n")
 
 public:
+    /** @brief Creates the button without a pop-up widget; setMenuWidget() gives it one. */
     explicit ToolButtonPopUp(QWidget *parent = nullptr);
     ~ToolButtonPopUp() override;
 

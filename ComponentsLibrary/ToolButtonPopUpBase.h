@@ -34,9 +34,11 @@ class COMPONENTSLIBRARY_EXPORT ToolButtonPopUpBase : public QToolButton
     Q_PROPERTY(bool drawPopUpIndicator READ getDrawPopUpIndicator WRITE setDrawPopUpIndicator)
 
 public:
+    /** @brief Creates the button in instant pop-up mode, with the selector property "no menu arrow" = true. */
     explicit ToolButtonPopUpBase(QWidget *parent = nullptr);
     ~ToolButtonPopUpBase() override;
 
+    /** @brief Whether the corner triangle is drawn and the button is split (the drawPopUpIndicator property). */
     bool getDrawPopUpIndicator() const;
 
 public Q_SLOTS:
@@ -58,7 +60,11 @@ protected:
      */
     virtual QMenu *createMenuInstance();
 
+    /** @brief Paints the tool button, then, with drawPopUpIndicator set, the corner triangle in the window-text colour.
+     */
     void paintEvent(QPaintEvent *event) override;
+    /** @brief With drawPopUpIndicator set, a left press outside the lower-right third toggles a checkable button or
+     * presses the button without opening the menu. */
     void mousePressEvent(QMouseEvent *event) override;
     /** @brief Alt+Down and F4 open the menu; on a split button Space clicks the button part. */
     void keyPressEvent(QKeyEvent *event) override;

@@ -16,12 +16,14 @@ namespace Components {
 class UserConnectorPrivate;
 
 /**
- * @brief A frameless tool button to sign in to and out of a service, showing the signed-in user.
+ * @brief The entry point for signing in to and out of another application or service.
  *
- * Follows a Nalu::Models::UserConnectorModel it does not own. Signed out it reads "Log In" with a
- * default avatar and emits logInRequested() when clicked; signed in it shows the user's full name
- * and avatar and opens a menu whose "Log Out" entry emits logOutRequested() and then clears the
- * model's current user. Style sheet selector: ButtonType="UserConnector", set in the constructor.
+ * A frameless tool button to sign in to and out of a service, showing the signed-in user.
+ *
+ * Follows a Nalu::Models::UserConnectorModel it does not own. Signed out it reads "Log In" with a default avatar and
+ * emits logInRequested() when clicked; signed in it shows the user's full name and avatar and opens a menu whose "Log
+ * Out" entry emits logOutRequested() and then clears the model's current user. Style sheet selector:
+ * ButtonType="UserConnector", set in the constructor.
  */
 class COMPONENTSLIBRARY_EXPORT UserConnector : public ToolButton
 {
@@ -47,18 +49,34 @@ class COMPONENTSLIBRARY_EXPORT UserConnector : public ToolButton
 public:
     /** @brief Creates the button following @p model, which may be null (signed out). */
     UserConnector(Nalu::Models::UserConnectorModel *model, QWidget *parent);
+    /**
+     * @brief Creates the button without a model (signed out), as forms built with Designer do (uic calls it with
+     * the parent alone); give it one with setModel().
+     */
+    explicit UserConnector(QWidget *parent)
+        : UserConnector(nullptr, parent)
+    {
+    }
     ~UserConnector() override;
 
+    /** @brief Whether only the avatar is shown (the minimized property). */
     bool isMinimized() const;
 
 public Q_SLOTS:
+    /** @brief Shows the avatar only, or the avatar and the name; when it changes, updates the button, then emits
+     * minimizedChanged(). */
     void setMinimized(bool minimized);
     /** @brief Follows @p model (null accepted) and shows its current user at once. */
     void setModel(Nalu::Models::UserConnectorModel *model);
 
 Q_SIGNALS:
+    /** @brief Emitted by setMinimized() when the flag changed, after the button was updated, with the new value. */
     void minimizedChanged(bool minimized);
-    /** @brief The button was clicked: the application should sign a user in. */
+    /**
+     * @brief Emitted when the button is clicked while nobody is signed in (a signed-in button opens its menu
+     * instead), from the button's clicked(), of which it is the first receiver: the application should sign a user
+     * in.
+     */
     void logInRequested();
     /** @brief "Log Out" was chosen; emitted before the model's current user is cleared. */
     void logOutRequested();

@@ -47,16 +47,30 @@ public:
 
     using QProxyStyle::polish;
     using QProxyStyle::unpolish;
+    /** @brief Polishes as the base style, then sets the widget's theme properties; on a component, re-polishing is
+     * connected to the notify signals of the Qt properties the style sheet selects on. */
     void polish(QWidget *widget) override;
+    /** @brief Removes the theme properties that polish() set and those connections, then unpolishes as the base style.
+     */
     void unpolish(QWidget *widget) override;
+    /** @brief The palette of the style's variant. */
     QPalette standardPalette() const override;
+    /** @brief For SP_CustomBase, the highlighted drawing of the icon named in the widget's "highlightedIcon" (empty
+     * without a widget or a name); the base style's icons otherwise, with lightened glyphs in the dark variant. */
     QIcon standardIcon(StandardPixmap standardIcon, const QStyleOption *option = nullptr,
                        const QWidget *widget = nullptr) const override;
+    /** @brief Draws the highlight of a checked card as an accent ring; everything else as the base style. */
     void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
                      const QWidget *widget = nullptr) const override;
+    /** @brief No rubber-band mask for the highlight of a checked card (its check mark must show); the base style's
+     * answer otherwise. */
     int styleHint(StyleHint hint, const QStyleOption *option = nullptr, const QWidget *widget = nullptr,
                   QStyleHintReturn *returnData = nullptr) const override;
+    /** @brief Gives the tab bar of a stretched tab widget the whole side beside the corner widgets; the base style's
+     * rectangles otherwise. */
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override;
+    /** @brief Lets the groove and handles of a horizontal colormap range slider without tick marks span the slider's
+     * height; the base style's rectangles otherwise. */
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl subControl,
                          const QWidget *widget = nullptr) const override;
 

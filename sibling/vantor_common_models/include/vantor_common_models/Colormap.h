@@ -29,14 +29,20 @@ public:
     explicit Colormap(const QString &name, const QMap<double, QColor> &colorValues, bool discrete = false);
     /** @brief Colormap from evenly spaced colours, colour i at i / (n - 1); discrete by default. */
     explicit Colormap(const QString &name, const QVector<QColor> &colors, bool discrete = true);
+    /** @brief Copies @p other; both share the same immutable data. */
     Colormap(const Colormap &other);
+    /** @brief Takes over the data of @p other. */
     Colormap(Colormap &&other) noexcept;
+    /** @brief Makes this colormap share the immutable data of @p other. */
     Colormap &operator=(const Colormap &other);
+    /** @brief Takes over the data of @p other. */
     Colormap &operator=(Colormap &&other) noexcept;
     ~Colormap() override;
 
+    /** @brief The name given at construction. */
     QString getName() const override;
     bool isDiscrete() const override;
+    /** @brief The cleaned stops, from 0.0 to 1.0 (empty for an empty map). */
     QMap<double, QColor> getColorValues() const override;
 
 private:

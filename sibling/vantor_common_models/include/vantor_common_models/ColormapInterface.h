@@ -24,17 +24,24 @@ class VANTOR_COMMON_MODELS_EXPORT ColormapInterface
 public:
     virtual ~ColormapInterface();
 
+    /** @brief The colormap's display name. */
     virtual QString getName() const = 0;
     /** @brief True when the colours are distinct classes that must not be interpolated. */
     virtual bool isDiscrete() const = 0;
+    /** @brief The stops, position in [0, 1] to colour, in ascending order with both 0.0 and 1.0 present (empty for an
+     * empty colormap). */
     virtual QMap<double, QColor> getColorValues() const = 0;
 
 protected:
     // Copying through the interface would slice; only implementations may copy.
     ColormapInterface() = default;
+    /** @brief For implementations only: copying through the interface would slice. */
     ColormapInterface(const ColormapInterface &) = default;
+    /** @brief For implementations only: moving through the interface would slice. */
     ColormapInterface(ColormapInterface &&) = default;
+    /** @brief For implementations only: assigning through the interface would slice. */
     ColormapInterface &operator=(const ColormapInterface &) = default;
+    /** @brief For implementations only: assigning through the interface would slice. */
     ColormapInterface &operator=(ColormapInterface &&) = default;
 };
 

@@ -31,10 +31,13 @@ class VANTOR_COMMON_MODELS_EXPORT ColormapModel : public QObject
                    colormapsChanged)
 
 public:
+    /** @brief Creates a model offering no colormap, with none selected. */
     explicit ColormapModel(QObject *parent = nullptr);
     ~ColormapModel() override;
 
+    /** @brief The selected colormap, or null (the currentColormap property). */
     const ColormapInterface *getCurrentColormap() const;
+    /** @brief The colormaps offered, in order (the colormaps property). */
     QVector<const ColormapInterface *> getColormaps() const;
 
 public Q_SLOTS:
@@ -47,7 +50,9 @@ public Q_SLOTS:
     void setColormaps(const QVector<const Nalu::Models::ColormapInterface *> &colormaps);
 
 Q_SIGNALS:
+    /** @brief Emitted by setCurrentColormap() when the selection changed, with the new colormap (null for none). */
     void currentColormapChanged(const Nalu::Models::ColormapInterface *colormap);
+    /** @brief Emitted by setColormaps() when the cleaned list differs from the previous one. */
     void colormapsChanged();
 
 private:

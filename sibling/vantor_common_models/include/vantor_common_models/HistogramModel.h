@@ -22,9 +22,11 @@ class VANTOR_COMMON_MODELS_EXPORT HistogramModel : public QObject
     Q_PROPERTY(QVector<int> bins READ getBins WRITE setBins NOTIFY binsChanged)
 
 public:
+    /** @brief Creates a model without bins. */
     explicit HistogramModel(QObject *parent = nullptr);
     ~HistogramModel() override;
 
+    /** @brief The count per bin, first bin first (the bins property). */
     QVector<int> getBins() const;
     /** @brief Largest bin count, 0 when there are no bins; handy to scale the bars. */
     int getMaxCount() const;
@@ -34,6 +36,7 @@ public Q_SLOTS:
     void setBins(const QVector<int> &bins);
 
 Q_SIGNALS:
+    /** @brief Emitted by setBins() when the cleaned counts differ from the previous ones. */
     void binsChanged();
 
 private:

@@ -29,9 +29,11 @@ class VANTOR_COMMON_MODELS_EXPORT UserConnectorModel : public QObject
                    currentUserChanged)
 
 public:
+    /** @brief Creates a model with nobody signed in. */
     explicit UserConnectorModel(QObject *parent = nullptr);
     ~UserConnectorModel() override;
 
+    /** @brief The signed-in user, or null (the currentUser property). */
     const UserInterface *getCurrentUser() const;
 
 public Q_SLOTS:
@@ -39,6 +41,11 @@ public Q_SLOTS:
     void setCurrentUser(const Nalu::Models::UserInterface *user);
 
 Q_SIGNALS:
+    /**
+     * @brief Emitted by setCurrentUser() when the current user changed, with the previous and the new one (null for
+     * nobody). When the current user is destroyed, the model forgets it and emits currentUserChanged(nullptr, nullptr):
+     * the dying object is not handed out.
+     */
     void currentUserChanged(const Nalu::Models::UserInterface *oldUser, const Nalu::Models::UserInterface *newUser);
 
 private:

@@ -32,10 +32,13 @@ class VANTOR_COMMON_MODELS_EXPORT UserInterface : public QObject
     Q_PROPERTY(QString fullName READ getFullName NOTIFY fullNameChanged)
 
 public:
+    /** @brief Creates the QObject part of a user; the names are up to the implementation. */
     explicit UserInterface(QObject *parent = nullptr);
     ~UserInterface() override;
 
+    /** @brief The first name (the firstName property). */
     virtual QString getFirstName() const = 0;
+    /** @brief The last name (the lastName property). */
     virtual QString getLastName() const = 0;
     /** @brief First and last name separated by a space, trimmed (so a missing part leaves no stray space). */
     virtual QString getFullName() const;
@@ -43,9 +46,16 @@ public:
     virtual const QIcon &getAvatar() const = 0;
 
 Q_SIGNALS:
+    /** @brief Emitted by implementations when the first name changed, with the old and the new name. Its first receiver
+     * emits fullNameChanged(), so receivers connected to the user see fullNameChanged() before this signal. */
     void firstNameChanged(const QString &oldName, const QString &newName);
+    /** @brief Emitted by implementations when the last name changed, with the old and the new name. Its first receiver
+     * emits fullNameChanged(), so receivers connected to the user see fullNameChanged() before this signal. */
     void lastNameChanged(const QString &oldName, const QString &newName);
-    /** @brief Emitted right after each firstNameChanged() and lastNameChanged(). */
+    /**
+     * @brief Emitted with each firstNameChanged() and lastNameChanged(): the constructor connects those signals to
+     * this one first, so it is emitted before their other receivers are called.
+     */
     void fullNameChanged();
 
 private:

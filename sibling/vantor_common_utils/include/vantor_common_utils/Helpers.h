@@ -35,6 +35,7 @@ public:
         BottomLeftCorner = 8,
         NoStraightCorner = 16
     };
+    /** @brief A combination of StraightCornerFlag values. */
     Q_DECLARE_FLAGS(StraightCornerFlags, StraightCornerFlag)
     Q_FLAG(StraightCornerFlags)
 
