@@ -670,6 +670,7 @@ void tst_Accessibility::deletedPartsAnswerSafely_data()
     QTest::newRow("cascading model") << QByteArray("cascade") << split("model") << QStringLiteral("3 levels") << -1;
     QTest::newRow("group members") << QByteArray("workflow") << split("step1,step4")
                                    << QStringLiteral("Workflow of 2 steps") << 2;
+    QTest::newRow("user model") << QByteArray("user, in") << split("users") << QStringLiteral("Log In") << 0;
     QTest::newRow("card contents, side widget")
         << QByteArray("card, side widget") << split("contents,side") << QString() << 3;
 }

@@ -411,6 +411,21 @@ void tst_Keyboard::tabWalksTheHandles()
     QCOMPARE(focusEvents,
              QStringList({QStringLiteral("Minimum"), QStringLiteral("Maximum"), QStringLiteral("Maximum"),
                           QStringLiteral("Minimum")}));
+
+    // The focus frame is drawn around the current handle only.
+    const auto around = [&](int child) {
+        const QRect handle = iface->child(child)->rect();
+        return QRect(slider->mapFromGlobal(handle.topLeft()), handle.size()).adjusted(-3, -3, 3, 3);
+    };
+    const QImage unfocused = slider->grab().toImage();
+    slider->setFocus(Qt::TabFocusReason);
+    const QImage onMinimum = slider->grab().toImage();
+    press(Qt::Key_Tab);
+    const QImage onMaximum = slider->grab().toImage();
+    QVERIFY(onMinimum.copy(around(0)) != unfocused.copy(around(0)));
+    QCOMPARE(onMinimum.copy(around(1)), unfocused.copy(around(1)));
+    QVERIFY(onMaximum.copy(around(1)) != unfocused.copy(around(1)));
+    QCOMPARE(onMaximum.copy(around(0)), unfocused.copy(around(0)));
 }
 
 void tst_Keyboard::sliderPopupByKeyboard()
