@@ -34,7 +34,8 @@ class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
                 "A horizontal slider with two handles that select a range of values between its minimum and maximum. "
                 "Drag a handle to move one end, or drag the bar between the handles to move the whole range. "
                 "Hovering a handle shows a small pop-up with a spin box to type the value; popupsPosition puts the "
-                "pop-ups above or below the slider. The colours come from the theme properties CornerRadius, "
+                "pop-ups above or below the slider. With keyboardHandles on, Tab goes from one handle to the other "
+                "and the arrow keys move the current one. The colours come from the theme properties CornerRadius, "
                 "BorderBrush, BackgroundBrush, RangeBrush, SunkenBrush, HoverBrush and DefaultBrush.")
     Q_CLASSINFO("example_range",
                 "auto *layout = new QVBoxLayout(parent);\n"
