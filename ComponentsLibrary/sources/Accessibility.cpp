@@ -2,29 +2,14 @@
 
 #include "Accessibility_p.h"
 
-#include "RangeSlider_p.h"
-
-#include <ComponentsLibrary/ButtonGroupWidget.h>
-#include <ComponentsLibrary/CardWidget.h>
-#include <ComponentsLibrary/CardWidgetBaseHeader.h>
-#include <ComponentsLibrary/CascadingListView.h>
-#include <ComponentsLibrary/ColorButton.h>
-#include <ComponentsLibrary/ColormapRangeSlider.h>
-#include <ComponentsLibrary/ExpanderWidget.h>
-#include <ComponentsLibrary/PillLabel.h>
-#include <ComponentsLibrary/RangeSlider.h>
-
 #include <QAbstractButton>
-#include <QAccessibleWidget>
 #include <QColor>
 #include <QEvent>
 #include <QFocusFrame>
-#include <QPointer>
-#include <QRubberBand>
+#include <QHash>
 #include <QShowEvent>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
-#include <QWindow>
 
 #include <cmath>
 
@@ -34,630 +19,17 @@ namespace Accessibility {
 
 namespace {
 
-// A widget's interface whose children leave out the widgets that the interface speaks for itself
-// (labels whose text is its name, decorations).
-class WidgetAccessible : public QAccessibleWidget
+using Makers = QHash<QString, InterfaceMaker>;
+
+Makers &makers()
 {
-public:
-    using QAccessibleWidget::QAccessibleWidget;
-
-    int childCount() const override { return childWidgets().size(); }
-
-    QAccessibleInterface *child(int index) const override
-    {
-        const QList<QWidget *> children = childWidgets();
-        return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children.at(index))
-                                                     : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        if (!child || !child->object() || !child->object()->isWidgetType()) {
-            return -1;
-        }
-        return childWidgets().indexOf(static_cast<QWidget *>(child->object()));
-    }
-
-protected:
-    virtual bool leavesOut(const QWidget *child) const
-    {
-        Q_UNUSED(child)
-        return false;
-    }
-
-    // What the application said: its accessible name, or a label's buddy text.
-    QString applicationName() const { return QAccessibleWidget::text(QAccessible::Name); }
-    // Its accessible description, or the tool tip.
-    QString applicationDescription() const { return QAccessibleWidget::text(QAccessible::Description); }
-
-    static QString either(const QString &first, const QString &second) { return first.isEmpty() ? second : first; }
-
-private:
-    // As Qt's own widget interfaces count them: no windows, menus or focus frames.
-    QList<QWidget *> childWidgets() const
-    {
-        QList<QWidget *> children;
-        const QWidget *parent = widget();
-        if (!parent) {
-            return children;
-        }
-        for (QObject *object : parent->children()) {
-            if (!object->isWidgetType()) {
-                continue;
-            }
-            auto *child = static_cast<QWidget *>(object);
-            if (child->isWindow() || qobject_cast<QMenu *>(child) || qobject_cast<QFocusFrame *>(child)
-                || child->objectName() == QLatin1String("qt_rubberband") || leavesOut(child)) {
-                continue;
-            }
-            children.append(child);
-        }
-        return children;
-    }
-};
-
-// An expandable header is the button that opens and closes its card; any other is the heading of it.
-class HeaderAccessible : public WidgetAccessible
-{
-public:
-    explicit HeaderAccessible(CardWidgetBaseHeader *header)
-        : WidgetAccessible(header, QAccessible::Heading)
-    {
-    }
-
-    QAccessible::Role role() const override
-    {
-        const CardWidgetBaseHeader *h = header();
-        return h && h->isExpandable() ? QAccessible::Button : QAccessible::Heading;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const CardWidgetBaseHeader *h = header();
-        if (!h) {
-            return {};
-        }
-        switch (t) {
-        case QAccessible::Name:
-            return either(applicationName(), h->title());
-        case QAccessible::Description:
-            return either(applicationDescription(), h->subtitle());
-        default:
-            return WidgetAccessible::text(t);
-        }
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = WidgetAccessible::state();
-        const CardWidgetBaseHeader *h = header();
-        if (h && h->isExpandable()) {
-            s.expandable = true;
-            s.expanded = h->isExpanded();
-            s.collapsed = !h->isExpanded();
-        }
-        return s;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = WidgetAccessible::actionNames();
-        const CardWidgetBaseHeader *h = header();
-        if (h && h->isExpandable()) {
-            names.prepend(pressAction());
-        }
-        return names;
-    }
-
-    void doAction(const QString &name) override
-    {
-        CardWidgetBaseHeader *h = header();
-        if (h && h->isExpandable() && h->isEnabled() && name == pressAction()) {
-            h->setExpanded(!h->isExpanded());
-            return;
-        }
-        WidgetAccessible::doAction(name);
-    }
-
-    QStringList keyBindingsForAction(const QString &name) const override
-    {
-        return name == pressAction() ? QStringList {QStringLiteral("Space")}
-                                     : WidgetAccessible::keyBindingsForAction(name);
-    }
-
-protected:
-    // The title and the subtitle are this interface's name and description; the indicator is its state.
-    bool leavesOut(const QWidget *child) const override
-    {
-        const QString name = child->objectName();
-        return name == QLatin1String("title") || name == QLatin1String("subtitle")
-            || name == QLatin1String("expandIndicator");
-    }
-
-private:
-    CardWidgetBaseHeader *header() const { return qobject_cast<CardWidgetBaseHeader *>(object()); }
-};
-
-// Cards and expanders: a grouping named after the title; checkable cards are checked or not, expanders
-// expanded or collapsed.
-class CardAccessible : public WidgetAccessible
-{
-public:
-    explicit CardAccessible(CardWidgetBase *card)
-        : WidgetAccessible(card, QAccessible::Grouping)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const CardWidgetBase *frame = qobject_cast<CardWidgetBase *>(object());
-        if (frame && t == QAccessible::Name) {
-            return either(applicationName(), frame->title());
-        }
-        return frame ? WidgetAccessible::text(t) : QString();
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = WidgetAccessible::state();
-        if (const CardWidget *c = card(); c && c->isCheckable()) {
-            s.checkable = true;
-            s.checked = c->isChecked();
-        }
-        if (const ExpanderWidget *e = expander(); e && e->isExpandable()) {
-            s.expandable = true;
-            s.expanded = e->isExpanded();
-            s.collapsed = !e->isExpanded();
-        }
-        return s;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = WidgetAccessible::actionNames();
-        if (toggles()) {
-            names.prepend(toggleAction());
-        }
-        return names;
-    }
-
-    void doAction(const QString &name) override
-    {
-        if (name == toggleAction() && toggles() && widget()->isEnabled()) {
-            if (CardWidget *c = card()) {
-                c->setChecked(!c->isChecked());
-            } else if (ExpanderWidget *e = expander()) {
-                e->setExpanded(!e->isExpanded());
-            }
-            return;
-        }
-        WidgetAccessible::doAction(name);
-    }
-
-    QStringList keyBindingsForAction(const QString &name) const override
-    {
-        return name == toggleAction() && card() ? QStringList {QStringLiteral("Space")}
-                                                : WidgetAccessible::keyBindingsForAction(name);
-    }
-
-protected:
-    // The highlight of a checked card is its state.
-    bool leavesOut(const QWidget *child) const override { return qobject_cast<const QRubberBand *>(child); }
-
-private:
-    CardWidget *card() const { return qobject_cast<CardWidget *>(object()); }
-    ExpanderWidget *expander() const { return qobject_cast<ExpanderWidget *>(object()); }
-    bool toggles() const
-    {
-        const CardWidget *c = card();
-        const ExpanderWidget *e = expander();
-        return (c && c->isCheckable()) || (e && e->isExpandable());
-    }
-};
-
-// One handle of a range slider: a value element between the slider's bound and the other handle.
-class RangeSliderHandleAccessible : public QAccessibleInterface,
-                                    public QAccessibleValueInterface,
-                                    public QAccessibleActionInterface
-{
-public:
-    RangeSliderHandleAccessible(RangeSlider *slider, RangeSlider::Handle handle)
-        : m_slider(slider)
-        , m_handle(handle)
-    {
-    }
-
-    bool isValid() const override { return slider() != nullptr; }
-    QObject *object() const override { return nullptr; }
-
-    QWindow *window() const override
-    {
-        const RangeSlider *s = slider();
-        return s ? s->window()->windowHandle() : nullptr;
-    }
-
-    QAccessibleInterface *parent() const override
-    {
-        return slider() ? QAccessible::queryAccessibleInterface(slider()) : nullptr;
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *focusChild() const override { return nullptr; }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (!slider()) {
-            return {};
-        }
-        switch (t) {
-        case QAccessible::Name:
-            return minimum() ? RangeSlider::tr("Minimum") : RangeSlider::tr("Maximum");
-        case QAccessible::Value:
-            return QString::number(value());
-        default:
-            return {};
-        }
-    }
-    void setText(QAccessible::Text, const QString &) override { }
-
-    QRect rect() const override
-    {
-        RangeSlider *s = slider();
-        if (!s) {
-            return {};
-        }
-        const QRect local = RangeSliderPrivate::get(s)->handleRect(value());
-        return QRect(s->mapToGlobal(local.topLeft()), local.size());
-    }
-
-    QAccessible::Role role() const override { return QAccessible::Slider; }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        const RangeSlider *r = slider();
-        if (!r) {
-            s.invalid = true;
-            return s;
-        }
-        s.disabled = !r->isEnabled();
-        s.invisible = !r->isVisible();
-        s.focusable = r->hasKeyboardHandles() && (r->focusPolicy() & Qt::TabFocus);
-        s.focused = s.focusable && r->hasFocus() && r->getCurrentHandle() == m_handle;
-        return s;
-    }
-
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface) {
-            return static_cast<QAccessibleValueInterface *>(this);
-        }
-        if (type == QAccessible::ActionInterface) {
-            return static_cast<QAccessibleActionInterface *>(this);
-        }
-        return nullptr;
-    }
-
-    // The value: each handle between the slider's bound on its side and the other handle.
-    QVariant currentValue() const override { return slider() ? QVariant(value()) : QVariant(); }
-
-    void setCurrentValue(const QVariant &newValue) override
-    {
-        if (RangeSlider *s = slider(); s && s->isEnabled()) {
-            RangeSliderPrivate::get(s)->moveHandle(m_handle, newValue.toInt());
-        }
-    }
-
-    QVariant maximumValue() const override
-    {
-        const RangeSlider *s = slider();
-        return s ? QVariant(minimum() ? s->getMaxHandleValue() : s->maximum()) : QVariant();
-    }
-
-    QVariant minimumValue() const override
-    {
-        const RangeSlider *s = slider();
-        return s ? QVariant(minimum() ? s->minimum() : s->getMinHandleValue()) : QVariant();
-    }
-
-    QVariant minimumStepSize() const override { return slider() ? QVariant(slider()->singleStep()) : QVariant(); }
-
-    QStringList actionNames() const override
-    {
-        return slider() ? QStringList {increaseAction(), decreaseAction()} : QStringList();
-    }
-
-    void doAction(const QString &name) override
-    {
-        if (RangeSlider *s = slider(); s && s->isEnabled()) {
-            if (name == increaseAction()) {
-                RangeSliderPrivate::get(s)->moveHandle(m_handle, value() + s->singleStep());
-            } else if (name == decreaseAction()) {
-                RangeSliderPrivate::get(s)->moveHandle(m_handle, value() - s->singleStep());
-            }
-        }
-    }
-
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
-
-private:
-    // Null once the slider is gone, and while it is being destroyed.
-    RangeSlider *slider() const { return qobject_cast<RangeSlider *>(m_slider.data()); }
-    bool minimum() const { return m_handle == RangeSlider::MinimumHandle; }
-    int value() const { return minimum() ? slider()->getMinHandleValue() : slider()->getMaxHandleValue(); }
-
-    QPointer<QObject> m_slider;
-    const RangeSlider::Handle m_handle;
-};
-
-// A range slider: a grouping of its two handles.
-class RangeSliderAccessible : public WidgetAccessible
-{
-public:
-    explicit RangeSliderAccessible(RangeSlider *slider)
-        : WidgetAccessible(slider, QAccessible::Grouping)
-    {
-    }
-
-    ~RangeSliderAccessible() override
-    {
-        for (const QAccessible::Id id : m_handles) {
-            if (id) {
-                QAccessible::deleteAccessibleInterface(id);
-            }
-        }
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const RangeSlider *s = slider();
-        if (!s) {
-            return {};
-        }
-        if (t == QAccessible::Name) {
-            return either(applicationName(),
-                          qobject_cast<const ColormapRangeSlider *>(s) ? ColormapRangeSlider::tr("Colormap range")
-                                                                       : RangeSlider::tr("Range"));
-        }
-        return WidgetAccessible::text(t);
-    }
-
-    int childCount() const override { return slider() ? 2 : 0; }
-
-    QAccessibleInterface *child(int index) const override
-    {
-        RangeSlider *s = slider();
-        if (!s || index < 0 || index > 1) {
-            return nullptr;
-        }
-        if (QAccessibleInterface *known = QAccessible::accessibleInterface(m_handles[index])) {
-            return known;
-        }
-        auto *handle
-            = new RangeSliderHandleAccessible(s, index == 0 ? RangeSlider::MinimumHandle : RangeSlider::MaximumHandle);
-        m_handles[index] = QAccessible::registerAccessibleInterface(handle);
-        return handle;
-    }
-
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        for (int i = 0; i < 2; ++i) {
-            if (child && m_handles[i] && QAccessible::accessibleInterface(m_handles[i]) == child) {
-                return i;
-            }
-        }
-        return -1;
-    }
-
-    QAccessibleInterface *childAt(int x, int y) const override
-    {
-        for (int i = 1; i >= 0; --i) {
-            QAccessibleInterface *handle = child(i);
-            if (handle && handle->rect().contains(x, y)) {
-                return handle;
-            }
-        }
-        return nullptr;
-    }
-
-    // The current handle, while the keyboard moves the handles.
-    QAccessibleInterface *focusChild() const override
-    {
-        const RangeSlider *s = slider();
-        if (!s || !s->hasFocus() || !s->hasKeyboardHandles()) {
-            return nullptr;
-        }
-        return child(s->getCurrentHandle() == RangeSlider::MaximumHandle ? 1 : 0);
-    }
-
-private:
-    RangeSlider *slider() const { return qobject_cast<RangeSlider *>(object()); }
-
-    mutable QAccessible::Id m_handles[2] = {0, 0};
-};
-
-class ButtonGroupAccessible : public WidgetAccessible
-{
-public:
-    explicit ButtonGroupAccessible(ButtonGroupWidget *group)
-        : WidgetAccessible(group, QAccessible::Grouping)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const ButtonGroupWidget *group = qobject_cast<ButtonGroupWidget *>(object());
-        if (!group) {
-            return {};
-        }
-        if (t == QAccessible::Description && group->isWorkflow()) {
-            int steps = 0;
-            const QList<QAbstractButton *> buttons = group->getButtons();
-            for (const QAbstractButton *button : buttons) {
-                steps += button->isVisibleTo(group) ? 1 : 0;
-            }
-            return either(applicationDescription(),
-                          steps == 1 ? ButtonGroupWidget::tr("Workflow of 1 step")
-                                     : ButtonGroupWidget::tr("Workflow of %1 steps").arg(steps));
-        }
-        return WidgetAccessible::text(t);
-    }
-};
-
-// The colour button says its colour in words, as its value and in its description.
-class ColorButtonAccessible : public WidgetAccessible
-{
-public:
-    explicit ColorButtonAccessible(ColorButton *button)
-        : WidgetAccessible(button, QAccessible::Button)
-    {
-    }
-
-    QAccessible::Role role() const override
-    {
-        const ColorButton *b = button();
-        return b && b->getColorDialogMode() == ColorButton::Popup ? QAccessible::ButtonMenu : QAccessible::Button;
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const ColorButton *b = button();
-        if (!b) {
-            return {};
-        }
-        switch (t) {
-        case QAccessible::Name:
-            return either(applicationName(), ColorButton::tr("Colour"));
-        case QAccessible::Value:
-            return describeColor(b->getColor());
-        case QAccessible::Description: {
-            const QString own = applicationDescription();
-            const QString color = describeColor(b->getColor());
-            return own.isEmpty() ? color : own + QStringLiteral(". ") + color;
-        }
-        default:
-            return WidgetAccessible::text(t);
-        }
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = WidgetAccessible::state();
-        if (const ColorButton *b = button()) {
-            s.pressed = b->isDown();
-            s.checkable = b->isCheckable();
-            s.checked = b->isChecked();
-            s.hasPopup = b->getColorDialogMode() == ColorButton::Popup;
-        }
-        return s;
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = WidgetAccessible::actionNames();
-        if (const ColorButton *b = button()) {
-            names.prepend(b->getColorDialogMode() == ColorButton::Popup ? showMenuAction() : pressAction());
-        }
-        return names;
-    }
-
-    void doAction(const QString &name) override
-    {
-        ColorButton *b = button();
-        if (b && b->isEnabled() && (name == pressAction() || name == showMenuAction())) {
-            if (b->getColorDialogMode() == ColorButton::Popup) {
-                b->showMenu();
-            } else {
-                // Later, as a click by the user: the dialog must not block the caller.
-                b->animateClick();
-            }
-            return;
-        }
-        WidgetAccessible::doAction(name);
-    }
-
-    QStringList keyBindingsForAction(const QString &name) const override
-    {
-        return name == pressAction() || name == showMenuAction() ? QStringList {QStringLiteral("Space")}
-                                                                 : WidgetAccessible::keyBindingsForAction(name);
-    }
-
-private:
-    ColorButton *button() const { return qobject_cast<ColorButton *>(object()); }
-};
-
-class PillLabelAccessible : public WidgetAccessible
-{
-public:
-    explicit PillLabelAccessible(PillLabel *label)
-        : WidgetAccessible(label, QAccessible::StaticText)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const PillLabel *label = qobject_cast<PillLabel *>(object());
-        if (!label) {
-            return {};
-        }
-        return t == QAccessible::Name ? either(applicationName(), label->getText()) : WidgetAccessible::text(t);
-    }
-};
-
-class CascadingListViewAccessible : public WidgetAccessible
-{
-public:
-    explicit CascadingListViewAccessible(CascadingListView *view)
-        : WidgetAccessible(view, QAccessible::Grouping)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        const CascadingListView *view = qobject_cast<CascadingListView *>(object());
-        if (!view) {
-            return {};
-        }
-        if (t == QAccessible::Description) {
-            const int levels = view->getNumberOfPanels();
-            return either(applicationDescription(),
-                          levels == 1 ? CascadingListView::tr("1 level")
-                                      : CascadingListView::tr("%1 levels").arg(levels));
-        }
-        return WidgetAccessible::text(t);
-    }
-};
-
-template<typename Widget, typename Interface>
-QAccessibleInterface *make(QObject *object)
-{
-    auto *widget = qobject_cast<Widget *>(object);
-    return widget ? new Interface(widget) : nullptr;
-}
-
-// An image: the rounded pixmap.
-QAccessibleInterface *makeGraphic(QObject *object)
-{
-    return object->isWidgetType() ? new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic)
-                                  : nullptr;
+    static Makers registered;
+    return registered;
 }
 
 QAccessibleInterface *createInterface(const QString &className, QObject *object)
 {
-    using Maker = QAccessibleInterface *(*)(QObject *);
-    static const QHash<QString, Maker> makers = {
-        {QStringLiteral("Nalu::Components::CardWidgetBaseHeader"), make<CardWidgetBaseHeader, HeaderAccessible>},
-        {QStringLiteral("Nalu::Components::CardWidgetBase"), make<CardWidgetBase, CardAccessible>},
-        {QStringLiteral("Nalu::Components::RangeSlider"), make<RangeSlider, RangeSliderAccessible>},
-        {QStringLiteral("Nalu::Components::ButtonGroupWidget"), make<ButtonGroupWidget, ButtonGroupAccessible>},
-        {QStringLiteral("Nalu::Components::ColorButton"), make<ColorButton, ColorButtonAccessible>},
-        {QStringLiteral("Nalu::Components::PillLabel"), make<PillLabel, PillLabelAccessible>},
-        {QStringLiteral("Nalu::Components::CascadingListView"), make<CascadingListView, CascadingListViewAccessible>},
-        {QStringLiteral("Nalu::Components::RoundedPixmap"), makeGraphic},
-    };
-    const Maker maker = makers.value(className);
+    const InterfaceMaker maker = makers().value(className);
     return maker && object ? maker(object) : nullptr;
 }
 
@@ -820,6 +192,58 @@ const NamedColor NamedColors[] = {
 constexpr double NameDistance = 10.0;
 
 } // namespace
+
+bool registerInterface(const char *className, InterfaceMaker maker)
+{
+    makers().insert(QString::fromLatin1(className), maker);
+    return true;
+}
+
+int WidgetAccessible::childCount() const
+{
+    return childWidgets().size();
+}
+
+QAccessibleInterface *WidgetAccessible::child(int index) const
+{
+    const QList<QWidget *> children = childWidgets();
+    return index >= 0 && index < children.size() ? QAccessible::queryAccessibleInterface(children.at(index)) : nullptr;
+}
+
+int WidgetAccessible::indexOfChild(const QAccessibleInterface *child) const
+{
+    if (!child || !child->object() || !child->object()->isWidgetType()) {
+        return -1;
+    }
+    return childWidgets().indexOf(static_cast<QWidget *>(child->object()));
+}
+
+bool WidgetAccessible::leavesOut(const QWidget *child) const
+{
+    Q_UNUSED(child)
+    return false;
+}
+
+QList<QWidget *> WidgetAccessible::childWidgets() const
+{
+    QList<QWidget *> children;
+    const QWidget *parent = widget();
+    if (!parent) {
+        return children;
+    }
+    for (QObject *object : parent->children()) {
+        if (!object->isWidgetType()) {
+            continue;
+        }
+        auto *child = static_cast<QWidget *>(object);
+        if (child->isWindow() || qobject_cast<QMenu *>(child) || qobject_cast<QFocusFrame *>(child)
+            || child->objectName() == QLatin1String("qt_rubberband") || leavesOut(child)) {
+            continue;
+        }
+        children.append(child);
+    }
+    return children;
+}
 
 void installFactory()
 {

@@ -6,11 +6,13 @@
 // components share.
 //
 // The interfaces of the components that paint themselves or group others come from one factory,
-// installed when the library is loaded, that answers for the library's class names. Components built
-// on Qt's input widgets keep Qt's own interfaces (with their text and editing support); what they add
-// to them is said through the accessible description, composed with the application's own.
+// installed when the library is loaded, that answers for the class names registered with it; each
+// interface class lives in the source of the component it speaks for. Components built on Qt's input
+// widgets keep Qt's own interfaces (with their text and editing support); what they add to them is
+// said through the accessible description, composed with the application's own.
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QString>
@@ -25,6 +27,47 @@ namespace Accessibility {
 
 // Installs the interface factory; installing it again does nothing.
 void installFactory();
+
+// Makes the interface of object, or returns null when object is not of the class it was registered for.
+using InterfaceMaker = QAccessibleInterface *(*)(QObject *object);
+
+// Has the factory make the interfaces of the class named className (its qualified meta-object name; Qt
+// asks for the base classes' names too, so subclasses get it as well) with maker. Called while the
+// library loads, from the source of the class; always true.
+bool registerInterface(const char *className, InterfaceMaker maker);
+
+template<typename Widget, typename Interface>
+QAccessibleInterface *make(QObject *object)
+{
+    auto *widget = qobject_cast<Widget *>(object);
+    return widget ? new Interface(widget) : nullptr;
+}
+
+// The base of the components' interfaces: a widget's interface whose children leave out the widgets
+// that the interface speaks for itself (labels whose text is its name, decorations).
+class WidgetAccessible : public QAccessibleWidget
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    int childCount() const override;
+    QAccessibleInterface *child(int index) const override;
+    int indexOfChild(const QAccessibleInterface *child) const override;
+
+protected:
+    virtual bool leavesOut(const QWidget *child) const;
+
+    // What the application said: its accessible name, or a label's buddy text.
+    QString applicationName() const { return QAccessibleWidget::text(QAccessible::Name); }
+    // Its accessible description, or the tool tip.
+    QString applicationDescription() const { return QAccessibleWidget::text(QAccessible::Description); }
+
+    static QString either(const QString &first, const QString &second) { return first.isEmpty() ? second : first; }
+
+private:
+    // As Qt's own widget interfaces count them: no windows, menus or focus frames.
+    QList<QWidget *> childWidgets() const;
+};
 
 // Tells assistive technologies that something of object, or of its child'th accessible child, changed.
 void notify(QObject *object, QAccessible::Event type, int child = -1);

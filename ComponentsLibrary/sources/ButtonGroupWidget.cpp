@@ -370,5 +370,42 @@ void ButtonGroupWidget::paintEvent(QPaintEvent *event)
     }
 }
 
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class ButtonGroupAccessible : public WidgetAccessible
+{
+public:
+    explicit ButtonGroupAccessible(ButtonGroupWidget *group)
+        : WidgetAccessible(group, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const ButtonGroupWidget *group = qobject_cast<ButtonGroupWidget *>(object());
+        if (!group) {
+            return {};
+        }
+        if (t == QAccessible::Description && group->isWorkflow()) {
+            int steps = 0;
+            const QList<QAbstractButton *> buttons = group->getButtons();
+            for (const QAbstractButton *button : buttons) {
+                steps += button->isVisibleTo(group) ? 1 : 0;
+            }
+            return either(applicationDescription(),
+                          steps == 1 ? ButtonGroupWidget::tr("Workflow of 1 step")
+                                     : ButtonGroupWidget::tr("Workflow of %1 steps").arg(steps));
+        }
+        return WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool groupInterface = Accessibility::registerInterface(
+    "Nalu::Components::ButtonGroupWidget", Accessibility::make<ButtonGroupWidget, ButtonGroupAccessible>);
+
+} // namespace
+
 } // namespace Components
 } // namespace Nalu

@@ -2,7 +2,9 @@
 
 #include <ComponentsLibrary/CardWidgetBase.h>
 
+#include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
+#include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
 
 #include "Accessibility_p.h"
@@ -10,6 +12,7 @@
 #include <QChildEvent>
 #include <QHBoxLayout>
 #include <QPointer>
+#include <QRubberBand>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -439,6 +442,92 @@ bool CardWidgetBase::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// Cards and expanders: a grouping named after the title; checkable cards are checked or not, expanders
+// expanded or collapsed.
+class CardAccessible : public WidgetAccessible
+{
+public:
+    explicit CardAccessible(CardWidgetBase *card)
+        : WidgetAccessible(card, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CardWidgetBase *frame = qobject_cast<CardWidgetBase *>(object());
+        if (frame && t == QAccessible::Name) {
+            return either(applicationName(), frame->title());
+        }
+        return frame ? WidgetAccessible::text(t) : QString();
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = WidgetAccessible::state();
+        if (const CardWidget *c = card(); c && c->isCheckable()) {
+            s.checkable = true;
+            s.checked = c->isChecked();
+        }
+        if (const ExpanderWidget *e = expander(); e && e->isExpandable()) {
+            s.expandable = true;
+            s.expanded = e->isExpanded();
+            s.collapsed = !e->isExpanded();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = WidgetAccessible::actionNames();
+        if (toggles()) {
+            names.prepend(toggleAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == toggleAction() && toggles() && widget()->isEnabled()) {
+            if (CardWidget *c = card()) {
+                c->setChecked(!c->isChecked());
+            } else if (ExpanderWidget *e = expander()) {
+                e->setExpanded(!e->isExpanded());
+            }
+            return;
+        }
+        WidgetAccessible::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == toggleAction() && card() ? QStringList {QStringLiteral("Space")}
+                                                : WidgetAccessible::keyBindingsForAction(name);
+    }
+
+protected:
+    // The highlight of a checked card is its state.
+    bool leavesOut(const QWidget *child) const override { return qobject_cast<const QRubberBand *>(child); }
+
+private:
+    CardWidget *card() const { return qobject_cast<CardWidget *>(object()); }
+    ExpanderWidget *expander() const { return qobject_cast<ExpanderWidget *>(object()); }
+    bool toggles() const
+    {
+        const CardWidget *c = card();
+        const ExpanderWidget *e = expander();
+        return (c && c->isCheckable()) || (e && e->isExpandable());
+    }
+};
+
+[[maybe_unused]] const bool cardInterface = Accessibility::registerInterface(
+    "Nalu::Components::CardWidgetBase", Accessibility::make<CardWidgetBase, CardAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

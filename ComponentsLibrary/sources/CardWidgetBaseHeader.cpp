@@ -450,5 +450,96 @@ void CardWidgetBaseHeader::changeEvent(QEvent *event)
     }
 }
 
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// An expandable header is the button that opens and closes its card; any other is the heading of it.
+class HeaderAccessible : public WidgetAccessible
+{
+public:
+    explicit HeaderAccessible(CardWidgetBaseHeader *header)
+        : WidgetAccessible(header, QAccessible::Heading)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        const CardWidgetBaseHeader *h = header();
+        return h && h->isExpandable() ? QAccessible::Button : QAccessible::Heading;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CardWidgetBaseHeader *h = header();
+        if (!h) {
+            return {};
+        }
+        switch (t) {
+        case QAccessible::Name:
+            return either(applicationName(), h->title());
+        case QAccessible::Description:
+            return either(applicationDescription(), h->subtitle());
+        default:
+            return WidgetAccessible::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = WidgetAccessible::state();
+        const CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable()) {
+            s.expandable = true;
+            s.expanded = h->isExpanded();
+            s.collapsed = !h->isExpanded();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = WidgetAccessible::actionNames();
+        const CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable() && h->isEnabled() && name == pressAction()) {
+            h->setExpanded(!h->isExpanded());
+            return;
+        }
+        WidgetAccessible::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == pressAction() ? QStringList {QStringLiteral("Space")}
+                                     : WidgetAccessible::keyBindingsForAction(name);
+    }
+
+protected:
+    // The title and the subtitle are this interface's name and description; the indicator is its state.
+    bool leavesOut(const QWidget *child) const override
+    {
+        const QString name = child->objectName();
+        return name == QLatin1String("title") || name == QLatin1String("subtitle")
+            || name == QLatin1String("expandIndicator");
+    }
+
+private:
+    CardWidgetBaseHeader *header() const { return qobject_cast<CardWidgetBaseHeader *>(object()); }
+};
+
+[[maybe_unused]] const bool headerInterface = Accessibility::registerInterface(
+    "Nalu::Components::CardWidgetBaseHeader", Accessibility::make<CardWidgetBaseHeader, HeaderAccessible>);
+
+} // namespace
+
 } // namespace Components
 } // namespace Nalu

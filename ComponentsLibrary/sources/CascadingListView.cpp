@@ -322,5 +322,38 @@ QSize CascadingListView::sizeHint() const
     return minimumSizeHint();
 }
 
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class CascadingListViewAccessible : public WidgetAccessible
+{
+public:
+    explicit CascadingListViewAccessible(CascadingListView *view)
+        : WidgetAccessible(view, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CascadingListView *view = qobject_cast<CascadingListView *>(object());
+        if (!view) {
+            return {};
+        }
+        if (t == QAccessible::Description) {
+            const int levels = view->getNumberOfPanels();
+            return either(applicationDescription(),
+                          levels == 1 ? CascadingListView::tr("1 level")
+                                      : CascadingListView::tr("%1 levels").arg(levels));
+        }
+        return WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool viewInterface = Accessibility::registerInterface(
+    "Nalu::Components::CascadingListView", Accessibility::make<CascadingListView, CascadingListViewAccessible>);
+
+} // namespace
+
 } // namespace Components
 } // namespace Nalu

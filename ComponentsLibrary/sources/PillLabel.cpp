@@ -91,5 +91,32 @@ void PillLabel::paintEvent(QPaintEvent *event)
     painter.drawText(pill.adjusted(0.5, -0.5, -0.5, 0.0), Qt::AlignCenter, d->text);
 }
 
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class PillLabelAccessible : public WidgetAccessible
+{
+public:
+    explicit PillLabelAccessible(PillLabel *label)
+        : WidgetAccessible(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const PillLabel *label = qobject_cast<PillLabel *>(object());
+        if (!label) {
+            return {};
+        }
+        return t == QAccessible::Name ? either(applicationName(), label->getText()) : WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool pillInterface = Accessibility::registerInterface(
+    "Nalu::Components::PillLabel", Accessibility::make<PillLabel, PillLabelAccessible>);
+
+} // namespace
+
 } // namespace Components
 } // namespace Nalu
