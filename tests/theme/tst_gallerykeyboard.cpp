@@ -125,6 +125,8 @@ void tst_GalleryKeyboard::initTestCase()
 {
     m_window = new Nalu::Gallery::GalleryWindow;
     m_window->resize(1100, 800);
+    // Every page gets a row: none of the seven went missing.
+    QVERIFY(m_window->pageCount() >= 7);
     m_window->show();
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -138,15 +140,14 @@ void tst_GalleryKeyboard::cleanupTestCase()
 void tst_GalleryKeyboard::controlsHaveNames_data()
 {
     QTest::addColumn<int>("page");
-    for (int i = 0; i < 7; ++i) {
-        QTest::newRow(QByteArray::number(i).constData()) << i;
+    for (int i = 0; i < m_window->pageCount(); ++i) {
+        QTest::newRow(qPrintable(m_window->page(i)->accessibleName())) << i;
     }
 }
 
 void tst_GalleryKeyboard::controlsHaveNames()
 {
     QFETCH(int, page);
-    QVERIFY(page < m_window->pageCount());
     m_window->setCurrentPage(page);
     QCoreApplication::processEvents();
     QStringList unnamed;
