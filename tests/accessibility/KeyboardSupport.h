@@ -60,8 +60,8 @@ struct Opened
     int unexpected = 0; // what opened after it, closed at once so that a test fails rather than hangs
 };
 
-// Presses key; if a menu or a modal dialog opens, runs check in it, then closes it.
-inline Opened pressWhileOpen(int key, Qt::KeyboardModifiers modifiers, const std::function<void()> &check)
+// Runs trigger; if a menu or a modal dialog opens, runs check in it, then closes it.
+inline Opened whileOpen(const std::function<void()> &trigger, const std::function<void()> &check)
 {
     Opened result;
     QTimer timer;
@@ -87,11 +87,17 @@ inline Opened pressWhileOpen(int key, Qt::KeyboardModifiers modifiers, const std
     });
     timer.start();
     QWidget *window = QApplication::activeWindow();
-    press(key, modifiers);
+    trigger();
     if (window && !reactivate(window)) {
         qWarning("the window did not become active again");
     }
     return result;
+}
+
+// Presses key; if a menu or a modal dialog opens, runs check in it, then closes it.
+inline Opened pressWhileOpen(int key, Qt::KeyboardModifiers modifiers, const std::function<void()> &check)
+{
+    return whileOpen([&] { press(key, modifiers); }, check);
 }
 
 } // namespace KeyboardSupport

@@ -102,7 +102,8 @@ private Q_SLOTS:
     void groupPopUpByKeyboard();
     void popUpMenuKeepsTabInside();
     void colourMenuByKeyboard();
-    void colourDialogByKeyboard();
+    void colourButtonOpens_data();
+    void colourButtonOpens();
     void cascadeByKeyboard();
 };
 
@@ -605,18 +606,56 @@ void tst_Keyboard::colourMenuByKeyboard()
     QCOMPARE(button->getColor(), QColor(Qt::red));
 }
 
-void tst_Keyboard::colourDialogByKeyboard()
+void tst_Keyboard::colourButtonOpens_data()
 {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("action"); // empty: Space instead
+    QTest::addColumn<QString>("opened");
+
+    using Actions = QAccessibleActionInterface;
+    const QString dialog = QStringLiteral("QColorDialog");
+    QTest::newRow("dialog, Space") << int(Components::ColorButton::Dialog) << QString() << dialog;
+    QTest::newRow("dialog, press action") << int(Components::ColorButton::Dialog) << Actions::pressAction() << dialog;
+    QTest::newRow("menu, show-menu action")
+        << int(Components::ColorButton::Popup) << Actions::showMenuAction() << QStringLiteral("QMenu");
+}
+
+// What the colour button opens, from the keyboard and for an assistive technology.
+void tst_Keyboard::colourButtonOpens()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, action);
+
     Window w;
     auto *button = w.add(new Components::ColorButton(QColor(Qt::black)), "colour");
+    button->setColorDialogMode(Components::ColorButton::ColorDialogMode(mode));
     QVERIFY(w.show());
     button->setFocus(Qt::TabFocusReason);
+    QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
+    QVERIFY(actions);
+    if (!action.isEmpty()) {
+        QCOMPARE(actions->actionNames().value(0), action);
+    }
     QString opened;
-    const Opened dialog = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
-        opened = QString::fromLatin1(QApplication::activeModalWidget()->metaObject()->className());
-    });
-    QVERIFY(dialog.opened);
-    QCOMPARE(opened, QStringLiteral("QColorDialog"));
+    const Opened result = whileOpen(
+        [&] {
+            if (action.isEmpty()) {
+                press(Qt::Key_Space);
+                return;
+            }
+            actions->doAction(action);
+            // A press is a click a moment later, as a user's; the menu opens at once.
+            if (!QTest::qWaitFor([&] { return !opened.isEmpty(); }, 1000)) {
+                qWarning("nothing opened");
+            }
+        },
+        [&] {
+            QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                              : QApplication::activeModalWidget();
+            opened = QString::fromLatin1(open->metaObject()->className());
+        });
+    QVERIFY(result.opened);
+    QTEST(opened, "opened");
 }
 
 void tst_Keyboard::cascadeByKeyboard()
