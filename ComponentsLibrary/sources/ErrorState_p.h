@@ -6,6 +6,7 @@
 
 #include "Accessibility_p.h"
 
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QRect>
 #include <QString>
@@ -36,8 +37,11 @@ void describeError(Input *input, const ErrorState &state)
     QString part;
     if (state.errorState) {
         const QString message = Accessibility::plainText(state.errorMessage).trimmed();
-        const QString error = Input::tr("Error");
-        part = message.isEmpty() || message == error ? error : Input::tr("Error: %1").arg(message);
+        // One context for the three inputs: a template parameter is no context the translation tools know.
+        const QString error = QCoreApplication::translate("Nalu::Components::ErrorState", "Error");
+        part = message.isEmpty() || message == error
+            ? error
+            : QCoreApplication::translate("Nalu::Components::ErrorState", "Error: %1").arg(message);
     }
     Accessibility::setDescriptionPart(input, part);
 }
