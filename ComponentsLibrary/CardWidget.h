@@ -18,7 +18,8 @@ class CardWidgetPrivate;
  * The highlight is a rubber band over the whole card (drawn by the style); the 32 x 32 check indicator sits over the
  * bottom-right corner of the contents. Its disc is filled with the theme property "BackgroundBrush"
  * ("BackgroundBrushDisabled" while disabled) and the mark is the style's SP_CustomBase icon for the "highlightedIcon"
- * name "status.checked.circular.colored".
+ * name "status.checked.circular.colored". A checkable card also takes the keyboard focus (Tab or a click), shows the
+ * style's focus frame around itself and toggles on Space while it has the focus.
  */
 class COMPONENTSLIBRARY_EXPORT CardWidget : public CardWidgetBase
 {
@@ -29,9 +30,9 @@ class COMPONENTSLIBRARY_EXPORT CardWidget : public CardWidgetBase
                 "title, an optional subtitle, menu and side widgets, above its contents and an optional footer. "
                 "Cards are typically placed side by side in a flow layout or a grid.\n\n"
                 "A checkable card toggles its checked state when the user left-clicks it anywhere its children do "
-                "not consume the click; while checked it shows a highlight over the whole card and a round check "
-                "mark over the bottom-right corner of its contents. Put cards into a CardWidgetGroup to let at most "
-                "one be checked.\n\n"
+                "not consume the click, or on Space while it has the keyboard focus; while checked it shows a "
+                "highlight over the whole card and a round check mark over the bottom-right corner of its contents. "
+                "Put cards into a CardWidgetGroup to let at most one be checked.\n\n"
                 "The look comes from the style sheet, which selects on the checked property and on the selector "
                 "properties of the three parts (CardWidgetBase_Header, CardWidgetBase_Contents, "
                 "CardWidgetBase_Footer, shape, invertedAppearance, headerVisible, footerVisible). The check mark's "
@@ -107,6 +108,12 @@ protected:
     /** @brief Keeps the check mark and the highlight in place. */
     void resizeEvent(QResizeEvent *event) override;
     void setContentsContainer(QWidget *widget) override;
+    /** @brief Space toggles a checkable card that has the focus. */
+    void keyPressEvent(QKeyEvent *event) override;
+    /** @brief Puts the style's focus frame around the card. */
+    void focusInEvent(QFocusEvent *event) override;
+    /** @brief Takes the focus frame away. */
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void init();

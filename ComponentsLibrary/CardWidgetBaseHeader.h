@@ -20,7 +20,9 @@ class CardWidgetBaseHeaderPrivate;
  *
  * The child widgets keep fixed object names ("expandIndicator", "title", "subtitle", "menuButton",
  * "headerRightWidget", "headerBottomWidget") so that style sheets can select on them. An expandable header toggles
- * its expanded state on a left click, or on Space, Enter or Return while the pointer rests on it.
+ * its expanded state on a left click, or on Space, Enter or Return while the pointer rests on it. It also takes the
+ * keyboard focus (Tab or a click), shows the style's focus frame and toggles on Space, Enter or Return while it has
+ * the focus; a header that is not expandable takes no focus.
  */
 class COMPONENTSLIBRARY_EXPORT CardWidgetBaseHeader : public QWidget
 {
@@ -154,6 +156,10 @@ protected:
     void leaveEvent(QEvent *event) override;
     /** @brief Takes the title font from the theme property of the current look, then paints as QWidget. */
     void paintEvent(QPaintEvent *event) override;
+    /** @brief Space, Enter and Return toggle an expandable header that has the focus. */
+    void keyPressEvent(QKeyEvent *event) override;
+    /** @brief While it has the focus, those keys go to the header rather than to the hover shortcuts. */
+    bool event(QEvent *event) override;
     /** @brief Redraws the expand indicator when the style, palette or icon theme changes. */
     void changeEvent(QEvent *event) override;
 

@@ -34,7 +34,8 @@ class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
                 "A horizontal slider with two handles that select a range of values between its minimum and maximum. "
                 "Drag a handle to move one end, or drag the bar between the handles to move the whole range. "
                 "Hovering a handle shows a small pop-up with a spin box to type the value; popupsPosition puts the "
-                "pop-ups above or below the slider. The colours come from the theme properties CornerRadius, "
+                "pop-ups above or below the slider. With keyboardHandles on, Tab goes from one handle to the other "
+                "and the arrow keys move the current one. The colours come from the theme properties CornerRadius, "
                 "BorderBrush, BackgroundBrush, RangeBrush, SunkenBrush, HoverBrush and DefaultBrush.")
     Q_CLASSINFO("example_range",
                 "auto *layout = new QVBoxLayout(parent);\n"
@@ -55,6 +56,17 @@ class COMPONENTSLIBRARY_EXPORT RangeSlider : public QSlider
     Q_PROPERTY(bool canShowInputPopups READ getCanShowInputPopups WRITE setCanShowInputPopups)
     /** @brief Where the value pop-ups appear; default Below. */
     Q_PROPERTY(PopupsPosition popupsPosition READ getPopupPosition WRITE setPopupPosition)
+    /**
+     * @brief Whether the keyboard moves the handles; default false.
+     *
+     * While false, keys act on the base slider's single value, as in QSlider, and never move the handles.
+     * While true, the focused slider has a current handle, framed by the style's focus frame: Tab goes from
+     * the minimum handle to the maximum one before leaving the slider (Shift+Tab the other way); the arrow
+     * keys and Page Up and Page Down move the current handle by singleStep and pageStep, Home and End as far
+     * as it can go; Enter or Return opens its value pop-up, when the pop-ups may show. The handles never
+     * cross, and each key emits the signals of a mouse drag by that step.
+     */
+    Q_PROPERTY(bool keyboardHandles READ hasKeyboardHandles WRITE setKeyboardHandles NOTIFY keyboardHandlesChanged)
 
 public:
     /** @brief The handles of the slider; combined as flags, both bits mean the whole range. */
@@ -95,6 +107,13 @@ public:
      * for the popupsPosition property.
      */
     void setPopupsPosition(PopupsPosition popupsPosition) { setPopupPosition(popupsPosition); }
+    /** @brief Whether the keyboard drives the two handles (false by default). */
+    bool hasKeyboardHandles() const;
+    /**
+     * @brief The handle the keyboard moves: MinimumHandle at first, then the one Tab, Shift+Tab or the
+     * last press of the mouse picked.
+     */
+    Handle getCurrentHandle() const;
 
 public Q_SLOTS:
     /** @brief Moves the minimum handle; a value above the maximum handle pushes it along. */
@@ -110,6 +129,9 @@ public Q_SLOTS:
      * that is not a PopupsPosition.
      */
     void setPopupPosition(PopupsPosition popupsPosition);
+    /** @brief Lets the keyboard drive the two handles, or gives the keys back to the base slider; emits
+     * keyboardHandlesChanged() on a change. */
+    void setKeyboardHandles(bool keyboardHandles);
     /** @brief The base slider's hint with an even height. */
     QSize minimumSizeHint() const override;
 
@@ -126,6 +148,8 @@ Q_SIGNALS:
      * upper end changed; the repaint is requested after the signals.
      */
     void sliderRangeChanged(int minValue, int maxValue);
+    /** @brief Emitted when the keyboardHandles property changed, with its new value. */
+    void keyboardHandlesChanged(bool keyboardHandles);
 
 protected Q_SLOTS:
     /** @brief Re-clamps the handles into new bounds. */
@@ -145,6 +169,15 @@ protected:
     void leaveEvent(QEvent *event) override;
     /** @brief Paints the groove, the range and the two handles from the theme properties. */
     void paintEvent(QPaintEvent *event) override;
+    /** @brief With keyboardHandles, moves the current handle; otherwise QSlider's handling. */
+    void keyPressEvent(QKeyEvent *event) override;
+    /** @brief With keyboardHandles, a focus taken by Tab starts on the minimum handle, by Shift+Tab on the maximum
+     * one. */
+    void focusInEvent(QFocusEvent *event) override;
+    /** @brief Repaints without the focus frame. */
+    void focusOutEvent(QFocusEvent *event) override;
+    /** @brief With keyboardHandles, Tab and Shift+Tab first move between the handles. */
+    bool focusNextPrevChild(bool next) override;
 
     /** @brief Sets up orientation, tracking, selector property, fields and pop-ups; run by the constructor. */
     virtual void init();

@@ -22,6 +22,10 @@ class ToolButtonPopUpBasePrivate;
  * for the style sheet to hide the menu indicator. With drawPopUpIndicator set, a small triangle in the lower right
  * corner turns the button into a split button: only a press in the lower right third opens the menu, a press
  * elsewhere clicks the button (or toggles it, when checkable).
+ *
+ * Keyboard: Alt+Down and F4 open the menu; Space opens it too, except on a split button, where Space clicks (or
+ * toggles) the button as a press outside the menu zone does. In the menu the focus goes to the widget (to its checked
+ * button, if it has one) and Tab and Shift+Tab move among the widget's parts; Escape closes the menu.
  */
 class COMPONENTSLIBRARY_EXPORT ToolButtonPopUpBase : public QToolButton
 {
@@ -50,7 +54,10 @@ protected:
      * A null widget is ignored.
      */
     virtual void setMenuWidget(QWidget *widget);
-    /** @brief A new, empty menu owned by the button; the base returns a plain QMenu. */
+    /**
+     * @brief A new, empty menu owned by the button; the base returns a QMenu in which Tab moves among the
+     * parts of the widget.
+     */
     virtual QMenu *createMenuInstance();
 
     /** @brief Paints the tool button, then, with drawPopUpIndicator set, the corner triangle in the window-text colour.
@@ -59,6 +66,8 @@ protected:
     /** @brief With drawPopUpIndicator set, a left press outside the lower-right third toggles a checkable button or
      * presses the button without opening the menu. */
     void mousePressEvent(QMouseEvent *event) override;
+    /** @brief Alt+Down and F4 open the menu; on a split button Space clicks the button part. */
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     Q_DISABLE_COPY(ToolButtonPopUpBase)

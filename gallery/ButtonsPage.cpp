@@ -151,10 +151,12 @@ void ButtonsPage::addFlagButtons()
 
     auto *circularTool = makeToolButton(tr("+"), this);
     circularTool->setToolTip(tr("Add"));
+    circularTool->setAccessibleName(tr("Add"));
     circularTool->setFixedSize(CircularSide, CircularSide);
     circularTool->setCircular(true);
     auto *circularPush = makePushButton(tr("?"), this);
     circularPush->setToolTip(tr("Help"));
+    circularPush->setAccessibleName(tr("Help"));
     circularPush->setFixedSize(CircularSide, CircularSide);
     circularPush->setCircular(true);
     addComponents({circularTool, circularPush}, tr("circular: a round border for square buttons"));
@@ -175,10 +177,12 @@ void ButtonsPage::addLookVariants()
     auto *circularPush
         = new Components::PushButtonCircular(style()->standardIcon(QStyle::SP_MediaPlay), QString(), this);
     circularPush->setToolTip(tr("Play"));
+    circularPush->setAccessibleName(tr("Play"));
     circularPush->setFixedSize(CircularSide, CircularSide);
     auto *circularTool = new Components::ToolButtonCircular(this);
     circularTool->setIcon(style()->standardIcon(QStyle::SP_MediaPause));
     circularTool->setToolTip(tr("Pause"));
+    circularTool->setAccessibleName(tr("Pause"));
     circularTool->setFixedSize(CircularSide, CircularSide);
     addComponent(circularPush);
     addComponent(circularTool);
@@ -264,11 +268,15 @@ void ButtonsPage::addGroupsAndPopUps()
     auto *volume = new Components::ToolButtonPopUp(toolBar);
     volume->setIcon(style()->standardIcon(QStyle::SP_MediaVolume));
     volume->setToolTip(tr("Volume"));
+    volume->setAccessibleName(tr("Volume"));
     volume->setDrawPopUpIndicator(true);
     auto *sliderBox = new QWidget;
     auto *sliderLayout = new QHBoxLayout(sliderBox);
-    sliderLayout->addWidget(new QLabel(tr("Volume"), sliderBox));
-    sliderLayout->addWidget(new QSlider(Qt::Horizontal, sliderBox));
+    auto *volumeLabel = new QLabel(tr("Volume"), sliderBox);
+    auto *volumeSlider = new QSlider(Qt::Horizontal, sliderBox);
+    volumeLabel->setBuddy(volumeSlider);
+    sliderLayout->addWidget(volumeLabel);
+    sliderLayout->addWidget(volumeSlider);
     volume->setMenuWidget(sliderBox);
     toolBar->addWidget(volume);
     addComponent(toolBar,
@@ -287,12 +295,14 @@ void ButtonsPage::addColorButtons()
     {
         QColor color;
         Components::ColorButton::ColorDialogMode mode;
+        QString name;
         QString tip;
     } swatches[] = {
-        {QColor(31, 95, 191), Components::ColorButton::Dialog, tr("Opens a dialog")},
-        {QColor(179, 38, 30, 128), Components::ColorButton::Popup, tr("Opens a menu; the colour follows live")},
-        {QColor(46, 125, 50), Components::ColorButton::Tool, tr("Opens a tool window")},
-        {QColor(255, 160, 0), Components::ColorButton::Dialog, tr("Disabled")},
+        {QColor(31, 95, 191), Components::ColorButton::Dialog, tr("Accent colour"), tr("Opens a dialog")},
+        {QColor(179, 38, 30, 128), Components::ColorButton::Popup, tr("Warning colour"),
+         tr("Opens a menu; the colour follows live")},
+        {QColor(46, 125, 50), Components::ColorButton::Tool, tr("Success colour"), tr("Opens a tool window")},
+        {QColor(255, 160, 0), Components::ColorButton::Dialog, tr("Highlight colour"), tr("Disabled")},
     };
     for (const auto &swatch : swatches) {
         auto *button = new Components::ColorButton(swatch.color, colors);
@@ -300,12 +310,14 @@ void ButtonsPage::addColorButtons()
         button->setProperty("CornerRadius", 4);
         button->setFixedSize(48, 28);
         button->setToolTip(swatch.tip);
+        button->setAccessibleName(swatch.name);
         colors->addButton(button);
     }
     colors->getButton(3)->setEnabled(false);
     addComponent(colors, tr("ColorButton: dialog, pop-up (translucent), tool window and disabled, in a button group"));
     auto *transparent = new Components::ColorButton(QColor(Qt::transparent), this);
     transparent->setFixedSize(48, 28);
+    transparent->setAccessibleName(tr("Background colour"));
     addComponent(transparent, tr("A new colour button: transparent, over the chessboard"));
 }
 

@@ -75,8 +75,8 @@ CardsExpandersPage::CardsExpandersPage(QWidget *parent)
         tr("Containers that group related content under a header and can fold it away when it is not needed."), parent)
 {
     addSection(tr("Cards"),
-               tr("Click a card to check it. The four cards share an exclusive group, so checking one unchecks the "
-                  "others."));
+               tr("Click a card, or press Space on it, to check it. The four cards share an exclusive group, so "
+                  "checking one unchecks the others."));
     auto *grid = new QWidget(this);
     auto *gridLayout = new QGridLayout(grid);
     gridLayout->setContentsMargins(0, 0, 0, 0);
@@ -110,8 +110,8 @@ CardsExpandersPage::CardsExpandersPage(QWidget *parent)
     addComponent(imageCard, tr("CardWidget with an image, a menu and a footer"));
 
     addSection(tr("Expanders"),
-               tr("Click a header, or point at it and press Space, to open it. The stack below is an exclusive "
-                  "group and works like a tool box."));
+               tr("Click a header, point at it and press Space, or reach it with Tab and press Space, to open it. "
+                  "The stack below is an exclusive group and works like a tool box."));
     auto *stack = new QWidget(this);
     auto *stackLayout = new QVBoxLayout(stack);
     stackLayout->setContentsMargins(0, 0, 0, 0);
@@ -120,7 +120,9 @@ CardsExpandersPage::CardsExpandersPage(QWidget *parent)
     auto *general = new ExpanderWidget(tr("General"), stack);
     general->setContentsWidget(new QCheckBox(tr("Start with the system")));
     auto *display = new ExpanderWidget(tr("Display"), tr("Brightness and contrast"), stack);
-    display->setContentsWidget(new QSlider(Qt::Horizontal));
+    auto *brightness = new QSlider(Qt::Horizontal);
+    brightness->setAccessibleName(tr("Brightness"));
+    display->setContentsWidget(brightness);
     auto *about = new ExpanderWidget(tr("About"), stack);
     about->setContentsWidget(wrappedLabel(tr("Components gallery, built with Qt %1.").arg(QLatin1String(qVersion()))));
     for (ExpanderWidget *expander : {general, display, about}) {

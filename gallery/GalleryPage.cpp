@@ -33,6 +33,8 @@ GalleryPage::GalleryPage(const QString &title, const QString &intro, QWidget *pa
 {
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(true);
+    // The page scrolls with the keys when it has the focus; it is named after its title.
+    setAccessibleName(title);
 
     auto *content = new QWidget(this);
     content->setObjectName(QStringLiteral("galleryPageContent"));

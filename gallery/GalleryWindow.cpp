@@ -57,6 +57,7 @@ GalleryWindow::GalleryWindow(Theme::Variant variant, QWidget *parent)
     m_navigation->setMinimumWidth(180);
     m_navigation->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_navigation->setTextElideMode(Qt::ElideRight);
+    m_navigation->setAccessibleName(tr("Pages"));
     sideLayout->addWidget(m_navigation, 1);
     m_darkSwitch = new Components::SwitchCheckBox(tr("Dark theme"), side);
     m_darkSwitch->setObjectName(QStringLiteral("galleryDarkTheme"));

@@ -102,6 +102,7 @@ void InputsPage::addErrorInputsSection()
     frameless->setErrorMessage(tr("A file with this name already exists."));
     frameless->setErrorState(true);
     frameless->setMinimumWidth(220);
+    frameless->setAccessibleName(tr("File name"));
     addComponent(frameless, tr("ErrorLineEdit without a frame draws its own red marker"));
 }
 

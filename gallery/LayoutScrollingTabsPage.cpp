@@ -134,6 +134,7 @@ void LayoutScrollingTabsPage::addMinimizedScrollBarSection()
         }
         area->setWidget(new QLabel(lines.join(QLatin1Char('\n')), area));
         area->setFixedSize(260, 160);
+        area->setAccessibleName(transient ? tr("Change log, transient scroll bars") : tr("Change log"));
         areas << area;
     }
     addComponents(areas, tr("Scroll areas with minimized bars; plain on the left, transient on the right"));

@@ -50,6 +50,8 @@ RangeSlider *makeRangeSlider(int maximum, int low, int high, RangeSlider::Popups
 {
     auto *slider = new RangeSlider(parent);
     applySliderTheme(slider);
+    // Keyboard users move the handles too.
+    slider->setKeyboardHandles(true);
     slider->setRange(0, maximum);
     slider->setSliderRange(low, high);
     slider->setPopupPosition(position);
@@ -60,6 +62,7 @@ ColormapRangeSlider *makeColormapSlider(Models::ColormapModel *model, bool bound
 {
     auto *slider = new ColormapRangeSlider(parent);
     applySliderTheme(slider);
+    slider->setKeyboardHandles(true);
     slider->setRange(0, 1000);
     slider->setSliderRange(250, 700);
     slider->setBoundColormapToRange(bound);
@@ -83,9 +86,13 @@ SlidersPage::SlidersPage(QWidget *parent)
 {
     addSection(tr("Range sliders"),
                tr("Two handles select a range. Hover a handle to edit its value in a pop-up; drag the bar between "
-                  "the handles to move the whole range."));
-    addComponent(makeRangeSlider(255, 40, 200, RangeSlider::Below, this), tr("Pop-ups below"));
+                  "the handles to move the whole range. From the keyboard, Tab goes from one handle to the other, "
+                  "the arrow keys move the framed one and Enter opens its pop-up."));
+    RangeSlider *below = makeRangeSlider(255, 40, 200, RangeSlider::Below, this);
+    below->setAccessibleName(tr("Brightness range"));
+    addComponent(below, tr("Pop-ups below"));
     RangeSlider *above = makeRangeSlider(100, 20, 80, RangeSlider::Above, this);
+    above->setAccessibleName(tr("Percentile range"));
     above->setTickPosition(QSlider::TicksBelow);
     above->setTickInterval(10);
     addComponent(above, tr("Pop-ups above, with tick marks"));
@@ -94,9 +101,14 @@ SlidersPage::SlidersPage(QWidget *parent)
                tr("The groove shows a colormap between the handles, over a chessboard for translucent colours."));
     Models::ColormapModel *gradient = makeModel(Models::Colormaps::viridisLike(), this);
     Models::ColormapModel *discrete = makeModel(Models::Colormaps::categorical10(), this);
-    addComponent(makeColormapSlider(gradient, false, this), tr("Gradient, first and last colours outside the range"));
-    addComponent(makeColormapSlider(discrete, true, this), tr("Discrete colours, bound to the range"));
+    ColormapRangeSlider *gradientSlider = makeColormapSlider(gradient, false, this);
+    gradientSlider->setAccessibleName(tr("Intensity range"));
+    addComponent(gradientSlider, tr("Gradient, first and last colours outside the range"));
+    ColormapRangeSlider *discreteSlider = makeColormapSlider(discrete, true, this);
+    discreteSlider->setAccessibleName(tr("Class range"));
+    addComponent(discreteSlider, tr("Discrete colours, bound to the range"));
     ColormapRangeSlider *disabled = makeColormapSlider(gradient, false, this);
+    disabled->setAccessibleName(tr("Intensity range, locked"));
     disabled->setEnabled(false);
     addComponent(disabled, tr("Disabled"));
 
@@ -104,10 +116,12 @@ SlidersPage::SlidersPage(QWidget *parent)
     auto *highlighted = new Components::SliderHighlighted(Qt::Horizontal, this);
     highlighted->setValue(60);
     highlighted->setMinimumWidth(SliderWidth);
+    highlighted->setAccessibleName(tr("Opacity"));
     addComponent(highlighted);
     auto *highContrast = new Components::SliderHighContrast(Qt::Horizontal, this);
     highContrast->setValue(30);
     highContrast->setMinimumWidth(SliderWidth);
+    highContrast->setAccessibleName(tr("Zoom"));
     addComponent(highContrast);
 }
 

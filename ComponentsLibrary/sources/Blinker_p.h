@@ -5,6 +5,8 @@
 // Internal: the blink cycle shared by the push and tool forms of the
 // blinking button.
 
+#include "Accessibility_p.h"
+
 #include <QEvent>
 #include <QStyle>
 #include <QTimer>
@@ -42,6 +44,10 @@ public:
         } else {
             stop();
         }
+        // Said once, when the flag changes: the steps of the blink are no news.
+        Accessibility::setDescriptionPart(
+            m_button,
+            blinking ? QCoreApplication::translate("Nalu::Components::Blinker", "Needs attention") : QString());
         return true;
     }
 

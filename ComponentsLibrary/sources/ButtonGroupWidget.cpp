@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
+#include "Accessibility_p.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -42,6 +44,50 @@ public:
         const QList<QAbstractButton *> buttons = group->buttons();
         return QVector<QPointer<QAbstractButton>>(buttons.cbegin(), buttons.cend());
     }
+
+    int describedSteps = -1;
+
+    // Qt keeps only the checked button of an exclusive group in the Tab chain, as for radio buttons, and
+    // leaves the others out when the button leaves the group or the group its exclusive mode.
+    static void restoreTabFocus(QAbstractButton *button)
+    {
+        button->setFocusPolicy(Qt::FocusPolicy(button->focusPolicy() | Qt::TabFocus));
+    }
+
+    // In workflow mode each visible member says which step it is and whether it is done (before the
+    // checked one) or current (checked); the group says how many steps there are.
+    void describeSteps(ButtonGroupWidget *widget)
+    {
+        const QList<QAbstractButton *> buttons = group->buttons();
+        int steps = 0;
+        int current = -1;
+        for (const QAbstractButton *button : buttons) {
+            if (button->isVisibleTo(widget)) {
+                current = button->isChecked() ? steps : current;
+                ++steps;
+            }
+        }
+        int step = 0;
+        for (QAbstractButton *button : buttons) {
+            QString part;
+            if (workflow && button->isVisibleTo(widget)) {
+                ++step;
+                if (step - 1 == current) {
+                    part = ButtonGroupWidget::tr("Step %1 of %2, current").arg(step).arg(steps);
+                } else if (step - 1 < current) {
+                    part = ButtonGroupWidget::tr("Step %1 of %2, done").arg(step).arg(steps);
+                } else {
+                    part = ButtonGroupWidget::tr("Step %1 of %2").arg(step).arg(steps);
+                }
+            }
+            Accessibility::setDescriptionPart(button, part);
+        }
+        const int described = workflow ? steps : -1;
+        if (described != describedSteps) {
+            describedSteps = described;
+            Accessibility::notify(widget, QAccessible::DescriptionChanged);
+        }
+    }
 };
 
 ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
@@ -65,6 +111,8 @@ ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
             &ButtonGroupWidget::buttonReleased);
     connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
             &ButtonGroupWidget::buttonToggled);
+    connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
+            [this] { d->describeSteps(this); });
 
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
         setOrientation(toolBar->orientation());
@@ -80,6 +128,7 @@ ButtonGroupWidget::~ButtonGroupWidget()
     // The members die in QWidget's destructor, after this object's state is gone: make sure none of them calls
     // back into it on the way out.
     disconnect(d->toolBarConnection);
+    disconnect(d->group, nullptr, this, nullptr);
     const QList<QAbstractButton *> buttons = d->group->buttons();
     for (QAbstractButton *button : buttons) {
         button->removeEventFilter(this);
@@ -131,6 +180,10 @@ void ButtonGroupWidget::addButton(QAbstractButton *button)
         button->setMinimumHeight(button->height() + unit);
     }
     updateButtonVisibleIndex();
+    // Tab reaches the members in their order, also when added to a window that has other widgets.
+    const QList<QAbstractButton *> members = d->group->buttons();
+    Keyboard::placeInFocusChain(button,
+                                members.size() > 1 ? members.at(members.size() - 2) : static_cast<QWidget *>(this));
     button->installEventFilter(this);
     // QAbstractButton leaves its group when destroyed; renumber the survivors once it is gone.
     connect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
@@ -142,8 +195,12 @@ void ButtonGroupWidget::removeButton(QAbstractButton *button)
         return;
     }
     d->group->removeButton(button);
+    if (d->group->exclusive()) {
+        ButtonGroupWidgetPrivate::restoreTabFocus(button);
+    }
     d->layout->removeWidget(button);
     button->setParent(nullptr);
+    Accessibility::setDescriptionPart(button, QString());
     updateButtonVisibleIndex();
     button->removeEventFilter(this);
     disconnect(button, &QObject::destroyed, this, &ButtonGroupWidget::updateButtonVisibleIndex);
@@ -226,6 +283,9 @@ void ButtonGroupWidget::setExclusive(bool exclusive)
         }
         if (button) {
             button->setCheckable(exclusive);
+            if (!exclusive) {
+                ButtonGroupWidgetPrivate::restoreTabFocus(button);
+            }
         }
     }
     update();
@@ -251,6 +311,7 @@ void ButtonGroupWidget::setWorkflow(bool workflow)
         button->setMinimumWidth(qMax(0, button->width() + delta));
         button->setMinimumHeight(qMax(0, button->height() + delta));
     }
+    d->describeSteps(this);
     update();
 }
 
@@ -267,6 +328,7 @@ void ButtonGroupWidget::updateButtonVisibleIndex()
         }
     }
     setProperty("ButtonGroupWidget_VisibleCount", visibleCount);
+    d->describeSteps(this);
 }
 
 bool ButtonGroupWidget::eventFilter(QObject *watched, QEvent *event)
@@ -340,6 +402,43 @@ void ButtonGroupWidget::paintEvent(QPaintEvent *event)
         }
     }
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class ButtonGroupAccessible : public WidgetAccessible
+{
+public:
+    explicit ButtonGroupAccessible(ButtonGroupWidget *group)
+        : WidgetAccessible(group, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const ButtonGroupWidget *group = qobject_cast<ButtonGroupWidget *>(object());
+        if (!group) {
+            return {};
+        }
+        if (t == QAccessible::Description && group->isWorkflow()) {
+            int steps = 0;
+            const QList<QAbstractButton *> buttons = group->getButtons();
+            for (const QAbstractButton *button : buttons) {
+                steps += button->isVisibleTo(group) ? 1 : 0;
+            }
+            return either(applicationDescription(),
+                          steps == 1 ? ButtonGroupWidget::tr("Workflow of 1 step")
+                                     : ButtonGroupWidget::tr("Workflow of %1 steps").arg(steps));
+        }
+        return WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool groupInterface = Accessibility::registerInterface(
+    "Nalu::Components::ButtonGroupWidget", Accessibility::make<ButtonGroupWidget, ButtonGroupAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

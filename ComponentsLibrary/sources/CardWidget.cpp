@@ -4,8 +4,11 @@
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 
+#include <QFocusFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +28,8 @@ public:
     QLabel *checkIndicator = nullptr;
     Internal::DevicePixmapLabel *checkIndicatorPixmap = nullptr;
     QRubberBand *highlight = nullptr;
+    // The style's frame around a focused checkable card; it lives beside the card, in its parent.
+    QPointer<QFocusFrame> focusFrame;
 };
 
 CardWidget::CardWidget(QWidget *parent)
@@ -48,7 +53,10 @@ CardWidget::CardWidget(const QString &title, const QString &subtitle, QWidget *p
     init();
 }
 
-CardWidget::~CardWidget() = default;
+CardWidget::~CardWidget()
+{
+    delete d->focusFrame;
+}
 
 void CardWidget::init()
 {
@@ -93,6 +101,11 @@ void CardWidget::setCheckable(bool checkable)
         }
     }
     d->checkable = checkable;
+    // Only a card that does something with the keys takes the focus.
+    setFocusPolicy(checkable ? Qt::StrongFocus : Qt::NoFocus);
+    QAccessible::State changed;
+    changed.checkable = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT checkableChanged(checkable);
 }
@@ -106,6 +119,9 @@ void CardWidget::setChecked(bool checked)
     d->checkIndicator->setVisible(checked);
     d->highlight->setVisible(checked);
     updateCheckIndicatorPosition();
+    QAccessible::State changed;
+    changed.checked = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT checkedChanged(checked);
 }
@@ -177,6 +193,34 @@ void CardWidget::setContentsContainer(QWidget *widget)
     }
     CardWidgetBase::setContentsContainer(widget);
     widget->installEventFilter(this);
+}
+
+void CardWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (d->checkable && event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier
+        && !event->isAutoRepeat()) {
+        setChecked(!d->checked);
+        event->accept();
+        return;
+    }
+    CardWidgetBase::keyPressEvent(event);
+}
+
+void CardWidget::focusInEvent(QFocusEvent *event)
+{
+    CardWidgetBase::focusInEvent(event);
+    if (!d->focusFrame) {
+        d->focusFrame = new QFocusFrame(this);
+    }
+    d->focusFrame->setWidget(this);
+}
+
+void CardWidget::focusOutEvent(QFocusEvent *event)
+{
+    CardWidgetBase::focusOutEvent(event);
+    if (d->focusFrame) {
+        d->focusFrame->setWidget(nullptr);
+    }
 }
 
 } // namespace Components

@@ -2,13 +2,18 @@
 
 #include <ComponentsLibrary/CardWidgetBase.h>
 
+#include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
+#include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
+
+#include "Accessibility_p.h"
 
 #include <QChildEvent>
 #include <QHBoxLayout>
 #include <QMetaEnum>
 #include <QPointer>
+#include <QRubberBand>
 #include <QVBoxLayout>
 #include <QVariant>
 
@@ -103,6 +108,9 @@ CardWidgetBase::CardWidgetBase(QWidget *parent)
     connect(d->header, &CardWidgetBaseHeader::upperCaseTitleChanged, this, &CardWidgetBase::upperCaseTitleChanged);
     connect(d->header, &CardWidgetBaseHeader::invertedAppearanceChanged, this,
             &CardWidgetBase::invertedAppearanceChanged);
+    // The title is the card's accessible name.
+    connect(d->header, &CardWidgetBaseHeader::titleChanged, this,
+            [this] { Accessibility::notify(this, QAccessible::NameChanged); });
 }
 
 CardWidgetBase::CardWidgetBase(const QString &title, QWidget *parent)
@@ -213,6 +221,8 @@ void CardWidgetBase::setContentsWidget(QWidget *widget)
         }
     }
     d->contentsContainer->setVisible(widget != nullptr);
+    // Tab reaches the contents after the header, also when they come after other widgets of the window.
+    Keyboard::placeInFocusChain(d->contentsContainer, d->contentsContainer);
     update();
 }
 
@@ -243,6 +253,7 @@ void CardWidgetBase::setFooterWidget(QWidget *widget)
             new QHBoxLayout(d->footerContainer);
         }
         d->footerContainer->layout()->addWidget(widget);
+        Keyboard::placeInFocusChain(d->footerContainer, d->footerContainer);
     }
     setFooterVisible(widget != nullptr);
     update();
@@ -438,6 +449,92 @@ bool CardWidgetBase::eventFilter(QObject *watched, QEvent *event)
     }
     return QWidget::eventFilter(watched, event);
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// Cards and expanders: a grouping named after the title; checkable cards are checked or not, expanders
+// expanded or collapsed.
+class CardAccessible : public WidgetAccessible
+{
+public:
+    explicit CardAccessible(CardWidgetBase *card)
+        : WidgetAccessible(card, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CardWidgetBase *frame = qobject_cast<CardWidgetBase *>(object());
+        if (frame && t == QAccessible::Name) {
+            return either(applicationName(), frame->title());
+        }
+        return frame ? WidgetAccessible::text(t) : QString();
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = WidgetAccessible::state();
+        if (const CardWidget *c = card(); c && c->isCheckable()) {
+            s.checkable = true;
+            s.checked = c->isChecked();
+        }
+        if (const ExpanderWidget *e = expander(); e && e->isExpandable()) {
+            s.expandable = true;
+            s.expanded = e->isExpanded();
+            s.collapsed = !e->isExpanded();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = WidgetAccessible::actionNames();
+        if (toggles()) {
+            names.prepend(toggleAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (name == toggleAction() && toggles() && widget()->isEnabled()) {
+            if (CardWidget *c = card()) {
+                c->setChecked(!c->isChecked());
+            } else if (ExpanderWidget *e = expander()) {
+                e->setExpanded(!e->isExpanded());
+            }
+            return;
+        }
+        WidgetAccessible::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == toggleAction() && card() ? QStringList {QStringLiteral("Space")}
+                                                : WidgetAccessible::keyBindingsForAction(name);
+    }
+
+protected:
+    // The highlight of a checked card is its state.
+    bool leavesOut(const QWidget *child) const override { return qobject_cast<const QRubberBand *>(child); }
+
+private:
+    CardWidget *card() const { return qobject_cast<CardWidget *>(object()); }
+    ExpanderWidget *expander() const { return qobject_cast<ExpanderWidget *>(object()); }
+    bool toggles() const
+    {
+        const CardWidget *c = card();
+        const ExpanderWidget *e = expander();
+        return (c && c->isCheckable()) || (e && e->isExpandable());
+    }
+};
+
+[[maybe_unused]] const bool cardInterface = Accessibility::registerInterface(
+    "Nalu::Components::CardWidgetBase", Accessibility::make<CardWidgetBase, CardAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

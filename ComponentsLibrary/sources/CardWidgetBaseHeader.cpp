@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 #include "QtCompat_p.h"
 
@@ -9,11 +10,14 @@
 
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace Nalu {
 namespace Components {
@@ -36,6 +40,14 @@ public:
     Internal::DevicePixmapLabel *expandIndicatorPixmap = nullptr;
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
+
+    // Space, Enter or Return alone: with a modifier they may be the window's shortcuts (Ctrl+Return...).
+    static bool isToggleKey(const QKeyEvent *event)
+    {
+        const int key = event->key();
+        return (key == Qt::Key_Space || key == Qt::Key_Enter || key == Qt::Key_Return)
+            && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    }
 
     // Clicks and keys aimed at the caller's own widgets must not fold the card.
     bool sideWidgetUnderMouse() const
@@ -69,6 +81,8 @@ public:
             container->layout()->addWidget(widget);
         }
         container->setVisible(widget != nullptr);
+        // Tab reaches the widget where it is shown.
+        Keyboard::placeInFocusChain(container, container);
     }
 };
 
@@ -90,6 +104,8 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
     updateExpandIndicator();
 
     form->menuButton->hide();
+    // The button shows only an icon (its text is the placeholder "...").
+    form->menuButton->setAccessibleName(tr("Menu"));
     form->headerRightWidget->hide();
     form->headerBottomWidget->hide();
 
@@ -218,6 +234,7 @@ void CardWidgetBaseHeader::setTitle(const QString &title)
     d->title = title;
     d->form->title->setText(d->displayedTitle());
     d->form->title->setVisible(!title.isEmpty());
+    Accessibility::notify(this, QAccessible::NameChanged);
     update();
     Q_EMIT titleChanged(d->title);
 }
@@ -230,6 +247,7 @@ void CardWidgetBaseHeader::setSubtitle(const QString &subtitle)
     d->subtitle = subtitle;
     d->form->subtitle->setText(subtitle);
     d->form->subtitle->setVisible(!subtitle.isEmpty());
+    Accessibility::notify(this, QAccessible::DescriptionChanged);
     update();
     Q_EMIT subtitleChanged(d->subtitle);
 }
@@ -270,7 +288,14 @@ void CardWidgetBaseHeader::setExpandable(bool expandable)
             return;
         }
     }
+    // Only a header that does something with the keys takes the focus.
+    setFocusPolicy(expandable ? Qt::StrongFocus : Qt::NoFocus);
     updateExpandIndicator();
+    QAccessible::State changed;
+    changed.expandable = true;
+    changed.expanded = true;
+    changed.collapsed = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT expandableChanged(expandable);
 }
@@ -282,6 +307,10 @@ void CardWidgetBaseHeader::setExpanded(bool expanded)
     }
     d->expanded = expanded;
     updateExpandIndicator();
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    Accessibility::notifyState(this, changed);
     update();
     Q_EMIT expandedChanged(expanded);
 }
@@ -391,6 +420,34 @@ void CardWidgetBaseHeader::paintEvent(QPaintEvent *event)
         d->form->title->setFont(font);
     }
     QWidget::paintEvent(event);
+    if (hasFocus()) {
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.backgroundColor = palette().color(QPalette::Window);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+}
+
+void CardWidgetBaseHeader::keyPressEvent(QKeyEvent *event)
+{
+    if (d->expandable && CardWidgetBaseHeaderPrivate::isToggleKey(event) && !event->isAutoRepeat()) {
+        setExpanded(!d->expanded);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool CardWidgetBaseHeader::event(QEvent *event)
+{
+    // The window-wide hover shortcuts would take these keys from the header that has the focus.
+    if (event->type() == QEvent::ShortcutOverride && d->expandable
+        && CardWidgetBaseHeaderPrivate::isToggleKey(static_cast<QKeyEvent *>(event))) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void CardWidgetBaseHeader::changeEvent(QEvent *event)
@@ -402,6 +459,97 @@ void CardWidgetBaseHeader::changeEvent(QEvent *event)
         updateExpandIndicator();
     }
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// An expandable header is the button that opens and closes its card; any other is the heading of it.
+class HeaderAccessible : public WidgetAccessible
+{
+public:
+    explicit HeaderAccessible(CardWidgetBaseHeader *header)
+        : WidgetAccessible(header, QAccessible::Heading)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        const CardWidgetBaseHeader *h = header();
+        return h && h->isExpandable() ? QAccessible::Button : QAccessible::Heading;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CardWidgetBaseHeader *h = header();
+        if (!h) {
+            return {};
+        }
+        switch (t) {
+        case QAccessible::Name:
+            return either(applicationName(), h->title());
+        case QAccessible::Description:
+            return either(applicationDescription(), h->subtitle());
+        default:
+            return WidgetAccessible::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = WidgetAccessible::state();
+        const CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable()) {
+            s.expandable = true;
+            s.expanded = h->isExpanded();
+            s.collapsed = !h->isExpanded();
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = WidgetAccessible::actionNames();
+        const CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable()) {
+            names.prepend(pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        CardWidgetBaseHeader *h = header();
+        if (h && h->isExpandable() && h->isEnabled() && name == pressAction()) {
+            h->setExpanded(!h->isExpanded());
+            return;
+        }
+        WidgetAccessible::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == pressAction() ? QStringList {QStringLiteral("Space")}
+                                     : WidgetAccessible::keyBindingsForAction(name);
+    }
+
+protected:
+    // The title and the subtitle are this interface's name and description; the indicator is its state.
+    bool leavesOut(const QWidget *child) const override
+    {
+        const QString name = child->objectName();
+        return name == QLatin1String("title") || name == QLatin1String("subtitle")
+            || name == QLatin1String("expandIndicator");
+    }
+
+private:
+    CardWidgetBaseHeader *header() const { return qobject_cast<CardWidgetBaseHeader *>(object()); }
+};
+
+[[maybe_unused]] const bool headerInterface = Accessibility::registerInterface(
+    "Nalu::Components::CardWidgetBaseHeader", Accessibility::make<CardWidgetBaseHeader, HeaderAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/CascadingListView.h>
 
+#include "Accessibility_p.h"
 #include "DefaultText_p.h"
 #include "ui_CascadingListView.h"
 
@@ -119,6 +120,8 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
 
     d->form->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     d->form->scrollArea->setHorizontalScrollBar(new MinimizedScrollBar(d->form->scrollArea, Qt::Horizontal));
+    // The panels take the focus; the area that scrolls them into view need not be a stop of its own.
+    d->form->scrollArea->setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
     setModel(model);
 }
@@ -174,6 +177,8 @@ void CascadingListView::onModelUpdated()
         d->panels.append(container);
         connect(panel, &CascadingListViewPanel::currentItemChanged, this, &CascadingListView::onCurrentIndexChanged);
     }
+    // Panels made now come last in the window's focus chain: Tab must reach them before the preview.
+    Keyboard::placeInFocusChain(d->panelsSplitter, d->form->scrollArea);
     int preferredPanelsContainerWidth = 0;
     for (int i = 0; i < d->panels.count(); ++i) {
         if (CascadingListViewPanel *panel = d->panels.at(i)->getPanel()) {
@@ -390,6 +395,39 @@ QSize CascadingListView::sizeHint() const
 {
     return minimumSizeHint();
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class CascadingListViewAccessible : public WidgetAccessible
+{
+public:
+    explicit CascadingListViewAccessible(CascadingListView *view)
+        : WidgetAccessible(view, QAccessible::Grouping)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const CascadingListView *view = qobject_cast<CascadingListView *>(object());
+        if (!view) {
+            return {};
+        }
+        if (t == QAccessible::Description) {
+            const int levels = view->getNumberOfPanels();
+            return either(applicationDescription(),
+                          levels == 1 ? CascadingListView::tr("1 level")
+                                      : CascadingListView::tr("%1 levels").arg(levels));
+        }
+        return WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool viewInterface = Accessibility::registerInterface(
+    "Nalu::Components::CascadingListView", Accessibility::make<CascadingListView, CascadingListViewAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

@@ -5,6 +5,8 @@
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
+#include "Accessibility_p.h"
+
 #include <QPointer>
 
 namespace Nalu {
@@ -24,6 +26,20 @@ CascadingListViewPanelContainer::CascadingListViewPanelContainer(CascadingListVi
     setContentsWidget(panel);
     setProperty("CardWidget_NoCornerRadius", true);
     setUpperCaseTitle(false);
+    // Each panel is named after its level's title, or its level while it has none.
+    const auto namePanel = [this] {
+        CascadingListViewPanel *panel = d->panel;
+        if (!panel) {
+            return;
+        }
+        int level = 1;
+        for (const CascadingListViewPanel *p = panel->getParentPanel(); p; p = p->getParentPanel()) {
+            ++level;
+        }
+        Accessibility::setDefaultName(panel, title().isEmpty() ? tr("Level %1").arg(level) : title());
+    };
+    connect(this, &CardWidgetBase::titleChanged, this, namePanel);
+    namePanel();
 }
 
 CascadingListViewPanelContainer::~CascadingListViewPanelContainer() = default;

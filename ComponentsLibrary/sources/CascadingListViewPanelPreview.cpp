@@ -6,6 +6,8 @@
 #include <ComponentsLibrary/MinimizedScrollBarHorizontal.h>
 #include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 
+#include "Accessibility_p.h"
+
 namespace Nalu {
 namespace Components {
 
@@ -14,6 +16,7 @@ CascadingListViewPanelPreview::CascadingListViewPanelPreview(QWidget *parent)
 {
     setHorizontalScrollBar(new MinimizedScrollBarHorizontal(this));
     setVerticalScrollBar(new MinimizedScrollBarVertical(this));
+    Accessibility::setDefaultName(this, tr("Preview"));
 }
 
 CascadingListViewPanelPreview::~CascadingListViewPanelPreview() = default;

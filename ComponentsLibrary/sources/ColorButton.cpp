@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/ColorButton.h>
 
+#include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 
 #include <QColorDialog>
@@ -92,6 +93,9 @@ void ColorButton::setColor(const QColor &color)
         return;
     }
     d->color = color;
+    // Assistive technologies read the colour in words, as the value and in the description.
+    Accessibility::notifyValue(this, Accessibility::describeColor(color));
+    Accessibility::notify(this, QAccessible::DescriptionChanged);
     update();
     Q_EMIT colorChanged(color);
 }
@@ -146,6 +150,9 @@ void ColorButton::setColorDialogMode(ColorDialogMode mode)
         return;
     }
     d->colorDialogMode = mode;
+    QAccessible::State changed;
+    changed.hasPopup = true;
+    Accessibility::notifyState(this, changed);
     // The old menu and its dialog stay children of the button: an application may still
     // hold on to them.
     if (menu()) {
@@ -155,7 +162,8 @@ void ColorButton::setColorDialogMode(ColorDialogMode mode)
         return;
     }
 
-    auto *popupMenu = new QMenu(this);
+    // Tab moves among the dialog's controls in the menu.
+    auto *popupMenu = new Keyboard::FocusCyclingMenu(this);
     setMenu(popupMenu);
 
     auto *dialog = new QColorDialog(this);
@@ -289,6 +297,97 @@ void ColorButton::paintEvent(QPaintEvent * /*event*/)
         buttonStyle->drawPrimitive(QStyle::PE_FrameFocusRect, &focusOption, &painter, this);
     }
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// The colour button says its colour in words, as its value and in its description.
+class ColorButtonAccessible : public WidgetAccessible
+{
+public:
+    explicit ColorButtonAccessible(ColorButton *button)
+        : WidgetAccessible(button, QAccessible::Button)
+    {
+    }
+
+    QAccessible::Role role() const override
+    {
+        const ColorButton *b = button();
+        return b && b->getColorDialogMode() == ColorButton::Popup ? QAccessible::ButtonMenu : QAccessible::Button;
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const ColorButton *b = button();
+        if (!b) {
+            return {};
+        }
+        switch (t) {
+        case QAccessible::Name:
+            return either(applicationName(), ColorButton::tr("Colour"));
+        case QAccessible::Value:
+            return Accessibility::describeColor(b->getColor());
+        case QAccessible::Description: {
+            const QString own = applicationDescription();
+            const QString color = Accessibility::describeColor(b->getColor());
+            return own.isEmpty() ? color : own + QStringLiteral(". ") + color;
+        }
+        default:
+            return WidgetAccessible::text(t);
+        }
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = WidgetAccessible::state();
+        if (const ColorButton *b = button()) {
+            s.pressed = b->isDown();
+            s.checkable = b->isCheckable();
+            s.checked = b->isChecked();
+            s.hasPopup = b->getColorDialogMode() == ColorButton::Popup;
+        }
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names = WidgetAccessible::actionNames();
+        if (const ColorButton *b = button()) {
+            names.prepend(b->getColorDialogMode() == ColorButton::Popup ? showMenuAction() : pressAction());
+        }
+        return names;
+    }
+
+    void doAction(const QString &name) override
+    {
+        ColorButton *b = button();
+        if (b && b->isEnabled() && (name == pressAction() || name == showMenuAction())) {
+            if (b->getColorDialogMode() == ColorButton::Popup) {
+                b->showMenu();
+            } else {
+                // Later, as a click by the user: the dialog must not block the caller.
+                b->animateClick();
+            }
+            return;
+        }
+        WidgetAccessible::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString &name) const override
+    {
+        return name == pressAction() || name == showMenuAction() ? QStringList {QStringLiteral("Space")}
+                                                                 : WidgetAccessible::keyBindingsForAction(name);
+    }
+
+private:
+    ColorButton *button() const { return qobject_cast<ColorButton *>(object()); }
+};
+
+[[maybe_unused]] const bool colorInterface = Accessibility::registerInterface(
+    "Nalu::Components::ColorButton", Accessibility::make<ColorButton, ColorButtonAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
+#include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 #include "RangeSlider_p.h"
 
@@ -55,6 +56,15 @@ public:
     // Not owned; QPointer so that a model deleted behind our back paints as no model.
     QPointer<Models::ColormapModel> colormapModel;
     QPointer<Models::HistogramModel> histogramModel;
+    QList<QMetaObject::Connection> modelConnections;
+
+    // Assistive technologies read the name of the colormap in the description; it follows the model.
+    void describeColormap()
+    {
+        const Models::ColormapInterface *colormap = colormapModel ? colormapModel->getCurrentColormap() : nullptr;
+        Accessibility::setDescriptionPart(
+            q, colormap ? ColormapRangeSlider::tr("Colormap: %1").arg(colormap->getName()) : QString());
+    }
 };
 
 ColormapRangeSlider::ColormapRangeSlider(QWidget *parent)
@@ -104,7 +114,18 @@ void ColormapRangeSlider::setBoundColormapToRange(bool boundColormapToRange)
 
 void ColormapRangeSlider::setColormapModel(Models::ColormapModel *colormapModel)
 {
+    for (const QMetaObject::Connection &connection : qAsConst(d->modelConnections)) {
+        disconnect(connection);
+    }
+    d->modelConnections.clear();
     d->colormapModel = colormapModel;
+    if (colormapModel) {
+        // Only the description follows the model; the painting still does not.
+        const auto describe = [this] { d->describeColormap(); };
+        d->modelConnections << connect(colormapModel, &Models::ColormapModel::currentColormapChanged, this, describe)
+                            << connect(colormapModel, &QObject::destroyed, this, describe);
+    }
+    d->describeColormap();
 }
 
 void ColormapRangeSlider::setHistogramModel(Models::HistogramModel *histogramModel)

@@ -4,6 +4,9 @@
 
 // Internal: the error state shared by the error-state inputs.
 
+#include "Accessibility_p.h"
+
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QRect>
 #include <QString>
@@ -27,6 +30,22 @@ struct ErrorState
     QString errorMessage;
 };
 
+// What assistive technologies add to the input's description: the error, not only its colour.
+template<typename Input>
+void describeError(Input *input, const ErrorState &state)
+{
+    QString part;
+    if (state.errorState) {
+        const QString message = Accessibility::plainText(state.errorMessage).trimmed();
+        // One context for the three inputs: a template parameter is no context the translation tools know.
+        const QString error = QCoreApplication::translate("Nalu::Components::ErrorState", "Error");
+        part = message.isEmpty() || message == error
+            ? error
+            : QCoreApplication::translate("Nalu::Components::ErrorState", "Error: %1").arg(message);
+    }
+    Accessibility::setDescriptionPart(input, part);
+}
+
 // The selector property only appears with the first change, so that untouched inputs carry none.
 template<typename Input>
 void assignErrorState(Input *input, ErrorState &state, bool value)
@@ -36,6 +55,7 @@ void assignErrorState(Input *input, ErrorState &state, bool value)
     }
     state.errorState = value;
     input->setProperty("drawErrorIndicator", value);
+    describeError(input, state);
     input->update();
     Q_EMIT input->errorStateChanged(value);
 }
@@ -47,6 +67,7 @@ void assignErrorMessage(Input *input, ErrorState &state, const QString &value)
         return;
     }
     state.errorMessage = value;
+    describeError(input, state);
     input->update();
     Q_EMIT input->errorMessageChanged(value);
 }

@@ -4,6 +4,10 @@
 
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
+#include "Accessibility_p.h"
+
+#include <QApplication>
+
 #include <QLayout>
 #include <QPointer>
 
@@ -37,6 +41,13 @@ void ExpanderWidget::init()
     header()->setExpandable(true);
     header()->setExpanded(true);
     connect(header(), &CardWidgetBaseHeader::expandedChanged, this, &ExpanderWidget::onHeaderExpandedChanged);
+    connect(header(), &CardWidgetBaseHeader::expandableChanged, this, [this] {
+        QAccessible::State changed;
+        changed.expandable = true;
+        changed.expanded = true;
+        changed.collapsed = true;
+        Accessibility::notifyState(this, changed);
+    });
     header()->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Maximum);
     setSizePolicy(QSizePolicy::MinimumExpanding, sizePolicy().verticalPolicy());
 }
@@ -115,6 +126,12 @@ void ExpanderWidget::onHeaderExpandedChanged(bool expanded)
         widget->setUpdatesEnabled(false);
         frozen.append(widget);
     }
+    // The focus must not vanish with the contents: it goes to the header that folded them.
+    QWidget *focus = QApplication::focusWidget();
+    if (!expanded && focus && (contentsContainer()->isAncestorOf(focus) || footerContainer()->isAncestorOf(focus))
+        && header()->focusPolicy() != Qt::NoFocus) {
+        header()->setFocus(Qt::OtherFocusReason);
+    }
     contentsContainer()->setVisible(expanded && getContentsWidget());
     footerContainer()->setVisible(expanded && getFooterWidget());
     for (QWidget *widget = this; widget; widget = widget->parentWidget()) {
@@ -122,6 +139,10 @@ void ExpanderWidget::onHeaderExpandedChanged(bool expanded)
             widget->layout()->invalidate();
         }
     }
+    QAccessible::State changed;
+    changed.expanded = true;
+    changed.collapsed = true;
+    Accessibility::notifyState(this, changed);
     Q_EMIT expandedChanged(expanded);
     // A receiver may have deleted some of them, even this expander.
     for (const QPointer<QWidget> &widget : qAsConst(frozen)) {

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/PillLabel.h>
 
+#include "Accessibility_p.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QVariant>
@@ -39,6 +41,7 @@ void PillLabel::setText(const QString &text)
         return;
     }
     d->text = text;
+    Accessibility::notify(this, QAccessible::NameChanged);
     Q_EMIT textChanged(text);
 }
 
@@ -87,6 +90,33 @@ void PillLabel::paintEvent(QPaintEvent *event)
     painter.setPen(Nalu::Helpers::getReadableForegroundColor(d->pillColor));
     painter.drawText(pill.adjusted(0.5, -0.5, -0.5, 0.0), Qt::AlignCenter, d->text);
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+class PillLabelAccessible : public WidgetAccessible
+{
+public:
+    explicit PillLabelAccessible(PillLabel *label)
+        : WidgetAccessible(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const PillLabel *label = qobject_cast<PillLabel *>(object());
+        if (!label) {
+            return {};
+        }
+        return t == QAccessible::Name ? either(applicationName(), label->getText()) : WidgetAccessible::text(t);
+    }
+};
+
+[[maybe_unused]] const bool pillInterface = Accessibility::registerInterface(
+    "Nalu::Components::PillLabel", Accessibility::make<PillLabel, PillLabelAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

@@ -2,13 +2,19 @@
 
 #include <ComponentsLibrary/RangeSlider.h>
 
+#include <ComponentsLibrary/ColormapRangeSlider.h>
+
+#include "Accessibility_p.h"
 #include "RangeSlider_p.h"
 
+#include <QFocusEvent>
 #include <QMetaEnum>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QSpinBox>
 #include <QStyleOptionSlider>
 #include <QStylePainter>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -104,6 +110,7 @@ void RangeSlider::setSliderRange(int minValue, int maxValue)
     if (maxChanged) {
         Q_EMIT maxHandleValueChanged(d->maxHandleValue);
     }
+    d->announceValues(minChanged, maxChanged);
     update();
 }
 
@@ -121,6 +128,30 @@ void RangeSlider::setPopupPosition(PopupsPosition popupsPosition)
         return;
     }
     d->popupsPosition = popupsPosition;
+}
+
+bool RangeSlider::hasKeyboardHandles() const
+{
+    return d->keyboardHandles;
+}
+
+RangeSlider::Handle RangeSlider::getCurrentHandle() const
+{
+    return d->currentHandle;
+}
+
+void RangeSlider::setKeyboardHandles(bool keyboardHandles)
+{
+    if (d->keyboardHandles == keyboardHandles) {
+        return;
+    }
+    d->keyboardHandles = keyboardHandles;
+    QAccessible::State focusable;
+    focusable.focusable = true;
+    Accessibility::notifyState(this, focusable, 0);
+    Accessibility::notifyState(this, focusable, 1);
+    update();
+    Q_EMIT keyboardHandlesChanged(keyboardHandles);
 }
 
 QSize RangeSlider::minimumSizeHint() const
@@ -153,6 +184,7 @@ void RangeSlider::mousePressEvent(QMouseEvent *event)
     QRect handleRect;
     const Handle handle = d->handleAtPos(event->pos(), handleRect);
     if (handle != NoHandle) {
+        d->setCurrentHandle(handle);
         d->pressValue = handle == MinimumHandle ? d->minHandleValue : d->maxHandleValue;
         d->dragOffset = event->pos().x() - handleRect.left();
         d->pressX = event->pos().x();
@@ -258,10 +290,267 @@ void RangeSlider::paintEvent(QPaintEvent *event)
     d->paint(&painter, *d);
 }
 
+void RangeSlider::keyPressEvent(QKeyEvent *event)
+{
+    if (!d->keyPress(event)) {
+        QSlider::keyPressEvent(event);
+    }
+}
+
+void RangeSlider::focusInEvent(QFocusEvent *event)
+{
+    QSlider::focusInEvent(event);
+    d->focusIn(event->reason());
+}
+
+void RangeSlider::focusOutEvent(QFocusEvent *event)
+{
+    QSlider::focusOutEvent(event);
+    // The focus frame goes.
+    update();
+}
+
+bool RangeSlider::focusNextPrevChild(bool next)
+{
+    return d->focusNextPrev(next) || QSlider::focusNextPrevChild(next);
+}
+
 void RangeSlider::drawHandle(QStylePainter *painter, QRect rect, Handle handle, bool down, bool hovered) const
 {
     d->drawHandle(painter, rect, handle, down, hovered);
 }
+
+namespace {
+
+using Accessibility::WidgetAccessible;
+
+// One handle of a range slider: a value element between the slider's bound and the other handle.
+class RangeSliderHandleAccessible : public QAccessibleInterface,
+                                    public QAccessibleValueInterface,
+                                    public QAccessibleActionInterface
+{
+public:
+    RangeSliderHandleAccessible(RangeSlider *slider, RangeSlider::Handle handle)
+        : m_slider(slider)
+        , m_handle(handle)
+    {
+    }
+
+    bool isValid() const override { return slider() != nullptr; }
+    QObject *object() const override { return nullptr; }
+
+    QWindow *window() const override
+    {
+        const RangeSlider *s = slider();
+        return s ? s->window()->windowHandle() : nullptr;
+    }
+
+    QAccessibleInterface *parent() const override
+    {
+        return slider() ? QAccessible::queryAccessibleInterface(slider()) : nullptr;
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface *focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (!slider()) {
+            return {};
+        }
+        switch (t) {
+        case QAccessible::Name:
+            return minimum() ? RangeSlider::tr("Minimum") : RangeSlider::tr("Maximum");
+        case QAccessible::Value:
+            return QString::number(value());
+        default:
+            return {};
+        }
+    }
+    void setText(QAccessible::Text, const QString &) override { }
+
+    QRect rect() const override
+    {
+        RangeSlider *s = slider();
+        if (!s) {
+            return {};
+        }
+        const QRect local = RangeSliderPrivate::get(s)->handleRect(value());
+        return QRect(s->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    QAccessible::Role role() const override { return QAccessible::Slider; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        const RangeSlider *r = slider();
+        if (!r) {
+            s.invalid = true;
+            return s;
+        }
+        s.disabled = !r->isEnabled();
+        s.invisible = !r->isVisible();
+        s.focusable = r->hasKeyboardHandles() && (r->focusPolicy() & Qt::TabFocus);
+        s.focused = s.focusable && r->hasFocus() && r->getCurrentHandle() == m_handle;
+        return s;
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface) {
+            return static_cast<QAccessibleValueInterface *>(this);
+        }
+        if (type == QAccessible::ActionInterface) {
+            return static_cast<QAccessibleActionInterface *>(this);
+        }
+        return nullptr;
+    }
+
+    // The value: each handle between the slider's bound on its side and the other handle.
+    QVariant currentValue() const override { return slider() ? QVariant(value()) : QVariant(); }
+
+    void setCurrentValue(const QVariant &newValue) override
+    {
+        if (RangeSlider *s = slider(); s && s->isEnabled()) {
+            RangeSliderPrivate::get(s)->moveHandle(m_handle, newValue.toInt());
+        }
+    }
+
+    QVariant maximumValue() const override
+    {
+        const RangeSlider *s = slider();
+        return s ? QVariant(minimum() ? s->getMaxHandleValue() : s->maximum()) : QVariant();
+    }
+
+    QVariant minimumValue() const override
+    {
+        const RangeSlider *s = slider();
+        return s ? QVariant(minimum() ? s->minimum() : s->getMinHandleValue()) : QVariant();
+    }
+
+    QVariant minimumStepSize() const override { return slider() ? QVariant(slider()->singleStep()) : QVariant(); }
+
+    QStringList actionNames() const override
+    {
+        return slider() ? QStringList {increaseAction(), decreaseAction()} : QStringList();
+    }
+
+    void doAction(const QString &name) override
+    {
+        if (RangeSlider *s = slider(); s && s->isEnabled()) {
+            if (name == increaseAction()) {
+                RangeSliderPrivate::get(s)->moveHandle(m_handle, value() + s->singleStep());
+            } else if (name == decreaseAction()) {
+                RangeSliderPrivate::get(s)->moveHandle(m_handle, value() - s->singleStep());
+            }
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+
+private:
+    // Null once the slider is gone, and while it is being destroyed.
+    RangeSlider *slider() const { return qobject_cast<RangeSlider *>(m_slider.data()); }
+    bool minimum() const { return m_handle == RangeSlider::MinimumHandle; }
+    int value() const { return minimum() ? slider()->getMinHandleValue() : slider()->getMaxHandleValue(); }
+
+    QPointer<QObject> m_slider;
+    const RangeSlider::Handle m_handle;
+};
+
+// A range slider: a grouping of its two handles.
+class RangeSliderAccessible : public WidgetAccessible
+{
+public:
+    explicit RangeSliderAccessible(RangeSlider *slider)
+        : WidgetAccessible(slider, QAccessible::Grouping)
+    {
+    }
+
+    ~RangeSliderAccessible() override
+    {
+        for (const QAccessible::Id id : m_handles) {
+            if (id) {
+                QAccessible::deleteAccessibleInterface(id);
+            }
+        }
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        const RangeSlider *s = slider();
+        if (!s) {
+            return {};
+        }
+        if (t == QAccessible::Name) {
+            return either(applicationName(),
+                          qobject_cast<const ColormapRangeSlider *>(s) ? ColormapRangeSlider::tr("Colormap range")
+                                                                       : RangeSlider::tr("Range"));
+        }
+        return WidgetAccessible::text(t);
+    }
+
+    int childCount() const override { return slider() ? 2 : 0; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        RangeSlider *s = slider();
+        if (!s || index < 0 || index > 1) {
+            return nullptr;
+        }
+        if (QAccessibleInterface *known = QAccessible::accessibleInterface(m_handles[index])) {
+            return known;
+        }
+        auto *handle
+            = new RangeSliderHandleAccessible(s, index == 0 ? RangeSlider::MinimumHandle : RangeSlider::MaximumHandle);
+        m_handles[index] = QAccessible::registerAccessibleInterface(handle);
+        return handle;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (int i = 0; i < 2; ++i) {
+            if (child && m_handles[i] && QAccessible::accessibleInterface(m_handles[i]) == child) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    QAccessibleInterface *childAt(int x, int y) const override
+    {
+        for (int i = 1; i >= 0; --i) {
+            QAccessibleInterface *handle = child(i);
+            if (handle && handle->rect().contains(x, y)) {
+                return handle;
+            }
+        }
+        return nullptr;
+    }
+
+    // The current handle, while the keyboard moves the handles.
+    QAccessibleInterface *focusChild() const override
+    {
+        const RangeSlider *s = slider();
+        if (!s || !s->hasFocus() || !s->hasKeyboardHandles()) {
+            return nullptr;
+        }
+        return child(s->getCurrentHandle() == RangeSlider::MaximumHandle ? 1 : 0);
+    }
+
+private:
+    RangeSlider *slider() const { return qobject_cast<RangeSlider *>(object()); }
+
+    mutable QAccessible::Id m_handles[2] = {0, 0};
+};
+
+[[maybe_unused]] const bool sliderInterface = Accessibility::registerInterface(
+    "Nalu::Components::RangeSlider", Accessibility::make<RangeSlider, RangeSliderAccessible>);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

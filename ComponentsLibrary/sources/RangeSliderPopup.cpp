@@ -98,15 +98,16 @@ void RangeSliderSpinBox::focusOutEvent(QFocusEvent *event)
 
 void RangeSliderPrivate::createPopups()
 {
-    const auto makePopup = [this](PopupWidget *&popup, RangeSliderSpinBox *&spinBox) {
+    const auto makePopup = [this](PopupWidget *&popup, RangeSliderSpinBox *&spinBox, const QString &name) {
         popup = new PopupWidget(q);
         spinBox = new RangeSliderSpinBox(popup);
+        spinBox->setAccessibleName(name);
         QObject::connect(spinBox, &QAbstractSpinBox::editingFinished, q, &RangeSlider::onPopUpEdited);
         QObject::connect(q, &QAbstractSlider::rangeChanged, spinBox, &QSpinBox::setRange);
         popup->layout()->addWidget(spinBox);
     };
-    makePopup(minPopup, minSpinBox);
-    makePopup(maxPopup, maxSpinBox);
+    makePopup(minPopup, minSpinBox, RangeSlider::tr("Minimum"));
+    makePopup(maxPopup, maxSpinBox, RangeSlider::tr("Maximum"));
 }
 
 void RangeSliderPrivate::updatePopups(const QPoint &pos)
@@ -193,6 +194,7 @@ void RangeSliderPrivate::applyPopupEdit(QSpinBox *spin)
         placePopup(RangeSlider::MaximumHandle, 0);
         maxSpinBox->deselectText();
     }
+    closeKeyboardPopup(spin);
 }
 
 } // namespace Components

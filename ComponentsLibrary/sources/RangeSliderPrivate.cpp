@@ -120,7 +120,10 @@ RangeSlider::Handle RangeSliderPrivate::handleAtPos(const QPoint &pos, QRect &re
 
 bool RangeSliderPrivate::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == q && event->type() == QEvent::DynamicPropertyChange) {
+    if (watched != q) {
+        return keyboardPopupFilter(watched, event);
+    }
+    if (event->type() == QEvent::DynamicPropertyChange) {
         themeValid = false;
     }
     return false;
@@ -230,6 +233,7 @@ void RangeSliderPrivate::paint(QStylePainter *painter, RangeSliderLook &look)
                   QRectF(parts.minHandle).contains(cursor) || rangeHovered);
     q->drawHandle(painter, parts.maxHandle, RangeSlider::MaximumHandle, q->isMaximumHandleDown(),
                   QRectF(parts.maxHandle).contains(cursor) || rangeHovered);
+    paintFocus(painter, parts);
 }
 
 int RangeSliderPrivate::minimumPaintedHeight() const

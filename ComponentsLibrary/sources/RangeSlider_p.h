@@ -18,6 +18,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QPainter;
 class QSpinBox;
 class QStylePainter;
@@ -112,6 +113,26 @@ public:
     // Applies the value typed into spin, a pop-up's spin box.
     void applyPopupEdit(QSpinBox *spin);
 
+    // Keyboard (RangeSliderKeyboard.cpp).
+    // Whether the key moved the current handle, or switched it, or opened its pop-up.
+    bool keyPress(QKeyEvent *event);
+    // Whether Tab (next) or Shift+Tab moved to the other handle instead of leaving the slider.
+    bool focusNextPrev(bool next);
+    void focusIn(Qt::FocusReason reason);
+    void setCurrentHandle(RangeSlider::Handle handle);
+    // Moves handle towards value as a drag of the mouse by that step would: never past the other handle,
+    // with the signals of a drag. Also what assistive technologies set.
+    void moveHandle(RangeSlider::Handle handle, int value);
+    // The value pop-up of the current handle, opened to type into.
+    void openKeyboardPopup();
+    // The pop-up opened by the keyboard closes after an edit; Escape cancels it.
+    void closeKeyboardPopup(QSpinBox *spin);
+    bool keyboardPopupFilter(QObject *watched, QEvent *event);
+    // The style's focus frame around the current handle, while the slider has the focus.
+    void paintFocus(QPainter *painter, const RangeSliderParts &parts);
+    // Tells assistive technologies which handles changed value.
+    void announceValues(bool minChanged, bool maxChanged);
+
     RangeSlider *const q;
     int minHandleValue = 0;
     int maxHandleValue = 99;
@@ -132,6 +153,10 @@ public:
     qint64 lowerHalf = 0;
     qint64 upperHalf = 0;
     RangeSlider::PopupsPosition popupsPosition = RangeSlider::Below;
+    bool keyboardHandles = false;
+    RangeSlider::Handle currentHandle = RangeSlider::MinimumHandle;
+    // The handle whose pop-up the keyboard opened, while it is open.
+    RangeSlider::Handle keyboardPopup = RangeSlider::NoHandle;
 
     SliderPieces pieces;
 

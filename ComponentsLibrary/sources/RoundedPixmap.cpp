@@ -2,6 +2,10 @@
 
 #include <ComponentsLibrary/RoundedPixmap.h>
 
+#include "Accessibility_p.h"
+
+#include <QAccessibleWidget>
+
 #include <QPainter>
 #include <QVariant>
 
@@ -92,6 +96,20 @@ void RoundedPixmap::paintEvent(QPaintEvent *event)
     painter.setBrush(Qt::NoBrush);
     Nalu::Helpers::drawRoundedRectShape(shape, radius, d->straightCornerFlags, &painter);
 }
+
+namespace {
+
+// An image.
+QAccessibleInterface *makeGraphic(QObject *object)
+{
+    return object->isWidgetType() ? new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Graphic)
+                                  : nullptr;
+}
+
+[[maybe_unused]] const bool pixmapInterface
+    = Accessibility::registerInterface("Nalu::Components::RoundedPixmap", makeGraphic);
+
+} // namespace
 
 } // namespace Components
 } // namespace Nalu

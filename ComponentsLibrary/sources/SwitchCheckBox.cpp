@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/SwitchCheckBox.h>
 
+#include "Accessibility_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -33,6 +35,8 @@ SwitchCheckBox::~SwitchCheckBox() = default;
 void SwitchCheckBox::commonInit()
 {
     setProperty("switch", true);
+    // Qt reads it as a check box; the description says what it looks like.
+    Accessibility::setDescriptionPart(this, tr("On/off switch"));
 }
 
 Qt::AlignmentFlag SwitchCheckBox::getTextAlignment() const

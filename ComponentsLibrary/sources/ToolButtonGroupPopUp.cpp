@@ -4,6 +4,8 @@
 
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
+#include "Accessibility_p.h"
+
 #include <QMenu>
 #include <QPointer>
 #include <QShowEvent>
@@ -21,11 +23,11 @@ Qt::Orientation perpendicular(Qt::Orientation orientation)
 }
 
 // The menu of a group pop-up: centred on its button along the tool bar the button sits in.
-class ToolButtonPopUpMenu : public QMenu
+class ToolButtonPopUpMenu : public Keyboard::FocusCyclingMenu
 {
 public:
     explicit ToolButtonPopUpMenu(QToolButton *button)
-        : QMenu(button)
+        : FocusCyclingMenu(button)
         , m_button(button)
     {
         setWindowFlags(windowFlags() | Qt::NoDropShadowWindowHint);
@@ -34,7 +36,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override
     {
-        QMenu::showEvent(event);
+        FocusCyclingMenu::showEvent(event);
         if (!m_button) {
             return;
         }

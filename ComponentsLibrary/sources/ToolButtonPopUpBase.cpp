@@ -2,8 +2,10 @@
 
 #include <ComponentsLibrary/ToolButtonPopUpBase.h>
 
+#include "Accessibility_p.h"
 #include "QtCompat_p.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,7 +45,7 @@ void ToolButtonPopUpBase::setDrawPopUpIndicator(bool draw)
 
 QMenu *ToolButtonPopUpBase::createMenuInstance()
 {
-    return new QMenu(this);
+    return new Keyboard::FocusCyclingMenu(this);
 }
 
 void ToolButtonPopUpBase::setMenuWidget(QWidget *widget)
@@ -139,6 +141,34 @@ void ToolButtonPopUpBase::mousePressEvent(QMouseEvent *event)
     QPointer<ToolButtonPopUpBase> self(this);
     setMenu(nullptr);
     QToolButton::mousePressEvent(event);
+    if (self) {
+        setMenu(detached);
+    }
+}
+
+void ToolButtonPopUpBase::keyPressEvent(QKeyEvent *event)
+{
+    const bool openKey
+        = event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && event->modifiers().testFlag(Qt::AltModifier));
+    if (openKey && menu()) {
+        event->accept();
+        showMenu();
+        return;
+    }
+    if (!d->drawPopUpIndicator || event->key() != Qt::Key_Space || event->isAutoRepeat() || !menu()) {
+        QToolButton::keyPressEvent(event);
+        return;
+    }
+    // The button part of a split button, as a press outside the menu zone.
+    event->accept();
+    if (isCheckable()) {
+        setChecked(!isChecked());
+        return;
+    }
+    QPointer<QMenu> detached = menu();
+    QPointer<ToolButtonPopUpBase> self(this);
+    setMenu(nullptr);
+    click();
     if (self) {
         setMenu(detached);
     }

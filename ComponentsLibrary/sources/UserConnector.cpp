@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/UserConnector.h>
 
+#include "Accessibility_p.h"
 #include "DefaultText_p.h"
 
 #include <QAction>
@@ -117,6 +118,8 @@ void UserConnector::updateDisplayedContents()
     setToolButtonStyle(d->minimized ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     d->logOutAction->setEnabled(signedIn);
     setMenu(signedIn ? d->menu : nullptr);
+    // The name is the user's; the description says what pressing does.
+    Accessibility::setDescriptionPart(this, signedIn ? tr("Signed in; opens a menu to log out") : QString());
 }
 
 } // namespace Components
