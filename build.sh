@@ -11,14 +11,19 @@
 #   ./build.sh screenshots
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
-#                        few pages, light and dark)
+#                        few pages, light and dark, and one in Japanese)
 #   ./build.sh docs      install what is missing, write the API reference (HTML
 #                        and a Qt help file) and say where; fails on any Doxygen
 #                        warning
+#   ./build.sh bench     install what is missing (valgrind, KDE's widget add-ons
+#                        for the peer benchmarks), build the benchmarks in Release,
+#                        run them under callgrind and print the performance table
+#                        (also written to BUILD_DIR-bench/benchmarks.md); Qt 5 unless
+#                        NALU_QT_VERSIONS says otherwise ("5 6": both, one table)
 #
 # Environment: BUILD_DIR (default: build; the Qt 6 build goes to the same name
 # with -qt6 appended), NALU_QT_VERSIONS (the Qt major versions `test` builds,
-# default "5 6"), NALU_SANITIZE (e.g. address,undefined), JOBS (default: number
+# default "5 6"; `bench`: default "5"), NALU_SANITIZE (e.g. address,undefined), JOBS (default: number
 # of cores).
 set -euo pipefail
 
@@ -28,6 +33,9 @@ qt_versions=(5)
 case "$mode" in
 test)
     read -r -a qt_versions <<<"${NALU_QT_VERSIONS:-5 6}"
+    ;;
+bench)
+    read -r -a qt_versions <<<"${NALU_QT_VERSIONS:-5}"
     ;;
 gallery)
     if [ "${2:-}" = --qt6 ]; then
@@ -39,7 +47,7 @@ gallery)
     ;;
 screenshots | docs) ;;
 *)
-    echo "usage: $0 gallery [--qt6] | test | screenshots | docs" >&2
+    echo "usage: $0 gallery [--qt6] | test | screenshots | docs | bench" >&2
     exit 2
     ;;
 esac
@@ -47,7 +55,8 @@ esac
 build_base=${BUILD_DIR:-build}
 jobs=${JOBS:-$(nproc)}
 
-packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core)
+# fonts-droid-fallback: the Japanese glyphs of the translated screenshots
+packages=(g++ cmake ninja-build pkg-config fonts-dejavu-core fonts-droid-fallback)
 for version in "${qt_versions[@]}"; do
     case "$version" in
     5) packages+=(qtbase5-dev qtbase5-dev-tools libqt5svg5-dev qttools5-dev) ;;
@@ -60,6 +69,9 @@ for version in "${qt_versions[@]}"; do
 done
 if [ "$mode" = docs ]; then
     packages+=(doxygen qhelpgenerator-qt5)
+fi
+if [ "$mode" = bench ]; then
+    packages+=(valgrind python3 libkf5widgetsaddons-dev)
 fi
 missing=()
 for package in "${packages[@]}"; do
@@ -95,7 +107,18 @@ configure() {
     cmake "${args[@]}" "$@"
 }
 
-if [ "$mode" = docs ]; then
+if [ "$mode" = bench ]; then
+    build_base="$build_base-bench"
+    bench_dirs=()
+    for version in "${qt_versions[@]}"; do
+        build_dir=$(build_dir_for "$version")
+        configure "$version" -DCMAKE_BUILD_TYPE=Release -DNALU_BUILD_BENCHMARKS=ON -DNALU_BUILD_TESTS=OFF \
+            -DNALU_BUILD_GALLERY=OFF
+        cmake --build "$build_dir" --target benchmarks -j "$jobs"
+        bench_dirs+=("$build_dir")
+    done
+    python3 benchmarks/bench_table.py "$build_base/benchmarks.md" "${bench_dirs[@]}"
+elif [ "$mode" = docs ]; then
     build_dir=$(build_dir_for 5)
     configure 5
     cmake --build "$build_dir" --target docs -j "$jobs"
@@ -113,6 +136,9 @@ elif [ "$mode" = screenshots ]; then
     for page in 01-buttons 02-cards-and-expanders 03-sliders 04-cascading-view; do
         cp "$shots/$page-light.png" "$shots/$page-dark.png" doc/screenshots/
     done
+    # One page with the components' texts in Japanese.
+    QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen --lang ja >/dev/null
+    cp "$shots/07-display-widgets-light-ja.png" doc/screenshots/
     ls -l doc/screenshots
 elif [ "$mode" = gallery ]; then
     version=${qt_versions[0]}

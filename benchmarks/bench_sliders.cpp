@@ -45,17 +45,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("changing"); // a new value at every paint: no picture can be reused
-        for (bool changing : {false, true}) {
-            const char *suffix = changing ? ", value changed" : "";
-            QTest::addRow("QSlider%s", suffix) << 0 << changing;
-            QTest::addRow("RangeSlider%s", suffix) << 1 << changing;
-            QTest::addRow("ColormapRangeSlider gradient%s", suffix) << 2 << changing;
+        QTest::addColumn<qreal>("ratio"); // device pixels per pixel of the image painted into
+        for (const qreal ratio : {1.0, 2.0}) {
+            for (bool changing : {false, true}) {
+                const QByteArray suffix = QByteArray(changing ? ", value changed" : "")
+                    + (ratio == 1.0 ? QByteArray() : ", ratio " + QByteArray::number(ratio));
+                QTest::addRow("QSlider%s", suffix.constData()) << 0 << changing << ratio;
+                QTest::addRow("RangeSlider%s", suffix.constData()) << 1 << changing << ratio;
+                QTest::addRow("ColormapRangeSlider gradient%s", suffix.constData()) << 2 << changing << ratio;
+            }
         }
     }
     void paint()
     {
         QFETCH(int, kind);
         QFETCH(bool, changing);
+        QFETCH(qreal, ratio);
         std::unique_ptr<QSlider> slider;
         if (kind == 0) {
             slider = std::make_unique<QSlider>(Qt::Horizontal);
@@ -81,7 +86,8 @@ private Q_SLOTS:
                 slider->setValue(20 + step % 20);
         };
         change();
-        QImage image(SliderSize, QImage::Format_ARGB32_Premultiplied);
+        QImage image(SliderSize * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
         // Warm-up: what depends only on size, style and theme is built once, as in a slider in use.
         slider->render(&image);
         if (changing) {

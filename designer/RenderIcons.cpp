@@ -3,8 +3,9 @@
 // Renders the Designer icon of every widget class the plugin offers and writes them,
 // as PNG data, into a source file of the plugin.
 //
-// Each widget is created as Designer creates it, given the reference theme, a short
-// text or title where it shows one, and its size hint cut to 48 x 30. Run with
+// Each widget is created as Designer creates it, given the reference theme and a little
+// content so that it shows what it is (a text or title, two tabs, an item, a small tree,
+// a scroll range), and laid out at its size hint cut to 120 x 72. Run with
 // QT_SCALE_FACTOR=2: the widgets are painted at twice their size and fitted into
 // 64 x 64 pixels, which the plugin shows at 32 x 32, crisp at 2x.
 
@@ -13,11 +14,19 @@
 
 #include <ComponentsTheme/Theme.h>
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QBuffer>
+#include <QColor>
+#include <QComboBox>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTextStream>
 
 #include <cstdio>
@@ -33,11 +42,54 @@ void setText(QWidget *widget, const char *property, const QString &value)
     }
 }
 
-// At most 48 x 30 logical pixels: painted at QT_SCALE_FACTOR=2, the picture needs little
-// scaling to fit the icon, and a button keeps a readable text.
+QStandardItemModel *smallTree(QObject *parent)
+{
+    auto *model = new QStandardItemModel(parent);
+    for (const QString &name : {QStringLiteral("Ab"), QStringLiteral("Cd"), QStringLiteral("Ef")}) {
+        auto *item = new QStandardItem(name);
+        item->appendRow(new QStandardItem(QStringLiteral("Gh")));
+        model->appendRow(item);
+    }
+    return model;
+}
+
+// Content by the Qt class a component derives from: a new tab bar, combo box, item view or
+// scroll bar is empty and would give a blank icon.
+void addContent(QWidget *widget)
+{
+    setText(widget, "text", QStringLiteral("OK"));
+    setText(widget, "title", QStringLiteral("Ab"));
+    if (widget->property("pillColor").isValid()) {
+        widget->setProperty("pillColor", QColor(QStringLiteral("#2e7d32")));
+    }
+    if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+        tabs->addTab(QStringLiteral("Ab"));
+        tabs->addTab(QStringLiteral("Cd"));
+    } else if (auto *tabs = qobject_cast<QTabWidget *>(widget)) {
+        tabs->addTab(new QWidget(tabs), QStringLiteral("Ab"));
+        tabs->addTab(new QWidget(tabs), QStringLiteral("Cd"));
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        combo->addItem(QStringLiteral("Ab"));
+    } else if (auto *bar = qobject_cast<QScrollBar *>(widget)) {
+        bar->setRange(0, 100);
+        bar->setPageStep(60);
+        bar->setValue(30);
+    } else if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
+        view->setModel(smallTree(view));
+    } else if (auto *cascade = qobject_cast<Nalu::Components::CascadingListView *>(widget)) {
+        cascade->setModel(smallTree(cascade));
+    } else if (auto *group = qobject_cast<Nalu::Components::ButtonGroupWidget *>(widget)) {
+        group->addButton(new QPushButton(QStringLiteral("A"), group));
+        group->addButton(new QPushButton(QStringLiteral("B"), group));
+    }
+}
+
+// At most 120 x 72 logical pixels. A titled widget gets room for its title: a card's hint
+// counts the title's elided minimum only.
 QSize pictureSize(const QWidget *widget)
 {
-    return widget->sizeHint().expandedTo(QSize(16, 16)).boundedTo(QSize(48, 30));
+    const int minimumWidth = widget->property("title").isValid() ? 96 : 16;
+    return widget->sizeHint().expandedTo(QSize(minimumWidth, 16)).boundedTo(QSize(120, 72));
 }
 
 QByteArray renderIcon(const Nalu::Designer::LibraryComponent &component)
@@ -45,12 +97,13 @@ QByteArray renderIcon(const Nalu::Designer::LibraryComponent &component)
     QWidget host;
     host.setAttribute(Qt::WA_DontShowOnScreen);
     QWidget *widget = component.create(&host);
-    setText(widget, "text", QStringLiteral("OK"));
-    setText(widget, "title", QStringLiteral("Ab"));
+    addContent(widget);
+    // Sized once shown: the size hint counts the style sheet's fonts only after the polish.
+    host.show();
+    QCoreApplication::processEvents();
     const QSize size = pictureSize(widget);
     widget->setGeometry(QRect(QPoint(0, 0), size));
     host.resize(size);
-    host.show();
     QCoreApplication::processEvents();
     const QImage picture = widget->grab().toImage();
 

@@ -12,9 +12,11 @@
 #include "SlidersPage.h"
 
 #include <ComponentsLibrary/SwitchCheckBox.h>
+#include <ComponentsLibrary/Translation.h>
 #include <ComponentsTheme/Theme.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -63,6 +65,16 @@ GalleryWindow::GalleryWindow(Theme::Variant variant, QWidget *parent)
     sideLayout->addWidget(m_darkSwitch, 0, Qt::AlignHCenter);
     connect(m_darkSwitch, &QCheckBox::toggled, this,
             [this](bool dark) { setThemeVariant(dark ? Theme::Variant::Dark : Theme::Variant::Light); });
+    // The language of the components' own texts.
+    m_language = new QComboBox(side);
+    m_language->setObjectName(QStringLiteral("galleryLanguage"));
+    m_language->setToolTip(tr("Language of the components' texts"));
+    for (const auto &[name, nativeName] : languages()) {
+        m_language->addItem(nativeName, name);
+    }
+    sideLayout->addWidget(m_language, 0, Qt::AlignHCenter);
+    connect(m_language, QOverload<int>::of(&QComboBox::activated), this,
+            [this](int index) { setLanguage(m_language->itemData(index).toString()); });
 
     m_pages = new QStackedWidget(splitter);
 
@@ -129,6 +141,25 @@ void GalleryWindow::setThemeVariant(Theme::Variant variant)
     if (auto *application = qobject_cast<QApplication *>(QCoreApplication::instance())) {
         Theme::apply(*application, variant, chromeStyleSheet());
     }
+}
+
+QList<QPair<QString, QString>> GalleryWindow::languages()
+{
+    return {{QStringLiteral("en"), QStringLiteral("English")},
+            {QStringLiteral("de"), QStringLiteral("Deutsch")},
+            {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais")},
+            {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol")},
+            {QStringLiteral("ja"), QStringLiteral("\u65e5\u672c\u8a9e")}};
+}
+
+bool GalleryWindow::setLanguage(const QString &name)
+{
+    const int index = m_language->findData(name);
+    if (index < 0 || !Components::installTranslation(QLocale(name))) {
+        return false;
+    }
+    m_language->setCurrentIndex(index);
+    return true;
 }
 
 QString GalleryWindow::chromeStyleSheet()

@@ -4,9 +4,13 @@
 
 #include <ComponentsTheme/Theme.h>
 
+#include <QList>
 #include <QMainWindow>
+#include <QPair>
+#include <QString>
 
 class QCheckBox;
+class QComboBox;
 class QListWidget;
 class QStackedWidget;
 
@@ -43,6 +47,13 @@ public:
     /** @brief The variant of the reference theme the window last applied; light by default. */
     Theme::Variant themeVariant() const { return m_variant; }
 
+    /**
+     * @brief The languages of the language switch: the locale name ("de") and the language's own name.
+     *
+     * The gallery's own texts stay English; the components' default texts follow the choice.
+     */
+    static QList<QPair<QString, QString>> languages();
+
     /** @brief The gallery's own rules (page chrome), added after the theme's style sheet. */
     static QString chromeStyleSheet();
 
@@ -53,9 +64,16 @@ public Q_SLOTS:
     /** @brief Applies the reference theme in @p variant to the whole application and ticks the dark switch to match. */
     void setThemeVariant(Nalu::Theme::Variant variant);
 
+    /**
+     * @brief Installs the components' translation for @p name (a locale name such as "ja") and selects it in the
+     * language switch; returns whether the library has that language.
+     */
+    bool setLanguage(const QString &name);
+
 private:
     Theme::Variant m_variant = Theme::Variant::Light;
     QCheckBox *m_darkSwitch = nullptr;
+    QComboBox *m_language = nullptr;
     QListWidget *m_navigation = nullptr;
     QStackedWidget *m_pages = nullptr;
 

@@ -90,7 +90,7 @@ QString screenshotFileName(int position, const QString &title, const QString &su
 }
 
 int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err,
-                    bool wholePages)
+                    bool wholePages, const QString &language, const QString &scale)
 {
     const QDir dir(directory);
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -111,8 +111,14 @@ int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream
             QApplication::processEvents();
         }
 
-        const QString variant
+        QString variant
             = window.themeVariant() == Theme::Variant::Dark ? QStringLiteral("dark") : QStringLiteral("light");
+        if (!language.isEmpty()) {
+            variant += QLatin1Char('-') + language;
+        }
+        if (!scale.isEmpty()) {
+            variant += QLatin1String("-x") + scale;
+        }
         const QString path = dir.filePath(screenshotFileName(index + 1, window.page(index)->title(), variant));
         // Quality 0 asks for the strongest compression.
         const QImage image = window.grab().toImage();

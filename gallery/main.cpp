@@ -3,6 +3,7 @@
 #include "GalleryWindow.h"
 #include "Screenshots.h"
 
+#include <ComponentsLibrary/Translation.h>
 #include <ComponentsTheme/Theme.h>
 
 #include <QApplication>
@@ -34,6 +35,25 @@ bool runsWithoutScreen(int argc, char **argv)
     return false;
 }
 
+// The value of --scale (as "--scale N" or "--scale=N"), empty without it. Looked up in the raw
+// arguments because the scale factor must be set before QApplication exists.
+QByteArray scaleArgument(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strcmp(arg, "--") == 0) {
+            break;
+        }
+        if (std::strcmp(arg, "--scale") == 0 && i + 1 < argc) {
+            return argv[i + 1];
+        }
+        if (std::strncmp(arg, "--scale=", 8) == 0) {
+            return arg + 8;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -44,6 +64,17 @@ int main(int argc, char **argv)
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     }
+
+    // Every window at N device pixels per pixel, as on a high-density screen.
+    const QByteArray scale = scaleArgument(argc, argv);
+    bool scaleValid = scale.isEmpty();
+    if (!scale.isEmpty() && scale.toDouble(&scaleValid) > 0 && scaleValid) {
+        qputenv("QT_SCALE_FACTOR", scale);
+    }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // Icons drawn by the style at the screen's resolution, as Qt 6 always does.
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("nalu-gallery"));
@@ -68,11 +99,37 @@ int main(int argc, char **argv)
                                 "With --screenshot: keep the window at 1100x800 rather than growing it to "
                                 "hold each whole page, and save in 256 colours."));
     parser.addOption(firstScreenOption);
+    const QCommandLineOption languageOption(
+        QStringList {QStringLiteral("lang")},
+        QApplication::translate("main",
+                                "Show the components' texts in <language> (en, de, fr, es or ja); with --screenshot, "
+                                "the file names end with it."),
+        QApplication::translate("main", "language"));
+    parser.addOption(languageOption);
+    const QCommandLineOption scaleOption(
+        QStringList {QStringLiteral("scale")},
+        QApplication::translate("main",
+                                "Draw at <factor> device pixels per pixel, as on a high-density screen; with "
+                                "--screenshot, the pictures are that much larger and their names end with it."),
+        QApplication::translate("main", "factor"));
+    parser.addOption(scaleOption);
     parser.process(app);
 
     QTextStream err(stderr);
     if (Nalu::Gallery::GalleryWindow::chromeStyleSheet().isEmpty()) {
         err << QApplication::translate("main", "Warning: the gallery's style sheet could not be loaded.") << Qt::endl;
+    }
+
+    if (!scale.isEmpty() && (!scaleValid || scale.toDouble() <= 0)) {
+        err << QApplication::translate("main", "--scale needs a factor greater than 0.") << Qt::endl;
+        return 1;
+    }
+
+    const QString language = parser.value(languageOption);
+    if (!language.isEmpty() && !Nalu::Components::installTranslation(QLocale(language))) {
+        err << QApplication::translate("main", "The components have no translation for '%1'.").arg(language)
+            << Qt::endl;
+        return 1;
     }
 
     if (parser.isSet(screenshotOption)) {
@@ -92,8 +149,12 @@ int main(int argc, char **argv)
         // A fresh window per variant: every page is built and polished under its theme.
         for (const auto variant : {Nalu::Theme::Variant::Light, Nalu::Theme::Variant::Dark}) {
             Nalu::Gallery::GalleryWindow window(variant);
+            if (!language.isEmpty()) {
+                window.setLanguage(language);
+            }
             if (const int result
-                = Nalu::Gallery::saveScreenshots(window, directory, out, err, !parser.isSet(firstScreenOption))) {
+                = Nalu::Gallery::saveScreenshots(window, directory, out, err, !parser.isSet(firstScreenOption),
+                                                 language, QString::fromLatin1(scale))) {
                 return result;
             }
         }
@@ -102,6 +163,9 @@ int main(int argc, char **argv)
 
     Nalu::Gallery::GalleryWindow window(parser.isSet(darkOption) ? Nalu::Theme::Variant::Dark
                                                                  : Nalu::Theme::Variant::Light);
+    if (!language.isEmpty()) {
+        window.setLanguage(language);
+    }
     window.show();
     return QApplication::exec();
 }

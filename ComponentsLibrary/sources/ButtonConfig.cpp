@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonConfig.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonConfig::ButtonConfig(QWidget *parent)
     : ButtonStatus(tr("Config"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Config"); });
 }
 
 ButtonConfig::ButtonConfig(const QString &text, QWidget *parent)

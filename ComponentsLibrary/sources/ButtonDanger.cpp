@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonDanger.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonDanger::ButtonDanger(QWidget *parent)
     : ButtonStatus(tr("Danger"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Danger"); });
 }
 
 ButtonDanger::ButtonDanger(const QString &text, QWidget *parent)

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonInfo.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonInfo::ButtonInfo(QWidget *parent)
     : ButtonStatus(tr("Info"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Info"); });
 }
 
 ButtonInfo::ButtonInfo(const QString &text, QWidget *parent)

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonPrimary.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonPrimary::ButtonPrimary(QWidget *parent)
     : ButtonPriority(tr("Primary"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Primary"); });
 }
 
 ButtonPrimary::ButtonPrimary(const QString &text, QWidget *parent)

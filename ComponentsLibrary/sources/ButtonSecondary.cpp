@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonSecondary.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonSecondary::ButtonSecondary(QWidget *parent)
     : ButtonPriority(tr("Secondary"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Secondary"); });
 }
 
 ButtonSecondary::ButtonSecondary(const QString &text, QWidget *parent)

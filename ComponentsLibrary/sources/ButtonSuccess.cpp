@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonSuccess.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonSuccess::ButtonSuccess(QWidget *parent)
     : ButtonStatus(tr("Success"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Success"); });
 }
 
 ButtonSuccess::ButtonSuccess(const QString &text, QWidget *parent)

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonTertiary.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonTertiary::ButtonTertiary(QWidget *parent)
     : ButtonPriority(tr("Tertiary"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Tertiary"); });
 }
 
 ButtonTertiary::ButtonTertiary(const QString &text, QWidget *parent)

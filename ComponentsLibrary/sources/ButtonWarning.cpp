@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ButtonWarning.h>
 
+#include "DefaultText_p.h"
+
 #include <QVariant>
 
 namespace Nalu {
@@ -11,6 +13,7 @@ ButtonWarning::ButtonWarning(QWidget *parent)
     : ButtonStatus(tr("Warning"), parent)
 {
     commonInit();
+    Internal::keepDefaultText(this, [] { return tr("Warning"); });
 }
 
 ButtonWarning::ButtonWarning(const QString &text, QWidget *parent)

@@ -5,6 +5,7 @@
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
 #include "Accessibility_p.h"
+#include "DevicePixels_p.h"
 
 #include <QFocusFrame>
 #include <QKeyEvent>
@@ -25,6 +26,7 @@ public:
     bool checkable = false;
     bool checked = false;
     QLabel *checkIndicator = nullptr;
+    Internal::DevicePixmapLabel *checkIndicatorPixmap = nullptr;
     QRubberBand *highlight = nullptr;
     // The style's frame around a focused checkable card; it lives beside the card, in its parent.
     QPointer<QFocusFrame> focusFrame;
@@ -63,6 +65,7 @@ void CardWidget::init()
     d->highlight->hide();
     d->checkIndicator = new QLabel(d->highlight);
     d->checkIndicator->hide();
+    d->checkIndicatorPixmap = new Internal::DevicePixmapLabel(d->checkIndicator);
 
     connect(this, &CardWidgetBase::titleChanged, this, &CardWidget::updateCheckIndicatorPosition);
     connect(this, &CardWidgetBase::subtitleChanged, this, &CardWidget::updateCheckIndicatorPosition);
@@ -135,20 +138,21 @@ bool CardWidget::event(QEvent *event)
     const bool result = CardWidgetBase::event(event);
     if (event->type() == QEvent::Polish) {
         d->checkIndicator->setProperty("highlightedIcon", QStringLiteral("status.checked.circular.colored"));
-        QPixmap pixmap(32, 32);
-        pixmap.fill(Qt::transparent);
-        {
+        // The disc hides the card's border under the mark.
+        const QBrush brush = property(isEnabled() ? "BackgroundBrush" : "BackgroundBrushDisabled").value<QBrush>();
+        const QIcon mark = style()->standardIcon(QStyle::SP_CustomBase, nullptr, d->checkIndicator);
+        d->checkIndicatorPixmap->setPixmap([brush, mark](qreal ratio) {
+            QPixmap pixmap(QSize(32, 32) * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::transparent);
             QPainter painter(&pixmap);
             painter.setRenderHint(QPainter::Antialiasing);
-            // The disc hides the card's border under the mark.
-            const QBrush brush = property(isEnabled() ? "BackgroundBrush" : "BackgroundBrushDisabled").value<QBrush>();
             painter.setBrush(brush);
             painter.setPen(QPen(brush.color()));
-            painter.drawEllipse(pixmap.rect().adjusted(3, 3, -3, -3));
-            painter.drawPixmap(0, 0,
-                               style()->standardIcon(QStyle::SP_CustomBase, nullptr, d->checkIndicator).pixmap(32, 32));
-        }
-        d->checkIndicator->setPixmap(pixmap);
+            painter.drawEllipse(QRect(0, 0, 32, 32).adjusted(3, 3, -3, -3));
+            painter.drawPixmap(0, 0, Internal::iconPixmap(mark, 32, ratio));
+            return pixmap;
+        });
     }
     return result;
 }

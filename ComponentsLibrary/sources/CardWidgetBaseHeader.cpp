@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 
 #include "Accessibility_p.h"
+#include "DevicePixels_p.h"
 #include "QtCompat_p.h"
 
 #include "ui_CardWidgetBaseHeader.h"
@@ -36,6 +37,7 @@ public:
     QPointer<QWidget> headerRightWidget;
     QPointer<QWidget> headerBottomWidget;
     QList<QShortcut *> shortcuts;
+    Internal::DevicePixmapLabel *expandIndicatorPixmap = nullptr;
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
 
@@ -89,6 +91,7 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
     , d(std::make_unique<CardWidgetBaseHeaderPrivate>())
 {
     d->form->setupUi(this);
+    d->expandIndicatorPixmap = new Internal::DevicePixmapLabel(d->form->expandIndicator);
     Ui::CardWidgetBaseHeader *form = d->form.get();
 
     // The form's texts are only placeholders for the designer.
@@ -351,13 +354,15 @@ void CardWidgetBaseHeader::updateExpandIndicator()
     static const QString right = QStringLiteral("chevron.right");
     const int size = d->minimized ? 12 : 20;
     const QString &name = d->expanded ? (d->invertedAppearance ? up : down) : right;
+    QIcon icon;
     if (underMouse() && isEnabled()) {
         // The style answers SP_CustomBase with a highlighted rendering of the icon named here.
         indicator->setProperty("highlightedIcon", name);
-        indicator->setPixmap(style()->standardIcon(QStyle::SP_CustomBase, nullptr, indicator).pixmap(size, size));
+        icon = style()->standardIcon(QStyle::SP_CustomBase, nullptr, indicator);
     } else {
-        indicator->setPixmap(QIcon::fromTheme(QString(name + QLatin1String(".ForegroundBrush"))).pixmap(size, size));
+        icon = QIcon::fromTheme(QString(name + QLatin1String(".ForegroundBrush")));
     }
+    d->expandIndicatorPixmap->setPixmap([icon, size](qreal ratio) { return Internal::iconPixmap(icon, size, ratio); });
 }
 
 void CardWidgetBaseHeader::expandShortcut()

@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/CascadingListView.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include "ui_CascadingListView.h"
 
@@ -38,6 +39,8 @@ public:
     QSplitter *panelsSplitter = nullptr;
     // Panels emit while a reset rebuilds them; the visibility is worked out once at the end instead.
     bool rebuilding = false;
+    // The title of a level the application gave none, in the language it was set in ("Title%1").
+    QString titleFiller;
 
     CascadingListViewPanel *panel(int panelId) const
     {
@@ -75,6 +78,17 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
     d->model = model;
     d->panelsSplitter = new QSplitter(Qt::Horizontal);
     d->form->setupUi(this);
+    d->titleFiller = tr("Title%1");
+    // The filler titles follow the language; titles the application set stay.
+    Internal::onLanguageChange(this, [this] {
+        const QString before = d->titleFiller;
+        d->titleFiller = tr("Title%1");
+        for (int i = 0; i < d->panels.count(); ++i) {
+            if (d->panels.at(i)->title() == before.arg(i)) {
+                d->panels.at(i)->setTitle(d->titleFiller.arg(i));
+            }
+        }
+    });
     d->form->splitter->setProperty("filled", true);
 
     d->panelsSplitter->setProperty("small", true);
@@ -227,9 +241,9 @@ QStringList CascadingListView::getPanelsTitles() const
 
 void CascadingListView::setPanelsTitles(const QStringList &panelsTitles)
 {
+    d->titleFiller = tr("Title%1");
     for (int i = 0; i < d->panels.count(); ++i) {
-        d->panels.at(i)->setTitle(i < panelsTitles.count() ? panelsTitles.at(i)
-                                                           : QStringLiteral("%1%2").arg(tr("Title")).arg(i));
+        d->panels.at(i)->setTitle(i < panelsTitles.count() ? panelsTitles.at(i) : d->titleFiller.arg(i));
     }
 }
 

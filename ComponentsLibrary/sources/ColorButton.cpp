@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/ColorButton.h>
 
 #include "Accessibility_p.h"
+#include "DevicePixels_p.h"
 
 #include <QColorDialog>
 #include <QMenu>
@@ -53,17 +54,12 @@ QColorDialog *embeddedDialog(const QMenu *menu)
     return action ? qobject_cast<QColorDialog *>(action->defaultWidget()) : nullptr;
 }
 
-QPixmap chessboard(bool enabled)
+// The pattern behind a translucent colour, in squares of 8 pixels, at @p ratio device pixels per pixel.
+QBrush chessboard(bool enabled, qreal ratio, qreal *size)
 {
     const QColor dark = enabled ? QColor(Qt::black) : QColor(Qt::black).lighter(150);
     const QColor light = enabled ? QColor(Qt::white) : QColor(Qt::white).darker(200);
-    QPixmap pixmap(16, 16);
-    QPainter painter(&pixmap);
-    painter.fillRect(0, 0, 8, 8, dark);
-    painter.fillRect(8, 8, 8, 8, dark);
-    painter.fillRect(0, 8, 8, 8, light);
-    painter.fillRect(8, 0, 8, 8, light);
-    return pixmap;
+    return Internal::chessboardBrush(8, dark, light, ratio, size);
 }
 
 } // namespace
@@ -267,10 +263,11 @@ void ColorButton::paintEvent(QPaintEvent * /*event*/)
         if (fillColor.alpha() < 255) {
             if (d->alphaChannelChessboardDrawn) {
                 // Centre the pattern on the swatch so that it looks the same whatever the size.
-                const QPixmap pattern = chessboard(enabled);
-                painter.setBrushOrigin(int(rect.x() + rect.width() / 2.0 - pattern.width() / 2.0),
-                                       int(rect.y() + rect.height() / 2.0 - pattern.height() / 2.0));
-                painter.setBrush(QBrush(pattern));
+                qreal size = 0;
+                const QBrush pattern = chessboard(enabled, Internal::deviceRatio(&painter), &size);
+                painter.setBrushOrigin(int(rect.x() + rect.width() / 2.0 - size / 2.0),
+                                       int(rect.y() + rect.height() / 2.0 - size / 2.0));
+                painter.setBrush(pattern);
                 painter.drawRoundedRect(rect, radius, radius, Qt::AbsoluteSize);
             } else {
                 fillColor.setAlpha(255);

@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
 #include "Accessibility_p.h"
+#include "DevicePixels_p.h"
 #include "RangeSlider_p.h"
 
 #include <vantor_common_models/HistogramModel.h>
@@ -21,20 +22,12 @@ namespace Components {
 
 namespace {
 
-constexpr int ChessboardSize = 10;
-
-QPixmap chessboard(bool enabled)
+// The groove's pattern, in squares of 5 pixels, at @p ratio device pixels per pixel.
+QBrush chessboard(bool enabled, qreal ratio, qreal *size)
 {
     const QColor dark = enabled ? QColor(Qt::black) : QColor(Qt::black).lighter(150);
     const QColor grey = enabled ? QColor(70, 70, 70, 255) : QColor(70, 70, 70, 255).darker(200);
-    const int half = ChessboardSize / 2;
-    QPixmap pixmap(ChessboardSize, ChessboardSize);
-    QPainter painter(&pixmap);
-    painter.fillRect(0, 0, half, half, dark);
-    painter.fillRect(half, half, half, half, dark);
-    painter.fillRect(0, half, half, half, grey);
-    painter.fillRect(half, 0, half, half, grey);
-    return pixmap;
+    return Internal::chessboardBrush(5, dark, grey, ratio, size);
 }
 
 } // namespace
@@ -161,11 +154,12 @@ void ColormapRangeSliderPrivate::paintGroove(QPainter *painter, const QRectF &gr
         QPen pen(border, 1);
         pen.setJoinStyle(Qt::MiterJoin);
         layer->setPen(pen);
-        layer->setBrush(QBrush(chessboard(enabled)));
+        qreal size = 0;
+        layer->setBrush(chessboard(enabled, Internal::deviceRatio(layer), &size));
         // Centre the pattern on the groove.
         const QPointF center(groove.x() + groove.width() / 2.0, groove.y() + groove.height() / 2.0);
-        layer->setBrushOrigin(QPoint(static_cast<int>(center.x() - ChessboardSize / 2.0),
-                                     static_cast<int>(center.y() - ChessboardSize / 2.0)));
+        layer->setBrushOrigin(
+            QPoint(static_cast<int>(center.x() - size / 2.0), static_cast<int>(center.y() - size / 2.0)));
         Helpers::drawRoundedRectShape(groove.adjusted(0.5, 0.5, -0.5, -0.5), radius, Helpers::NoStraightCorner, layer);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/ErrorCheckBox.h>
 
+#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QStyleOptionButton>
@@ -22,6 +23,9 @@ ErrorCheckBox::ErrorCheckBox(QWidget *parent)
     : QCheckBox(parent)
     , d(std::make_unique<ErrorCheckBoxPrivate>(tr("Error")))
 {
+    Internal::keepDefaultText(
+        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
+        [this](const QString &message) { setErrorMessage(message); });
     setMouseTracking(true);
 }
 
@@ -29,6 +33,9 @@ ErrorCheckBox::ErrorCheckBox(const QString &text, QWidget *parent)
     : QCheckBox(text, parent)
     , d(std::make_unique<ErrorCheckBoxPrivate>(tr("Error")))
 {
+    Internal::keepDefaultText(
+        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
+        [this](const QString &message) { setErrorMessage(message); });
     setMouseTracking(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/ErrorComboBox.h>
 
+#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QStyleOptionComboBox>
@@ -19,6 +20,9 @@ ErrorComboBox::ErrorComboBox(QWidget *parent)
     : QComboBox(parent)
     , d(std::make_unique<ErrorComboBoxPrivate>(tr("Error")))
 {
+    Internal::keepDefaultText(
+        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
+        [this](const QString &message) { setErrorMessage(message); });
     setMouseTracking(true);
 }
 

@@ -2,6 +2,7 @@
 
 #include <ComponentsLibrary/ErrorLineEdit.h>
 
+#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QPainter>
@@ -22,12 +23,18 @@ ErrorLineEdit::ErrorLineEdit(QWidget *parent)
     : QLineEdit(parent)
     , d(std::make_unique<ErrorLineEditPrivate>(tr("Error")))
 {
+    Internal::keepDefaultText(
+        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
+        [this](const QString &message) { setErrorMessage(message); });
 }
 
 ErrorLineEdit::ErrorLineEdit(const QString &contents, QWidget *parent)
     : QLineEdit(contents, parent)
     , d(std::make_unique<ErrorLineEditPrivate>(tr("Error")))
 {
+    Internal::keepDefaultText(
+        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
+        [this](const QString &message) { setErrorMessage(message); });
 }
 
 ErrorLineEdit::~ErrorLineEdit() = default;

@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/PushButtonBlink.h>
 
 #include "Blinker_p.h"
+#include "DefaultText_p.h"
 
 namespace Nalu {
 namespace Components {
@@ -23,6 +24,7 @@ PushButtonBlink::PushButtonBlink(QWidget *parent)
     , d(std::make_unique<PushButtonBlinkPrivate>(this))
 {
     init();
+    Internal::keepDefaultText(this, [] { return tr("PushButtonBlink"); });
 }
 
 PushButtonBlink::PushButtonBlink(const QString &text, QWidget *parent)

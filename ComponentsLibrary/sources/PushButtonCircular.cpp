@@ -2,12 +2,15 @@
 
 #include <ComponentsLibrary/PushButtonCircular.h>
 
+#include "DefaultText_p.h"
+
 namespace Nalu {
 namespace Components {
 
 PushButtonCircular::PushButtonCircular(QWidget *parent)
     : PushButton(tr("PushButtonCircular"), parent, false, false, true, false)
 {
+    Internal::keepDefaultText(this, [] { return tr("PushButtonCircular"); });
 }
 
 PushButtonCircular::PushButtonCircular(const QString &text, QWidget *parent)

@@ -2,12 +2,15 @@
 
 #include <ComponentsLibrary/PushButtonHighlighted.h>
 
+#include "DefaultText_p.h"
+
 namespace Nalu {
 namespace Components {
 
 PushButtonHighlighted::PushButtonHighlighted(QWidget *parent)
     : PushButton(tr("PushButtonHighlighted"), parent, false, true, false, false)
 {
+    Internal::keepDefaultText(this, [] { return tr("PushButtonHighlighted"); });
 }
 
 PushButtonHighlighted::PushButtonHighlighted(const QString &text, QWidget *parent)

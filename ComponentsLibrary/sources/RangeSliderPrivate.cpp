@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 
+#include "DevicePixels_p.h"
 #include "RangeSlider_p.h"
 
 #include <vantor_common_utils/Helpers.h>
@@ -336,7 +337,7 @@ void RangeSliderPrivate::paintGrooveCached(QPainter *painter, const QRect &area,
     if (!painter || area.isEmpty()) {
         return;
     }
-    const qreal ratio = painter->device()->devicePixelRatioF();
+    const qreal ratio = Internal::deviceRatio(painter);
     if (grooveCache.isNull() || grooveCacheKey != key || grooveCacheArea != area || grooveCacheRatio != ratio) {
         QPixmap pixmap(area.size() * ratio);
         pixmap.setDevicePixelRatio(ratio);

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ToolButtonCircular.h>
 
+#include "DefaultText_p.h"
+
 namespace Nalu {
 namespace Components {
 
@@ -9,6 +11,7 @@ ToolButtonCircular::ToolButtonCircular(QWidget *parent)
     : ToolButton(parent, false, false, true, false)
 {
     setText(tr("ToolButtonCircular"));
+    Internal::keepDefaultText(this, [] { return tr("ToolButtonCircular"); });
 }
 
 ToolButtonCircular::~ToolButtonCircular() = default;

@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/ToolButtonHighlighted.h>
 
+#include "DefaultText_p.h"
+
 namespace Nalu {
 namespace Components {
 
@@ -9,6 +11,7 @@ ToolButtonHighlighted::ToolButtonHighlighted(QWidget *parent)
     : ToolButton(parent, false, true, false, false)
 {
     setText(tr("..."));
+    Internal::keepDefaultText(this, [] { return tr("..."); });
 }
 
 ToolButtonHighlighted::~ToolButtonHighlighted() = default;

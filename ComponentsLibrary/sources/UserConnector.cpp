@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/UserConnector.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QAction>
 #include <QIcon>
@@ -47,6 +48,13 @@ UserConnector::UserConnector(Nalu::Models::UserConnectorModel *model, QWidget *p
     });
     d->logOutAction->setEnabled(false);
     setModel(model);
+    // Signed out, the connector shows "Log In"; signed in, the user's name, which stays.
+    Internal::keepDefaultText(
+        this, [] { return tr("Log In"); }, [this] { return text(); },
+        [this](const QString &) { updateDisplayedContents(); });
+    Internal::keepDefaultText(
+        this, [] { return tr("Log Out"); }, [this] { return d->logOutAction->text(); },
+        [this](const QString &text) { d->logOutAction->setText(text); });
 }
 
 UserConnector::~UserConnector() = default;

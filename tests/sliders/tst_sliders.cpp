@@ -499,9 +499,18 @@ private Q_SLOTS:
     }
 
     // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
-    // another width, moved by whole pixels, at several fractional offsets, opaque or translucent.
+    // another width, moved by whole pixels, at several fractional offsets, opaque or translucent, on
+    // images of one and of more device pixels per pixel.
+    void keptShapesLandAsDrawn_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            QTest::addRow("ratio %g", ratio) << ratio;
+        }
+    }
     void keptShapesLandAsDrawn()
     {
+        QFETCH(qreal, ratio);
         SliderPieces pieces;
         const auto rounded = [](QPainter *p, const QRectF &r) {
             p->setRenderHint(QPainter::Antialiasing);
@@ -515,7 +524,10 @@ private Q_SLOTS:
                 for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
                     const QRectF r(x, 4.5 + kind * 0.25, w, 9);
                     const QColor color(30, 120, 200, kind ? 150 : 255);
-                    QImage direct(300, 20, QImage::Format_ARGB32_Premultiplied), copied(direct.size(), direct.format());
+                    QImage direct(QSize(300, 20) * ratio, QImage::Format_ARGB32_Premultiplied),
+                        copied(direct.size(), direct.format());
+                    direct.setDevicePixelRatio(ratio);
+                    copied.setDevicePixelRatio(ratio);
                     direct.fill(Qt::white);
                     copied.fill(Qt::white);
                     QPainter d(&direct), c(&copied);

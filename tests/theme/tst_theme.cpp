@@ -178,31 +178,39 @@ private Q_SLOTS:
     void applicationIconIsTinted_data()
     {
         QTest::addColumn<Variant>("variant");
-        QTest::newRow("light") << Variant::Light;
-        QTest::newRow("dark") << Variant::Dark;
+        QTest::addColumn<int>("side"); // asked for; twice 48 for a screen of ratio 2
+        for (const int side : {48, 96}) {
+            QTest::addRow("light, %d", side) << Variant::Light << side;
+            QTest::addRow("dark, %d", side) << Variant::Dark << side;
+        }
     }
     void applicationIconIsTinted()
     {
         QFETCH(Variant, variant);
-        // An icon of the application's own, found outside the theme: its left half opaque, its right half clear.
+        QFETCH(int, side);
+        // A scalable icon of the application's own, found outside the theme: its left half opaque, its right
+        // half clear.
         QTemporaryDir dir;
-        QImage source(48, 48, QImage::Format_ARGB32);
-        source.fill(Qt::transparent);
-        QPainter(&source).fillRect(0, 0, 24, 48, QColor(12, 34, 56));
-        QVERIFY(source.save(dir.filePath(QStringLiteral("application.logo.png"))));
+        QFile svg(dir.filePath(QStringLiteral("application.logo.svg")));
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='48' height='48'>"
+                  "<rect x='0' y='0' width='24' height='48' fill='#0c2238'/></svg>");
+        svg.close();
         QIcon::setFallbackSearchPaths({dir.path()});
         Theme::apply(*qApp, variant);
         Theme::Style style(variant);
         QLabel label;
         label.setProperty("highlightedIcon", QStringLiteral("application.logo"));
-        const QImage image = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label).pixmap(48, 48).toImage();
+        const QImage image = style.standardIcon(QStyle::SP_CustomBase, nullptr, &label).pixmap(side, side).toImage();
         QIcon::setFallbackSearchPaths({});
-        // The accent takes the place of the icon's colour where it is drawn, and nowhere else.
-        QCOMPARE(image.size(), QSize(48, 48));
-        for (const QPoint &p : {QPoint(0, 0), QPoint(12, 24), QPoint(23, 47)}) {
+        // The accent takes the place of the icon's colour where it is drawn, and nowhere else, at the size
+        // asked for: the edge in the middle is sharp.
+        QCOMPARE(image.size(), QSize(side, side));
+        const int half = side / 2;
+        for (const QPoint &p : {QPoint(0, 0), QPoint(half / 2, half), QPoint(half - 1, side - 1)}) {
             QCOMPARE(image.pixelColor(p), Theme::color(variant, QStringLiteral("Accent")));
         }
-        for (const QPoint &p : {QPoint(24, 0), QPoint(36, 24), QPoint(47, 47)}) {
+        for (const QPoint &p : {QPoint(half, 0), QPoint(half + half / 2, half), QPoint(side - 1, side - 1)}) {
             QCOMPARE(image.pixelColor(p).alpha(), 0);
         }
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFont>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
 #include <QMetaMethod>
 #include <QMetaProperty>
@@ -79,6 +80,53 @@ QIcon lightenedGlyphs(const QIcon &icon)
     return result.isNull() ? icon : result;
 }
 
+// An icon drawn in one colour where its source is drawn, at whatever size it is asked for: a scalable
+// source is rendered at that size, never scaled up from a smaller picture.
+class TintedIconEngine : public QIconEngine
+{
+public:
+    TintedIconEngine(const QIcon &source, const QColor &color)
+        : source(source)
+        , color(color)
+    {
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        QPixmap pixmap = source.pixmap(size, 1.0, mode, state);
+#else
+        QPixmap pixmap = source.pixmap(size, mode, state);
+#endif
+        QPainter painter(&pixmap);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        painter.fillRect(QRect(QPoint(0, 0), pixmap.size() / pixmap.devicePixelRatioF()), color);
+        return pixmap;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap device = pixmap(rect.size() * ratio, mode, state);
+        device.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.topLeft(), device);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return source.actualSize(size, mode, state);
+    }
+
+    QIconEngine *clone() const override
+    {
+        return new TintedIconEngine(source, color);
+    }
+
+private:
+    const QIcon source;
+    const QColor color;
+};
+
 } // namespace
 
 class StylePrivate
@@ -142,16 +190,7 @@ public:
         if (source.isNull()) {
             return {};
         }
-        QIcon tinted;
-        for (const int side : {16, 24, 32, 48}) {
-            QPixmap pixmap = source.pixmap(side, side);
-            QPainter painter(&pixmap);
-            painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-            painter.fillRect(pixmap.rect(), color("Accent"));
-            painter.end();
-            tinted.addPixmap(pixmap);
-        }
-        return tinted;
+        return QIcon(new TintedIconEngine(source, color("Accent")));
     }
 
     const Variant variant;

@@ -1,0 +1,164 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>CardWidgetBaseHeader</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+    <message>
+        <source>EXPAND</source>
+        <translation>AUFKLAPPEN</translation>
+    </message>
+    <message>
+        <source>TITLE</source>
+        <translation>TITEL</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Untertitel</translation>
+    </message>
+</context>
+<context>
+    <name>CascadingListView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonConfig</name>
+    <message>
+        <source>Config</source>
+        <translation>Konfiguration</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonDanger</name>
+    <message>
+        <source>Danger</source>
+        <translation>Gefahr</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonInfo</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonPrimary</name>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSecondary</name>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSuccess</name>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonTertiary</name>
+    <message>
+        <source>Tertiary</source>
+        <translation>Tertiär</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonWarning</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::CascadingListView</name>
+    <message>
+        <source>Title%1</source>
+        <translation>Titel%1</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorCheckBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorComboBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorLineEdit</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonBlink</name>
+    <message>
+        <source>PushButtonBlink</source>
+        <translation>PushButtonBlink</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonCircular</name>
+    <message>
+        <source>PushButtonCircular</source>
+        <translation>PushButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonHighlighted</name>
+    <message>
+        <source>PushButtonHighlighted</source>
+        <translation>PushButtonHighlighted</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonCircular</name>
+    <message>
+        <source>ToolButtonCircular</source>
+        <translation>ToolButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonHighlighted</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::UserConnector</name>
+    <message>
+        <source>Log Out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>UserConnector</source>
+        <translation>UserConnector</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Anmelden</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,164 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>CardWidgetBaseHeader</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+    <message>
+        <source>EXPAND</source>
+        <translation>EXPANDIR</translation>
+    </message>
+    <message>
+        <source>TITLE</source>
+        <translation>TÍTULO</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Subtítulo</translation>
+    </message>
+</context>
+<context>
+    <name>CascadingListView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulario</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonConfig</name>
+    <message>
+        <source>Config</source>
+        <translation>Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonDanger</name>
+    <message>
+        <source>Danger</source>
+        <translation>Peligro</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonInfo</name>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonPrimary</name>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSecondary</name>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundario</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSuccess</name>
+    <message>
+        <source>Success</source>
+        <translation>Éxito</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonTertiary</name>
+    <message>
+        <source>Tertiary</source>
+        <translation>Terciario</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonWarning</name>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::CascadingListView</name>
+    <message>
+        <source>Title%1</source>
+        <translation>Título%1</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorCheckBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorComboBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorLineEdit</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonBlink</name>
+    <message>
+        <source>PushButtonBlink</source>
+        <translation>PushButtonBlink</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonCircular</name>
+    <message>
+        <source>PushButtonCircular</source>
+        <translation>PushButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonHighlighted</name>
+    <message>
+        <source>PushButtonHighlighted</source>
+        <translation>PushButtonHighlighted</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonCircular</name>
+    <message>
+        <source>ToolButtonCircular</source>
+        <translation>ToolButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonHighlighted</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::UserConnector</name>
+    <message>
+        <source>Log Out</source>
+        <translation>Cerrar sesión</translation>
+    </message>
+    <message>
+        <source>UserConnector</source>
+        <translation>UserConnector</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Iniciar sesión</translation>
+    </message>
+</context>
+</TS>

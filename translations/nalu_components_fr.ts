@@ -1,0 +1,164 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>CardWidgetBaseHeader</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+    <message>
+        <source>EXPAND</source>
+        <translation>DÉPLIER</translation>
+    </message>
+    <message>
+        <source>TITLE</source>
+        <translation>TITRE</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>Sous-titre</translation>
+    </message>
+</context>
+<context>
+    <name>CascadingListView</name>
+    <message>
+        <source>Form</source>
+        <translation>Formulaire</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonConfig</name>
+    <message>
+        <source>Config</source>
+        <translation>Configuration</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonDanger</name>
+    <message>
+        <source>Danger</source>
+        <translation>Danger</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonInfo</name>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonPrimary</name>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSecondary</name>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondaire</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSuccess</name>
+    <message>
+        <source>Success</source>
+        <translation>Succès</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonTertiary</name>
+    <message>
+        <source>Tertiary</source>
+        <translation>Tertiaire</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonWarning</name>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::CascadingListView</name>
+    <message>
+        <source>Title%1</source>
+        <translation>Titre%1</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorCheckBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorComboBox</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorLineEdit</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonBlink</name>
+    <message>
+        <source>PushButtonBlink</source>
+        <translation>PushButtonBlink</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonCircular</name>
+    <message>
+        <source>PushButtonCircular</source>
+        <translation>PushButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonHighlighted</name>
+    <message>
+        <source>PushButtonHighlighted</source>
+        <translation>PushButtonHighlighted</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonCircular</name>
+    <message>
+        <source>ToolButtonCircular</source>
+        <translation>ToolButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonHighlighted</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::UserConnector</name>
+    <message>
+        <source>Log Out</source>
+        <translation>Se déconnecter</translation>
+    </message>
+    <message>
+        <source>UserConnector</source>
+        <translation>UserConnector</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>Se connecter</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,164 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CardWidgetBaseHeader</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>EXPAND</source>
+        <translation>展開</translation>
+    </message>
+    <message>
+        <source>TITLE</source>
+        <translation>タイトル</translation>
+    </message>
+    <message>
+        <source>Subtitle</source>
+        <translation>サブタイトル</translation>
+    </message>
+</context>
+<context>
+    <name>CascadingListView</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonConfig</name>
+    <message>
+        <source>Config</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonDanger</name>
+    <message>
+        <source>Danger</source>
+        <translation>危険</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonInfo</name>
+    <message>
+        <source>Info</source>
+        <translation>情報</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonPrimary</name>
+    <message>
+        <source>Primary</source>
+        <translation>プライマリ</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSecondary</name>
+    <message>
+        <source>Secondary</source>
+        <translation>セカンダリ</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonSuccess</name>
+    <message>
+        <source>Success</source>
+        <translation>成功</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonTertiary</name>
+    <message>
+        <source>Tertiary</source>
+        <translation>ターシャリ</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ButtonWarning</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::CascadingListView</name>
+    <message>
+        <source>Title%1</source>
+        <translation>タイトル%1</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorCheckBox</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorComboBox</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ErrorLineEdit</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonBlink</name>
+    <message>
+        <source>PushButtonBlink</source>
+        <translation>PushButtonBlink</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonCircular</name>
+    <message>
+        <source>PushButtonCircular</source>
+        <translation>PushButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::PushButtonHighlighted</name>
+    <message>
+        <source>PushButtonHighlighted</source>
+        <translation>PushButtonHighlighted</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonCircular</name>
+    <message>
+        <source>ToolButtonCircular</source>
+        <translation>ToolButtonCircular</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::ToolButtonHighlighted</name>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+</context>
+<context>
+    <name>Nalu::Components::UserConnector</name>
+    <message>
+        <source>Log Out</source>
+        <translation>ログアウト</translation>
+    </message>
+    <message>
+        <source>UserConnector</source>
+        <translation>UserConnector</translation>
+    </message>
+    <message>
+        <source>Log In</source>
+        <translation>ログイン</translation>
+    </message>
+</context>
+</TS>
