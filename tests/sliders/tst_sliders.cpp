@@ -26,7 +26,7 @@ using Nalu::Models::Colormap;
 using Nalu::Models::ColormapModel;
 
 // Where the pointer goes on a slider: just inside a handle's outer edge, on the common centre of two stacked
-// handles, midway between the handle centres, on the groove left of the range.
+// handles, midway between the handle centres, on the groove below the range.
 enum Spot { MinEdge, MaxEdge, Tie, Between, LeftOfRange };
 Q_DECLARE_METATYPE(Spot)
 
@@ -70,10 +70,11 @@ QString down(const RangeSlider &s)
 template<typename Base = RangeSlider>
 struct Fixture
 {
-    explicit Fixture(int low = 10, int high = 20, QSize size = QSize(300, 30))
+    explicit Fixture(int low = 10, int high = 20, QSize size = QSize(300, 30), bool rtl = false)
     {
         QCursor::setPos(0, 0);
         slider.setStyle(style.get());
+        slider.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         slider.setGeometry(QRect(QPoint(100, 100), size));
         slider.setSliderRange(low, high);
         slider.show();
@@ -93,8 +94,9 @@ struct Fixture
     QPoint at(Spot spot) const
     {
         const QRect a = handle(slider.getMinHandleValue()), b = handle(slider.getMaxHandleValue());
-        const int x = spot == MinEdge ? a.left() + 1
-            : spot == MaxEdge         ? b.right() - 1
+        const bool rtl = slider.isRightToLeft(); // the minimum on the right
+        const int x = spot == MinEdge ? (rtl ? a.right() - 1 : a.left() + 1)
+            : spot == MaxEdge         ? (rtl ? b.left() + 1 : b.right() - 1)
             : spot == Tie             ? (a.left() + b.right() + 1) / 2
             : spot == Between         ? (a.center().x() + b.center().x()) / 2
                                       : handle(slider.minimum() + 8).center().x();
@@ -190,6 +192,7 @@ private Q_SLOTS:
 
     void dragMovesHandleOrRange_data()
     {
+        QTest::addColumn<bool>("rtl"); // mirrored: the same values, the pointer moving the other way
         QTest::addColumn<Spot>("press");
         QTest::addColumn<int>("low");
         QTest::addColumn<int>("high");
@@ -198,18 +201,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("newLow");
         QTest::addColumn<int>("newHigh");
         QTest::addColumn<QString>("grabbed"); // what is down once pressed
-        QTest::newRow("min handle") << MinEdge << 20 << 60 << 0 << 20 << 40 << 60 << "min slider";
-        QTest::newRow("min stops at max") << MinEdge << 20 << 60 << 0 << 70 << 60 << 60 << "min slider";
-        QTest::newRow("max stops at min") << MaxEdge << 20 << 60 << 0 << -50 << 20 << 20 << "max slider";
-        QTest::newRow("stacked at minimum, tie grabs max") << Tie << 0 << 0 << 0 << 30 << 0 << 30 << "max slider";
-        QTest::newRow("stacked at maximum, left grabs min")
-            << MinEdge << 99 << 99 << 0 << -30 << 69 << 99 << "min slider";
-        QTest::newRow("odd range keeps its width") << Between << 20 << 35 << 0 << 28 << 48 << 63 << "min max slider";
-        QTest::newRow("range stops at right end") << Between << 20 << 35 << 0 << 500 << 84 << 99 << "min max slider";
-        QTest::newRow("range stops at left end") << Between << 20 << 35 << 0 << -500 << 0 << 15 << "min max slider";
-        QTest::newRow("range from base slider's handle")
-            << Between << 20 << 60 << 40 << 10 << 30 << 70 << "min max slider";
-        QTest::newRow("groove outside range") << LeftOfRange << 40 << 60 << 0 << 10 << 40 << 60 << "";
+        for (const bool rtl : {false, true}) {
+            const auto row = [rtl](const char *name) -> QTestData & {
+                return QTest::addRow("%s%s", name, rtl ? ", right to left" : "") << rtl;
+            };
+            row("min handle") << MinEdge << 20 << 60 << 0 << 20 << 40 << 60 << "min slider";
+            row("min stops at max") << MinEdge << 20 << 60 << 0 << 70 << 60 << 60 << "min slider";
+            row("max stops at min") << MaxEdge << 20 << 60 << 0 << -50 << 20 << 20 << "max slider";
+            row("stacked at minimum, tie grabs max") << Tie << 0 << 0 << 0 << 30 << 0 << 30 << "max slider";
+            row("stacked at maximum, outer edge grabs min")
+                << MinEdge << 99 << 99 << 0 << -30 << 69 << 99 << "min slider";
+            row("odd range keeps its width") << Between << 20 << 35 << 0 << 28 << 48 << 63 << "min max slider";
+            row("range stops at maximum") << Between << 20 << 35 << 0 << 500 << 84 << 99 << "min max slider";
+            row("range stops at minimum") << Between << 20 << 35 << 0 << -500 << 0 << 15 << "min max slider";
+            row("range from base slider's handle") << Between << 20 << 60 << 40 << 10 << 30 << 70 << "min max slider";
+            row("groove outside range") << LeftOfRange << 40 << 60 << 0 << 10 << 40 << 60 << "";
+        }
     }
     void dragMovesHandleOrRange()
     {
@@ -218,11 +225,12 @@ private Q_SLOTS:
         QFETCH(int, high);
         QFETCH(int, value);
         QFETCH(int, moveBy);
-        Fixture<> f(low, high);
+        QFETCH(bool, rtl);
+        Fixture<> f(low, high, QSize(300, 30), rtl);
         f.slider.setValue(value);
         const QPoint start = f.at(press);
         const int from = (low + high) / 2, to = qBound(0, from + moveBy, 99);
-        const int far = from + moveBy > 99 ? 400 : (from + moveBy < 0 ? -400 : 0);
+        const int far = (from + moveBy > 99 ? 400 : (from + moveBy < 0 ? -400 : 0)) * (rtl ? -1 : 1);
         const QPoint end = start + QPoint(f.handle(to).left() - f.handle(from).left() + far, 0);
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, start);
         QTEST(down(f.slider), "grabbed");
@@ -249,10 +257,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allowed");
         QTest::addColumn<int>("minimumHeight");
         QTest::addColumn<Shown>("shown"); // the minimum and the maximum pop-up
-        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false);
-        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true);
-        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true);
-        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false);
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false) << false;
+        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true) << false;
+        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true) << false;
+        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false) << false;
+        QTest::newRow("min handle, right to left") << MinEdge << false << true << 0 << Shown(true, false) << true;
+        QTest::newRow("between handles, right to left") << Between << false << true << 0 << Shown(true, true) << true;
     }
     void popupsShowBesideHoveredHandle()
     {
@@ -260,20 +271,21 @@ private Q_SLOTS:
         QFETCH(bool, above);
         QFETCH(bool, allowed);
         QFETCH(int, minimumHeight);
-        Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)));
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)), rtl);
         f.slider.setMinimumHeight(minimumHeight);
         f.slider.setPopupPosition(above ? RangeSlider::Above : RangeSlider::Below);
         f.slider.setCanShowInputPopups(allowed);
         QTEST(f.hover(f.at(where)), "shown");
-        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it; 4 pixels
-        // farther from a slider taller than the style's.
+        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it (mirrored
+        // from right to left); 4 pixels farther from a slider taller than the style's.
         const int extra = minimumHeight ? 4 : 0, h = f.slider.height();
         const int top = f.slider.mapToGlobal(QPoint(0, above ? 2 - h - extra : h - 1 + extra)).y();
         for (int i : {0, 1})
             if (f.popup(i)->isVisible()) {
                 const QRect g(f.popup(i)->pos(), f.popup(i)->size()); // where it was moved to
                 const int centre = f.slider.mapToGlobal(f.handle(i ? 60 : 30).center()).x();
-                QVERIFY(qAbs((i ? g.left() : g.right() + 1) - centre) <= 1);
+                QVERIFY(qAbs((bool(i) != rtl ? g.left() : g.right() + 1) - centre) <= 1);
                 QCOMPARE(g.top(), top);
                 QCOMPARE(f.spins.at(i)->value(), i ? 60 : 30);
             }
@@ -344,11 +356,14 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("box"); // the range box, laid at 40 % over the range bar
         QTest::addColumn<QColor>("handle"); // the maximum handle's outer half
         QTest::addColumn<QColor>("groove");
-        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green;
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green << false;
         QTest::newRow("disabled") << QByteArray("disabled") << QColor(0, 0, 100) << QColor(0, 0, 100)
-                                  << QColor(Qt::gray);
-        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green;
-        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green;
+                                  << QColor(Qt::gray) << false;
+        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green << false;
+        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green << false;
+        QTest::newRow("idle, right to left") << QByteArray("idle") << blue << blue << green << true;
+        QTest::newRow("hovered handle, right to left") << QByteArray("hover") << blue << magenta << green << true;
     }
     void paintsThemeColoursOfEachState()
     {
@@ -356,7 +371,8 @@ private Q_SLOTS:
         QFETCH(QColor, box);
         QFETCH(QColor, handle);
         QFETCH(QColor, groove);
-        Fixture<> f(30, 70);
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 70, QSize(300, 30), rtl);
         const QPair<const char *, QColor> theme[]
             = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
                {"RangeBrush", red},        {"RangeBrushDisabled", QColor(100, 0, 0)},
@@ -375,8 +391,10 @@ private Q_SLOTS:
             QCursor::setPos(f.slider.mapToGlobal(maxRect.center()));
         const QPoint gap((minRect.center().x() + maxRect.center().x()) / 2, y);
         QCOMPARE(mismatch(f.slider, gap, blend(state == "disabled" ? QColor(100, 0, 0) : red, box)), QString());
-        QCOMPARE(mismatch(f.slider, {maxRect.right() - 1, y}, handle), QString()); // clear of the grip lines
-        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + minRect.left()) / 2, y}, groove), QString());
+        // The outer half, clear of the grip lines; then the groove beside the range.
+        QCOMPARE(mismatch(f.slider, {rtl ? maxRect.left() + 1 : maxRect.right() - 1, y}, handle), QString());
+        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + std::min(minRect.left(), maxRect.left())) / 2, y}, groove),
+                 QString());
         // A changed theme property shows at the next paint (no stale picture).
         f.slider.setProperty(state == "disabled" ? "RangeBrushDisabled" : "RangeBrush", QBrush(Qt::white));
         QCOMPARE(mismatch(f.slider, gap, blend(Qt::white, box)), QString());
