@@ -224,7 +224,11 @@ void CascadingListViewPanel::onClicked(const QModelIndex &index)
 void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
 {
     QAbstractItemView::keyPressEvent(event);
-    if (event->key() == Qt::Key_Left && d->parentPanel) {
+    // The levels cascade the way the text reads: from right to left the parent lies on the right.
+    const bool rtl = isRightToLeft();
+    const int toParent = rtl ? Qt::Key_Right : Qt::Key_Left;
+    const int toChild = rtl ? Qt::Key_Left : Qt::Key_Right;
+    if (event->key() == toParent && d->parentPanel) {
         CascadingListViewPanel *parentPanel = d->parentPanel;
         parentPanel->setFocus();
         const QModelIndex parentPanelCurrentIndex = parentPanel->currentIndex();
@@ -236,7 +240,7 @@ void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
             parentPanel->setCurrentIndex(parentModel->index(0, 0, parentPanel->rootIndex()));
         }
         event->accept();
-    } else if (event->key() == Qt::Key_Right && d->childPanel && model() && currentIndex().isValid()) {
+    } else if (event->key() == toChild && d->childPanel && model() && currentIndex().isValid()) {
         // Without a current item index(0, 0, ...) would be a top-level item, not a child.
         const QModelIndex firstChild = model()->index(0, 0, currentIndex());
         if (firstChild.isValid()) {
