@@ -189,8 +189,6 @@ private Q_SLOTS:
         QTest::newRow("links, last hidden") << Qt::Horizontal << true << true << false << 3 << false;
         QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1 << false;
         QTest::newRow("separators, right to left") << Qt::Horizontal << false << true << false << -1 << true;
-        QTest::newRow("links, last hidden, right to left") << Qt::Horizontal << true << true << false << 3 << true;
-        QTest::newRow("links, vertical, right to left") << Qt::Vertical << true << true << false << -1 << true;
     }
     void paintsSeparatorsOrWorkflowLinks()
     {

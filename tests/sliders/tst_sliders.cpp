@@ -291,18 +291,26 @@ private Q_SLOTS:
             }
     }
 
+    void popupStaysWhileReachedAndHidesAfterLeaving_data()
+    {
+        QTest::addColumn<bool>("rtl"); // the zone then lies right of the minimum handle
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
     void popupStaysWhileReachedAndHidesAfterLeaving()
     {
-        Fixture<> f(30, 60);
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 60, QSize(300, 30), rtl);
         QWidget *popup = f.popup(0);
         QTimer *timer = popup->findChild<QTimer *>();
         const QRect handle = f.handle(30);
-        // The zone left of and below the handle keeps a shown pop-up open, but never opens one.
-        const QPoint zone(handle.left() - 5, handle.bottom() + 5);
+        // The zone beside (outside the range) and below the handle keeps a shown pop-up open, but never opens one.
+        const QPoint zone(rtl ? handle.right() + 5 : handle.left() - 5, handle.bottom() + 5);
         QCOMPARE(f.hover(zone), Shown(false, false));
         QCOMPARE(f.hover(f.at(MinEdge)), Shown(true, false));
         QCOMPARE(f.hover(zone), Shown(true, false));
-        QCOMPARE(f.hover(QPoint(handle.right() + 12, handle.bottom() + 8)), Shown(false, false));
+        QCOMPARE(f.hover(QPoint(rtl ? handle.left() - 12 : handle.right() + 12, handle.bottom() + 8)),
+                 Shown(false, false));
         // While a handle is dragged its pop-up shows wherever the pointer is.
         const QPoint corner(f.slider.width() - 1, 0);
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(MaxEdge));
@@ -406,13 +414,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bound");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("minimumHeight");
-        QTest::newRow("no model") << QByteArray("none") << false << true << 0;
-        QTest::newRow("no current colormap") << QByteArray("empty") << false << true << 0;
-        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0;
-        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0;
-        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0;
-        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0;
-        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24;
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("no model") << QByteArray("none") << false << true << 0 << false;
+        QTest::newRow("no current colormap") << QByteArray("empty") << false << true << 0 << false;
+        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0 << false;
+        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0 << false;
+        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0 << false;
+        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0 << false;
+        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24 << false;
+        // From right to left the colormap runs from the minimum handle, on the right, to the left.
+        QTest::newRow("gradient, right to left") << QByteArray("gradient") << false << true << 0 << true;
+        QTest::newRow("discrete, right to left") << QByteArray("discrete") << false << true << 0 << true;
     }
     void colormapPaintsGrooveRangeAndHandles()
     {
@@ -420,12 +432,13 @@ private Q_SLOTS:
         QFETCH(bool, bound);
         QFETCH(bool, enabled);
         QFETCH(int, minimumHeight);
+        QFETCH(bool, rtl);
         const QVector<QColor> colours {red, green, blue, yellow};
         const Colormap gradient(QStringLiteral("g"), QMap<double, QColor> {{0.0, red}, {1.0, blue}});
         const Colormap discrete(QStringLiteral("d"), colours);
         auto colormapModel = std::make_unique<ColormapModel>();
         colormapModel->setCurrentColormap(model == "gradient" ? &gradient : model == "discrete" ? &discrete : nullptr);
-        Fixture<ColormapRangeSlider> f(25, 74, QSize(300, minimumHeight ? 2 * minimumHeight : 24));
+        Fixture<ColormapRangeSlider> f(25, 74, QSize(300, minimumHeight ? 2 * minimumHeight : 24), rtl);
         f.slider.setMinimumHeight(minimumHeight);
         f.slider.setBoundColormapToRange(bound);
         f.slider.setEnabled(enabled);
@@ -436,6 +449,7 @@ private Q_SLOTS:
             colormapModel.reset();
         const QRect groove = f.groove(), maxRect = f.handle(74);
         const int minCentre = f.handle(25).center().x(), maxCentre = maxRect.center().x();
+        const int first = std::min(minCentre, maxCentre), last = std::max(minCentre, maxCentre), toMax = rtl ? -1 : 1;
         const int y = minimumHeight ? groove.top() + minimumHeight - 3 : groove.center().y();
         const auto shade = [enabled](QColor c) { return enabled ? c : c.darker(200); };
         const bool coloured = model == "gradient" || model == "discrete", outer = coloured && !bound;
@@ -443,14 +457,15 @@ private Q_SLOTS:
         // under a larger minimum height; inside, the gradient's middle colour, or four equal sections covering the
         // box from one handle centre to the other, or the chessboard.
         QVector<QPair<QPoint, QColor>> checks {
-            {{(groove.left() + minCentre) / 2, y}, outer ? shade(red) : QColor()},
-            {{(maxCentre + groove.right()) / 2, y}, outer ? shade(model == "discrete" ? yellow : blue) : QColor()},
-            {{maxRect.right() - 1, minimumHeight ? maxRect.top() + minimumHeight - 2 : y},
+            {{rtl ? (last + groove.right()) / 2 : (groove.left() + first) / 2, y}, outer ? shade(red) : QColor()},
+            {{rtl ? (groove.left() + first) / 2 : (last + groove.right()) / 2, y},
+             outer ? shade(model == "discrete" ? yellow : blue) : QColor()},
+            {{rtl ? maxRect.left() + 1 : maxRect.right() - 1, minimumHeight ? maxRect.top() + minimumHeight - 2 : y},
              shade(QColor(200, 200, 200))},
             {{(minCentre + maxCentre) / 2, y}, coloured ? shade(QColor(128, 0, 127)) : QColor()}};
         checks.resize(model == "discrete" ? 3 : 4);
         for (int i = 0; model == "discrete" && i < 5; ++i) {
-            const int x = i < 4 ? minCentre + 2 + (maxCentre - minCentre - 4) * i / 3 : maxCentre - 1;
+            const int x = minCentre + toMax * (i < 4 ? 2 + (last - first - 4) * i / 3 : last - first - 1);
             checks.append({{x, y}, shade(colours.value(i, yellow))});
         }
         for (const auto &check : checks)
