@@ -526,8 +526,19 @@ private Q_SLOTS:
         QWidget *container = card->getContentsWidget()->parentWidget();
         auto *band = card->findChild<QRubberBand *>();
         QLabel *mark = band->findChild<QLabel *>();
-        const auto placed = [&] { return QRect(container->geometry().bottomRight() - QPoint(44, 44), QSize(32, 32)); };
+        // Near the bottom-right corner, or bottom-left from right to left.
+        const auto placed = [&] {
+            const QRect c = container->geometry();
+            return QRect(card->isRightToLeft() ? c.left() + 13 : c.right() - 44, c.bottom() - 44, 32, 32);
+        };
         card->resize(250, 280);
+        QTRY_COMPARE(mark->geometry(), placed());
+        card->setLayoutDirection(Qt::RightToLeft);
+        QTRY_COMPARE(mark->geometry(), placed());
+        QCOMPARE(mark->geometry(),
+                 QStyle::visualRect(Qt::RightToLeft, container->geometry(),
+                                    QRect(container->geometry().bottomRight() - QPoint(44, 44), QSize(32, 32))));
+        card->setLayoutDirection(Qt::LeftToRight);
         QTRY_COMPARE(mark->geometry(), placed());
         QCOMPARE(band->geometry(), card->rect());
         // A taller header moves the contents, and the mark with them.
