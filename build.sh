@@ -11,7 +11,8 @@
 #   ./build.sh screenshots
 #                        install what is missing, build the gallery, refresh the
 #                        README's pictures in doc/screenshots/ (first screen of a
-#                        few pages, light and dark, and one in Japanese)
+#                        few pages, light and dark, one in Japanese and one
+#                        laid out from right to left)
 #   ./build.sh fuzz [SECONDS]
 #                        install what is missing, build the libFuzzer targets of
 #                        fuzz/ with clang (Qt 5, in BUILD_DIR-fuzz), run each for
@@ -201,6 +202,9 @@ elif [ "$mode" = screenshots ]; then
     # One page with the components' texts in Japanese.
     QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen --lang ja >/dev/null
     cp "$shots/07-display-widgets-light-ja.png" doc/screenshots/
+    # One page laid out from right to left.
+    QT_QPA_PLATFORM=offscreen "$build_dir/gallery/nalu-gallery" --screenshot "$shots" --first-screen --rtl >/dev/null
+    cp "$shots/04-cascading-view-light-rtl.png" doc/screenshots/
     ls -l doc/screenshots
 elif [ "$mode" = gallery ]; then
     version=${qt_versions[0]}

@@ -90,7 +90,7 @@ QString screenshotFileName(int position, const QString &title, const QString &su
 }
 
 int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err,
-                    bool wholePages, const QString &language, const QString &scale)
+                    bool wholePages, const QString &language, const QString &scale, bool rightToLeft)
 {
     const QDir dir(directory);
     if (!dir.mkpath(QStringLiteral("."))) {
@@ -115,6 +115,9 @@ int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream
             = window.themeVariant() == Theme::Variant::Dark ? QStringLiteral("dark") : QStringLiteral("light");
         if (!language.isEmpty()) {
             variant += QLatin1Char('-') + language;
+        }
+        if (rightToLeft) {
+            variant += QLatin1String("-rtl");
         }
         if (!scale.isEmpty()) {
             variant += QLatin1String("-x") + scale;

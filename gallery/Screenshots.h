@@ -27,13 +27,15 @@ QString screenshotFileName(int position, const QString &title, const QString &su
  * screen and in its 256 most frequent colours, small enough for a repository.
  *
  * The file names end with "light" or "dark", after the window's theme variant, followed by
- * "-" and @p language when one is given ("01-buttons-light-ja.png"), then "-x" and @p scale, the
- * gallery's scale factor, when one is given ("01-buttons-light-x2.png").
+ * "-" and @p language when one is given ("01-buttons-light-ja.png"), then "-rtl" when
+ * @p rightToLeft says the application is laid out from right to left ("01-buttons-light-rtl.png"),
+ * then "-x" and @p scale, the gallery's scale factor, when one is given ("01-buttons-light-x2.png").
  * Each written path goes to @p out, one per line; problems go to @p err.
  * Returns the process exit code: 0 when every page was written.
  */
 int saveScreenshots(GalleryWindow &window, const QString &directory, QTextStream &out, QTextStream &err,
-                    bool wholePages = true, const QString &language = {}, const QString &scale = {});
+                    bool wholePages = true, const QString &language = {}, const QString &scale = {},
+                    bool rightToLeft = false);
 
 } // namespace Gallery
 } // namespace Nalu

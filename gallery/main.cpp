@@ -113,7 +113,17 @@ int main(int argc, char **argv)
                                 "--screenshot, the pictures are that much larger and their names end with it."),
         QApplication::translate("main", "factor"));
     parser.addOption(scaleOption);
+    const QCommandLineOption rtlOption(
+        QStringList {QStringLiteral("rtl")},
+        QApplication::translate("main",
+                                "Lay everything out from right to left; with --screenshot, the file names end "
+                                "with -rtl."));
+    parser.addOption(rtlOption);
     parser.process(app);
+    const bool rightToLeft = parser.isSet(rtlOption);
+    if (rightToLeft) {
+        QApplication::setLayoutDirection(Qt::RightToLeft);
+    }
 
     QTextStream err(stderr);
     if (Nalu::Gallery::GalleryWindow::chromeStyleSheet().isEmpty()) {
@@ -154,7 +164,7 @@ int main(int argc, char **argv)
             }
             if (const int result
                 = Nalu::Gallery::saveScreenshots(window, directory, out, err, !parser.isSet(firstScreenOption),
-                                                 language, QString::fromLatin1(scale))) {
+                                                 language, QString::fromLatin1(scale), rightToLeft)) {
                 return result;
             }
         }

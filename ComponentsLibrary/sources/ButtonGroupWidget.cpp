@@ -373,6 +373,11 @@ void ButtonGroupWidget::paintEvent(QPaintEvent *event)
     const int w = width();
     const int h = height();
     const QPen linkPen(themeBrush(this, enabled ? "WorkflowLinkBrush" : "WorkflowLinkBrushDisabled").color());
+    if (horizontal && isRightToLeft()) {
+        // The layout places the members from the right: the gaps are measured from there.
+        painter.translate(w, 0);
+        painter.scale(-1, 1);
+    }
 
     qreal position = 0.0;
     for (int i = 0; i < buttons.size() - 1; ++i) {

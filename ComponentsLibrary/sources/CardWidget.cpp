@@ -132,8 +132,10 @@ void CardWidget::updateCheckIndicatorPosition()
         return;
     }
     // The highlight covers the whole card, so card coordinates are the indicator's coordinates too.
-    const QPoint corner = contentsContainer()->geometry().bottomRight();
-    d->checkIndicator->setGeometry(corner.x() - 44, corner.y() - 44, 32, 32);
+    // Near the contents' bottom corner on the trailing side: bottom-left from right to left.
+    const QRect contents = contentsContainer()->geometry();
+    d->checkIndicator->setGeometry(isRightToLeft() ? contents.left() + 13 : contents.right() - 44,
+                                   contents.bottom() - 44, 32, 32);
     d->highlight->setGeometry(rect());
     update();
 }
@@ -164,7 +166,7 @@ bool CardWidget::event(QEvent *event)
 
 bool CardWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Move) {
+    if (event->type() == QEvent::Move || event->type() == QEvent::LayoutDirectionChange) {
         updateCheckIndicatorPosition();
     }
     return CardWidgetBase::eventFilter(watched, event);

@@ -357,8 +357,10 @@ void CardWidgetBaseHeader::updateExpandIndicator()
     static const QString up = QStringLiteral("chevron.up");
     static const QString down = QStringLiteral("chevron.down");
     static const QString right = QStringLiteral("chevron.right");
+    static const QString left = QStringLiteral("chevron.left");
     const int size = d->minimized ? 12 : 20;
-    const QString &name = d->expanded ? (d->invertedAppearance ? up : down) : right;
+    // Collapsed, the chevron points the way the text reads.
+    const QString &name = d->expanded ? (d->invertedAppearance ? up : down) : (isRightToLeft() ? left : right);
     QIcon icon;
     if (underMouse() && isEnabled()) {
         // The style answers SP_CustomBase with a highlighted rendering of the icon named here.
@@ -455,7 +457,7 @@ void CardWidgetBaseHeader::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     // The indicator shows a pixmap drawn from the style and the icon theme: a new look must redraw it.
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange
-        || event->type() == QEvent::ThemeChange) {
+        || event->type() == QEvent::ThemeChange || event->type() == QEvent::LayoutDirectionChange) {
         updateExpandIndicator();
     }
 }

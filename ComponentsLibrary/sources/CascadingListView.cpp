@@ -4,6 +4,7 @@
 
 #include "Accessibility_p.h"
 #include "DefaultText_p.h"
+
 #include "ui_CascadingListView.h"
 
 #include <ComponentsLibrary/CascadingListViewPanel.h>

@@ -238,7 +238,11 @@ void CascadingListViewPanel::onClicked(const QModelIndex &index)
 void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
 {
     QAbstractItemView::keyPressEvent(event);
-    if (event->key() == Qt::Key_Left && d->parentPanel) {
+    // The levels cascade the way the text reads: from right to left the parent lies on the right.
+    const bool rtl = isRightToLeft();
+    const int toParent = rtl ? Qt::Key_Right : Qt::Key_Left;
+    const int toChild = rtl ? Qt::Key_Left : Qt::Key_Right;
+    if (event->key() == toParent && d->parentPanel) {
         const QPointer<CascadingListViewPanel> parentPanel = d->parentPanel;
         parentPanel->setFocus();
         // The receivers of the first change may reset or replace the model, or take the panels out of the view.
@@ -254,7 +258,7 @@ void CascadingListViewPanel::keyPressEvent(QKeyEvent *event)
             parentPanel->setCurrentIndex(parentModel->index(0, 0, parentPanel->rootIndex()));
         }
         event->accept();
-    } else if (event->key() == Qt::Key_Right && d->childPanel && model() && currentIndex().isValid()) {
+    } else if (event->key() == toChild && d->childPanel && model() && currentIndex().isValid()) {
         // Without a current item index(0, 0, ...) would be a top-level item, not a child.
         const QModelIndex firstChild = model()->index(0, 0, currentIndex());
         if (firstChild.isValid()) {

@@ -176,6 +176,7 @@ void ColormapRangeSliderPrivate::paintRange(QPainter *painter, const RangeSlider
     const QMap<double, QColor> stops = colormap->getColorValues();
     const QRectF &groove = parts.groove;
     const int radius = parts.radius;
+    const bool mirror = base->mirrored();
 
     if (!boundColormapToRange) {
         // A rounded end that stays, a straight one that moves.
@@ -189,10 +190,13 @@ void ColormapRangeSliderPrivate::paintRange(QPainter *painter, const RangeSlider
                                        Helpers::drawRoundedRectShape(area, radius, straight, p);
                                    });
         };
-        outer(groove.adjusted(1.0, 1.0, -(groove.width() - parts.minHandle.center().x()), -1.0),
-              Helpers::TopRightCorner | Helpers::BottomRightCorner, shade(stops.value(0.0, QColor())));
-        outer(groove.adjusted(parts.maxHandle.center().x() + 1, 1.0, -1.0, -1.0),
-              Helpers::TopLeftCorner | Helpers::BottomLeftCorner, shade(stops.value(1.0, QColor())));
+        // Left and right of the range, mirrored when the minimum lies on the right.
+        const QRect &left = mirror ? parts.maxHandle : parts.minHandle;
+        const QRect &right = mirror ? parts.minHandle : parts.maxHandle;
+        outer(groove.adjusted(1.0, 1.0, -(groove.width() - left.center().x()), -1.0),
+              Helpers::TopRightCorner | Helpers::BottomRightCorner, shade(stops.value(mirror ? 1.0 : 0.0, QColor())));
+        outer(groove.adjusted(right.center().x() + 1, 1.0, -1.0, -1.0),
+              Helpers::TopLeftCorner | Helpers::BottomLeftCorner, shade(stops.value(mirror ? 0.0 : 1.0, QColor())));
     }
 
     QRectF box = parts.box.adjusted(0, 0.5, 1.5, -0.5);
@@ -212,12 +216,14 @@ void ColormapRangeSliderPrivate::paintRange(QPainter *painter, const RangeSlider
         int i = 0;
         for (auto it = stops.constBegin(); it != stops.constEnd(); ++it, ++i) {
             painter->setBrush(shade(it.value()));
-            painter->drawRect(static_cast<int>(box.x() + i * sectionWidth), static_cast<int>(box.y()), sectionWidth,
-                              static_cast<int>(box.height()));
+            const int section = mirror ? count - 1 - i : i;
+            painter->drawRect(static_cast<int>(box.x() + section * sectionWidth), static_cast<int>(box.y()),
+                              sectionWidth, static_cast<int>(box.height()));
         }
         return;
     }
-    QLinearGradient gradient(box.topLeft(), box.bottomRight());
+    QLinearGradient gradient = mirror ? QLinearGradient(box.topRight(), box.bottomLeft())
+                                      : QLinearGradient(box.topLeft(), box.bottomRight());
     for (auto it = stops.constBegin(); it != stops.constEnd(); ++it) {
         gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
     }

@@ -76,7 +76,7 @@ void ErrorCheckBox::paintEvent(QPaintEvent *event)
     initStyleOption(&option);
     const int half = Internal::indicatorHalf(this, option);
     const QRect indicator = style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, this);
-    d->indicatorArea = Internal::indicatorZone(indicator.topRight(), half);
+    d->indicatorArea = Internal::indicatorZone(this, indicator, half);
 }
 
 } // namespace Components

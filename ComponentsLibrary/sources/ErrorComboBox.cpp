@@ -56,7 +56,7 @@ bool ErrorComboBox::event(QEvent *event)
     QStyleOptionComboBox option;
     initStyleOption(&option);
     const int half = Internal::indicatorHalf(this, option);
-    return Internal::showErrorToolTip(this, event, *d, Internal::indicatorZone(rect().topRight(), half));
+    return Internal::showErrorToolTip(this, event, *d, Internal::indicatorZone(this, rect(), half));
 }
 
 } // namespace Components

@@ -67,7 +67,7 @@ bool ErrorLineEdit::event(QEvent *event)
     QStyleOptionFrame option;
     initStyleOption(&option);
     const int half = Internal::indicatorHalf(this, option);
-    return Internal::showErrorToolTip(this, event, *d, Internal::indicatorZone(rect().topRight(), half));
+    return Internal::showErrorToolTip(this, event, *d, Internal::indicatorZone(this, rect(), half));
 }
 
 void ErrorLineEdit::paintEvent(QPaintEvent *event)
@@ -82,6 +82,11 @@ void ErrorLineEdit::paintEvent(QPaintEvent *event)
     initStyleOption(&option);
     const int half = Internal::indicatorHalf(this, option);
     const QRect marker(rect().topRight().x() - half, rect().topRight().y(), half, half);
+    if (isRightToLeft()) {
+        // The marker takes the top-left corner, its right angle there.
+        painter.translate(width(), 0);
+        painter.scale(-1, 1);
+    }
     Nalu::Helpers::drawInputStatusIndicator(QRectF(marker.adjusted(0, 0, 1, 0)), 0, QColor(Qt::red), &painter);
 }
 

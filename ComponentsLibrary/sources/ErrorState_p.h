@@ -78,10 +78,13 @@ inline int indicatorHalf(const QWidget *widget, const QStyleOption &option)
     return static_cast<int>(widget->style()->pixelMetric(QStyle::PM_IndicatorWidth, &option, widget) / 2.0);
 }
 
-// The square zone that shows the error tip, hanging from @p topRight to the left and down.
-inline QRect indicatorZone(const QPoint &topRight, int half)
+// The square zone that shows the error tip, hanging from the top-right corner of @p anchor to the left and
+// down; from right to left, mirrored within @p anchor.
+inline QRect indicatorZone(const QWidget *widget, const QRect &anchor, int half)
 {
-    return QRect(topRight.x() - 2 * half, topRight.y(), 2 * half, 2 * half);
+    const QPoint topRight = anchor.topRight();
+    return QStyle::visualRect(widget->layoutDirection(), anchor,
+                              QRect(topRight.x() - 2 * half, topRight.y(), 2 * half, 2 * half));
 }
 
 // Answers a tool-tip event: the error message over the zone while in error, the widget's own tip

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -224,6 +225,9 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
     int bottom = 0;
     getContentsMargins(&left, &top, &right, &bottom);
     const QRect effective = rect.adjusted(+left, +top, -right, -bottom);
+    // Rows are laid out from the left, then mirrored when they fill from the right, as in box layouts.
+    const QWidget *owner = parentWidget();
+    const Qt::LayoutDirection direction = owner ? owner->layoutDirection() : QGuiApplication::layoutDirection();
     int x = effective.x();
     int y = effective.y();
     int lineHeight = 0;
@@ -231,7 +235,6 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
     // The spacings cannot change during one pass: resolve them once, not per item.
     const int hSpacing = horizontalSpacing();
     const int vSpacing = verticalSpacing();
-    const QWidget *owner = parentWidget();
 
     for (QLayoutItem *item : qAsConst(d->items)) {
         if (item->isEmpty()) {
@@ -248,7 +251,7 @@ int FlowLayout::doLayout(const QRect &rect, bool testOnly) const
             lineHeight = 0;
         }
         if (!testOnly) {
-            item->setGeometry(QRect(QPoint(x, y), hint));
+            item->setGeometry(QStyle::visualRect(direction, effective, QRect(QPoint(x, y), hint)));
         }
         x = nextX;
         lineHeight = std::max(lineHeight, hint.height());

@@ -130,8 +130,11 @@ void RangeSliderPrivate::updatePopups(const QPoint &pos)
         showMin = showMax = inRange;
         const int m = PopupKeepOpenMargin;
         const bool below = popupsPosition == RangeSlider::Below;
-        const QRect minZone = below ? minRect.adjusted(-m, 0, 0, m) : minRect.adjusted(-m, -m, 0, 0);
-        const QRect maxZone = below ? maxRect.adjusted(0, 0, m, m) : maxRect.adjusted(0, -m, m, 0);
+        // On the outer side of each handle, where its pop-up hangs.
+        const int top = below ? 0 : -m, bottom = below ? m : 0;
+        const bool mirror = mirrored();
+        const QRect minZone = mirror ? minRect.adjusted(0, top, m, bottom) : minRect.adjusted(-m, top, 0, bottom);
+        const QRect maxZone = mirror ? maxRect.adjusted(-m, top, 0, bottom) : maxRect.adjusted(0, top, m, bottom);
         if (minPopup->isVisible() && minZone.contains(pos) && !inRange) {
             showMin = true;
         }
@@ -166,9 +169,11 @@ void RangeSliderPrivate::placePopup(RangeSlider::Handle handle, int extra)
     const bool minimum = handle == RangeSlider::MinimumHandle;
     PopupWidget *popup = minimum ? minPopup : maxPopup;
     const QRect rect = handleRect(minimum ? minHandleValue : maxHandleValue);
-    // The minimum pop-up hangs left of its handle's centre, the maximum one right of it.
-    const int x = minimum ? static_cast<int>((rect.right() - popup->width()) - rect.width() / 2.0)
-                          : static_cast<int>(rect.left() + rect.width() / 2.0);
+    // Each pop-up hangs outwards from its handle's centre: the minimum one to the left of it, the maximum
+    // one to the right, or the other way round when mirrored.
+    const bool hangLeft = minimum != mirrored();
+    const int x = hangLeft ? static_cast<int>((rect.right() - popup->width()) - rect.width() / 2.0)
+                           : static_cast<int>(rect.left() + rect.width() / 2.0);
     const int y = popupsPosition == RangeSlider::Below ? q->height() + extra - 1 : 2 - q->height() - extra;
     popup->move(q->mapToGlobal(QPoint(x, y)));
 }

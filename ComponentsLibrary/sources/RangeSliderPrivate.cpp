@@ -100,8 +100,9 @@ RangeSlider::Handle RangeSliderPrivate::handleAtPos(const QPoint &pos, QRect &re
     if (minHit == QStyle::SC_SliderHandle && maxHit == QStyle::SC_SliderHandle) {
         // Overlapping handles: the nearer outer edge wins, the maximum handle on a tie, so
         // that handles stacked at the minimum can still be pulled apart.
-        const int minDist = pos.x() - minRect.left();
-        const int maxDist = maxRect.right() - pos.x();
+        const bool mirror = mirrored();
+        const int minDist = mirror ? minRect.right() - pos.x() : pos.x() - minRect.left();
+        const int maxDist = mirror ? pos.x() - maxRect.left() : maxRect.right() - pos.x();
         if (!(minDist < maxDist)) {
             minHit = QStyle::SC_None;
         }
@@ -287,10 +288,12 @@ void RangeSliderPrivate::drawHandle(QPainter *painter, QRect rect, RangeSlider::
     }
     const int radius = themeRadius();
     const bool minimum = handle == RangeSlider::MinimumHandle;
-    const Helpers::StraightCornerFlags straight = minimum ? Helpers::TopRightCorner | Helpers::BottomRightCorner
-                                                          : Helpers::TopLeftCorner | Helpers::BottomLeftCorner;
+    // Only the outer half is drawn: the left one of the handle on the left.
+    const bool leftHalf = minimum != mirrored();
+    const Helpers::StraightCornerFlags straight = leftHalf ? Helpers::TopRightCorner | Helpers::BottomRightCorner
+                                                           : Helpers::TopLeftCorner | Helpers::BottomLeftCorner;
     const QRectF r(rect);
-    const QRectF shape = minimum ? r.adjusted(0, 0, -rect.width() / 2.0, 0) : r.adjusted(rect.width() / 2.0, 0, 0, 0);
+    const QRectF shape = leftHalf ? r.adjusted(0, 0, -rect.width() / 2.0, 0) : r.adjusted(rect.width() / 2.0, 0, 0, 0);
     const QBrush brush = stateBrush(down, hovered);
     const auto paintShape = [radius, straight, brush](QPainter *p, const QRectF &area) {
         p->setRenderHint(QPainter::Antialiasing, true);
@@ -299,7 +302,7 @@ void RangeSliderPrivate::drawHandle(QPainter *painter, QRect rect, RangeSlider::
         Helpers::drawRoundedRectShape(area, radius, straight, p);
     };
     // The two grip lines, one pixel wide, two apart.
-    const QRectF grips(minimum ? rect.left() + 2 : rect.right() - 4, rect.y() + rect.height() / 4.0, 3.0,
+    const QRectF grips(leftHalf ? rect.left() + 2 : rect.right() - 4, rect.y() + rect.height() / 4.0, 3.0,
                        rect.height() / 2.0);
     const QBrush grip = themeBrush(BackgroundIndex);
     const auto paintGrips = [grip](QPainter *p, const QRectF &area) {
@@ -316,11 +319,11 @@ void RangeSliderPrivate::drawHandle(QPainter *painter, QRect rect, RangeSlider::
     const bool opaque
         = brush.style() == Qt::SolidPattern && brush.color().alpha() == 255 && grip.style() == Qt::SolidPattern;
     // The answer depends on the handle's size and the radius only; it is kept for each handle.
-    GripsInside &inside = gripsInside[minimum ? 0 : 1];
+    GripsInside &inside = gripsInside[leftHalf ? 0 : 1];
     if (opaque && (inside.size != rect.size() || inside.radius != radius)) {
         const qreal corner = std::min<qreal>(radius, std::min(shape.width(), shape.height()) / 2.0); // as drawn
         const auto holds = [&](qreal x, qreal y) {
-            const qreal cx = minimum ? std::max(x, shape.left() + corner) : std::min(x, shape.right() - corner);
+            const qreal cx = leftHalf ? std::max(x, shape.left() + corner) : std::min(x, shape.right() - corner);
             const qreal cy = qBound(shape.top() + corner, y, shape.bottom() - corner);
             return shape.contains(x, y) && (corner <= 0 || std::hypot(x - cx, y - cy) <= corner - 0.5);
         };

@@ -71,6 +71,10 @@ public:
     QRect handleRect(int value) const;
     int pixelToRangeValue(int pixel) const;
     int pixelFromRangeValue(int value) const;
+    // Whether the minimum lies on the right, as QSlider places it in a layout from right to left (unless
+    // the appearance is inverted): then the outer side of each handle, and the side its pop-up hangs
+    // on, are mirrored too.
+    bool mirrored() const { return q->isRightToLeft() && !q->invertedAppearance(); }
     // The handle under pos; rect is its rectangle, or the union of both when there is none.
     RangeSlider::Handle handleAtPos(const QPoint &pos, QRect &rect) const;
 

@@ -248,23 +248,28 @@ void tst_Keyboard::sliderKeys_data()
     QTest::addColumn<int>("high");
     QTest::addColumn<int>("expectedLow");
     QTest::addColumn<int>("expectedHigh");
+    QTest::addColumn<bool>("rtl");
 
     // Range 0 to 100, single step 1, page step 10.
-    QTest::newRow("right") << int(Qt::Key_Right) << false << 20 << 80 << 21 << 80;
-    QTest::newRow("left") << int(Qt::Key_Left) << false << 20 << 80 << 19 << 80;
-    QTest::newRow("up") << int(Qt::Key_Up) << false << 20 << 80 << 21 << 80;
-    QTest::newRow("down") << int(Qt::Key_Down) << true << 20 << 80 << 20 << 79;
-    QTest::newRow("page up") << int(Qt::Key_PageUp) << true << 20 << 80 << 20 << 90;
-    QTest::newRow("page down") << int(Qt::Key_PageDown) << false << 20 << 80 << 10 << 80;
-    QTest::newRow("page down to the bound") << int(Qt::Key_PageDown) << false << 5 << 80 << 0 << 80;
-    QTest::newRow("home") << int(Qt::Key_Home) << false << 20 << 80 << 0 << 80;
-    QTest::newRow("end") << int(Qt::Key_End) << true << 20 << 80 << 20 << 100;
+    QTest::newRow("right") << int(Qt::Key_Right) << false << 20 << 80 << 21 << 80 << false;
+    QTest::newRow("left") << int(Qt::Key_Left) << false << 20 << 80 << 19 << 80 << false;
+    QTest::newRow("up") << int(Qt::Key_Up) << false << 20 << 80 << 21 << 80 << false;
+    QTest::newRow("down") << int(Qt::Key_Down) << true << 20 << 80 << 20 << 79 << false;
+    QTest::newRow("page up") << int(Qt::Key_PageUp) << true << 20 << 80 << 20 << 90 << false;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << false << 20 << 80 << 10 << 80 << false;
+    QTest::newRow("page down to the bound") << int(Qt::Key_PageDown) << false << 5 << 80 << 0 << 80 << false;
+    QTest::newRow("home") << int(Qt::Key_Home) << false << 20 << 80 << 0 << 80 << false;
+    QTest::newRow("end") << int(Qt::Key_End) << true << 20 << 80 << 20 << 100 << false;
     // The handles never cross.
-    QTest::newRow("end stops at the maximum") << int(Qt::Key_End) << false << 20 << 80 << 80 << 80;
-    QTest::newRow("home stops at the minimum") << int(Qt::Key_Home) << true << 20 << 80 << 20 << 20;
-    QTest::newRow("page up stops at the maximum") << int(Qt::Key_PageUp) << false << 75 << 80 << 80 << 80;
-    QTest::newRow("nothing past the other") << int(Qt::Key_Right) << false << 50 << 50 << 50 << 50;
-    QTest::newRow("nothing past the bound") << int(Qt::Key_Right) << true << 20 << 100 << 20 << 100;
+    QTest::newRow("end stops at the maximum") << int(Qt::Key_End) << false << 20 << 80 << 80 << 80 << false;
+    QTest::newRow("home stops at the minimum") << int(Qt::Key_Home) << true << 20 << 80 << 20 << 20 << false;
+    QTest::newRow("page up stops at the maximum") << int(Qt::Key_PageUp) << false << 75 << 80 << 80 << 80 << false;
+    QTest::newRow("nothing past the other") << int(Qt::Key_Right) << false << 50 << 50 << 50 << 50 << false;
+    // From right to left the horizontal arrows turn round, as the minimum lies on the right.
+    QTest::newRow("right, right to left") << int(Qt::Key_Right) << false << 20 << 80 << 19 << 80 << true;
+    QTest::newRow("left, right to left") << int(Qt::Key_Left) << true << 20 << 80 << 20 << 81 << true;
+    QTest::newRow("up, right to left") << int(Qt::Key_Up) << true << 20 << 80 << 20 << 81 << true;
+    QTest::newRow("nothing past the bound") << int(Qt::Key_Right) << true << 20 << 100 << 20 << 100 << false;
 }
 
 void tst_Keyboard::sliderKeys()
@@ -275,9 +280,11 @@ void tst_Keyboard::sliderKeys()
     QFETCH(int, high);
     QFETCH(int, expectedLow);
     QFETCH(int, expectedHigh);
+    QFETCH(bool, rtl);
 
     Window w;
     auto *slider = w.add(new RangeSlider, "slider");
+    slider->setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
     slider->setRange(0, 100);
     slider->setPageStep(10);
     slider->setSliderRange(low, high);
@@ -312,7 +319,7 @@ void tst_Keyboard::sliderKeys()
     QCOMPARE(QStringList(log), expected);
 
     // Mirrored for a layout from right to left, and turned round by inverted controls.
-    if (key == Qt::Key_Right || key == Qt::Key_Up) {
+    if (!rtl && (key == Qt::Key_Right || key == Qt::Key_Up)) {
         slider->setSliderRange(low, high);
         slider->setLayoutDirection(key == Qt::Key_Right ? Qt::RightToLeft : Qt::LeftToRight);
         slider->setInvertedControls(key == Qt::Key_Up);

@@ -182,11 +182,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("translucent");
         QTest::addColumn<int>("hidden");
-        QTest::newRow("separators") << Qt::Horizontal << false << true << false << -1;
-        QTest::newRow("separators, vertical, disabled") << Qt::Vertical << false << false << false << -1;
-        QTest::newRow("links") << Qt::Horizontal << true << true << false << -1;
-        QTest::newRow("links, last hidden") << Qt::Horizontal << true << true << false << 3;
-        QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1;
+        QTest::addColumn<bool>("rtl"); // the members from the right
+        QTest::newRow("separators") << Qt::Horizontal << false << true << false << -1 << false;
+        QTest::newRow("separators, vertical, disabled") << Qt::Vertical << false << false << false << -1 << false;
+        QTest::newRow("links") << Qt::Horizontal << true << true << false << -1 << false;
+        QTest::newRow("links, last hidden") << Qt::Horizontal << true << true << false << 3 << false;
+        QTest::newRow("links, vertical, disabled, translucent") << Qt::Vertical << true << false << true << -1 << false;
+        QTest::newRow("separators, right to left") << Qt::Horizontal << false << true << false << -1 << true;
     }
     void paintsSeparatorsOrWorkflowLinks()
     {
@@ -195,11 +197,13 @@ private Q_SLOTS:
         QFETCH(bool, enabled);
         QFETCH(bool, translucent);
         QFETCH(int, hidden);
+        QFETCH(bool, rtl);
         const bool horizontal = orientation == Qt::Horizontal;
         const QColor border = enabled ? QColor(255, 0, 0) : QColor(100, 0, 0);
         const QColor fill = translucent ? QColor(Qt::white) : enabled ? QColor(0, 0, 255) : QColor(0, 0, 100);
         const QColor link = enabled ? QColor(0, 255, 0) : QColor(0, 100, 0);
         ButtonGroupWidget group;
+        group.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         group.setProperty("BackgroundBrush", QBrush(QColor(0, 0, 255)));
         group.setProperty("BackgroundBrushDisabled", QBrush(QColor(0, 0, 100)));
         group.setProperty("BorderBrush", QBrush(QColor(255, 0, 0)));
@@ -222,7 +226,8 @@ private Q_SLOTS:
         }
         QVERIFY(showExposed(group));
         group.resize(group.sizeHint());
-        const QImage image = renderSelf(group);
+        // Seen in a mirror, a group laid out from the right looks like one laid out from the left.
+        const QImage image = renderSelf(group).mirrored(rtl && horizontal, false);
         const int length = horizontal ? image.width() : image.height();
         const int across = (horizontal ? image.height() : image.width()) / 2;
         const auto pixel
@@ -237,7 +242,8 @@ private Q_SLOTS:
         const int spacing = group.layout()->spacing();
         QVector<int> expected;
         for (int i = 0; i + 1 < members; ++i) {
-            const QRect member = group.getButton(i)->geometry();
+            const QRect member = QStyle::visualRect(rtl && horizontal ? Qt::RightToLeft : Qt::LeftToRight, group.rect(),
+                                                    group.getButton(i)->geometry());
             const int gap = horizontal ? member.right() + 1 : member.bottom() + 1;
             const int middle = gap + spacing / 2;
             if (workflow && i + 1 == hidden) {

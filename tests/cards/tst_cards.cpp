@@ -137,6 +137,7 @@ private Q_SLOTS:
              QList<QPair<const char *, QColor>> {{"chevron.down.ForegroundBrush", Qt::red},
                                                  {"chevron.up.ForegroundBrush", Qt::green},
                                                  {"chevron.right.ForegroundBrush", Qt::blue},
+                                                 {"chevron.left.ForegroundBrush", Qt::magenta},
                                                  {"chevron.down", Qt::yellow}}) {
             QImage image(64, 64, QImage::Format_ARGB32);
             image.fill(colour);
@@ -273,10 +274,17 @@ private Q_SLOTS:
         title->setProperty("CardWidgetBase_Title_MinimizedFont", QFont(QStringLiteral("Sans"), 7));
         title->setProperty("CardWidgetBase_Title_DefaultFont", QFont(QStringLiteral("Sans"), 19));
         header.setExpandable(true);
-        // Expanded, inverted, minimized: the icon's colour tells which name was looked up.
-        const QList<std::tuple<bool, bool, bool, QColor>> rows {
-            {true, false, false, Qt::red}, {true, true, false, Qt::green}, {false, true, true, Qt::blue}};
-        for (const auto &[expanded, inverted, minimized, colour] : rows) {
+        header.resize(300, 40);
+        // Expanded, inverted, minimized, right to left: the icon's colour tells which name was looked up.
+        const QList<std::tuple<bool, bool, bool, bool, QColor>> rows {{true, false, false, true, Qt::red},
+                                                                      {false, false, false, true, Qt::magenta},
+                                                                      {true, true, false, false, Qt::green},
+                                                                      {false, true, true, false, Qt::blue}};
+        for (const auto &[expanded, inverted, minimized, rtl, colour] : rows) {
+            header.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+            header.layout()->activate();
+            // The indicator leads the title.
+            QCOMPARE(indicator->x() > title->x(), rtl);
             header.setExpanded(expanded);
             header.setInvertedAppearance(inverted);
             header.setMinimized(minimized);
@@ -518,8 +526,19 @@ private Q_SLOTS:
         QWidget *container = card->getContentsWidget()->parentWidget();
         auto *band = card->findChild<QRubberBand *>();
         QLabel *mark = band->findChild<QLabel *>();
-        const auto placed = [&] { return QRect(container->geometry().bottomRight() - QPoint(44, 44), QSize(32, 32)); };
+        // Near the bottom-right corner, or bottom-left from right to left.
+        const auto placed = [&] {
+            const QRect c = container->geometry();
+            return QRect(card->isRightToLeft() ? c.left() + 13 : c.right() - 44, c.bottom() - 44, 32, 32);
+        };
         card->resize(250, 280);
+        QTRY_COMPARE(mark->geometry(), placed());
+        card->setLayoutDirection(Qt::RightToLeft);
+        QTRY_COMPARE(mark->geometry(), placed());
+        QCOMPARE(mark->geometry(),
+                 QStyle::visualRect(Qt::RightToLeft, container->geometry(),
+                                    QRect(container->geometry().bottomRight() - QPoint(44, 44), QSize(32, 32))));
+        card->setLayoutDirection(Qt::LeftToRight);
         QTRY_COMPARE(mark->geometry(), placed());
         QCOMPARE(band->geometry(), card->rect());
         // A taller header moves the contents, and the mark with them.

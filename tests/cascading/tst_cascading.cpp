@@ -54,8 +54,9 @@ struct Fixture
     Model model {QStringLiteral("A/B/C/D A/B/E A/F G")};
     QWidget window;
     View *view = new View(&model, &window);
-    Fixture()
+    explicit Fixture(bool rtl = false)
     {
+        window.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         view->resize(1000, 300);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
@@ -138,24 +139,34 @@ private Q_SLOTS:
         QTest::addColumn<int>("focusedLevel");
         QTest::addColumn<QString>("emittedRows"); // by currentItemChanged at the last step, "-" for none
         QTest::addColumn<int>("shownLevels"); // the levels still shown once the panels are not persistent
-        QTest::newRow("path") << "c0.0 c1.0 c2.0" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
-        QTest::newRow("other top item") << "c0.0 c1.0 c2.0 c0.1" << QStringLiteral("1 - - -") << 0 << "-, -, 1" << 1;
-        QTest::newRow("click open item") << "c0.0 c1.0 c2.0 c1.0" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3;
-        QTest::newRow("click current item") << "c0.0 c0.0" << QStringLiteral("0 - - -") << 0 << "" << 2;
-        QTest::newRow("leaf") << "c0.0 c1.1" << QStringLiteral("0 1 - -") << 1 << "1" << 2;
-        QTest::newRow("right on leaf") << "c0.0 c1.1 kR" << QStringLiteral("0 1 - -") << 1 << "" << 2;
-        QTest::newRow("right twice") << "c0.0 kR kR" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
-        QTest::newRow("left") << "c0.0 c1.0 c2.0 kL" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3;
-        QTest::newRow("left at level 0") << "c0.1 kL" << QStringLiteral("1 - - -") << 0 << "" << 1;
-        QTest::newRow("left from empty") << "c0.0 c1.0 e3 kL" << QStringLiteral("0 0 0 -") << 2 << "0" << 4;
-        QTest::newRow("clear") << "c0.0 c1.0 c2.0 x1" << QStringLiteral("0 - - -") << 2 << "-, -" << 2;
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("path") << "c0.0 c1.0 c2.0" << QStringLiteral("0 0 0 -") << 2 << "0" << 4 << false;
+        QTest::newRow("other top item") << "c0.0 c1.0 c2.0 c0.1" << QStringLiteral("1 - - -") << 0 << "-, -, 1" << 1
+                                        << false;
+        QTest::newRow("click open item") << "c0.0 c1.0 c2.0 c1.0" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3
+                                         << false;
+        QTest::newRow("click current item") << "c0.0 c0.0" << QStringLiteral("0 - - -") << 0 << "" << 2 << false;
+        QTest::newRow("leaf") << "c0.0 c1.1" << QStringLiteral("0 1 - -") << 1 << "1" << 2 << false;
+        QTest::newRow("right on leaf") << "c0.0 c1.1 kR" << QStringLiteral("0 1 - -") << 1 << "" << 2 << false;
+        QTest::newRow("right twice") << "c0.0 kR kR" << QStringLiteral("0 0 0 -") << 2 << "0" << 4 << false;
+        QTest::newRow("left") << "c0.0 c1.0 c2.0 kL" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3 << false;
+        QTest::newRow("left at level 0") << "c0.1 kL" << QStringLiteral("1 - - -") << 0 << "" << 1 << false;
+        QTest::newRow("left from empty") << "c0.0 c1.0 e3 kL" << QStringLiteral("0 0 0 -") << 2 << "0" << 4 << false;
+        QTest::newRow("clear") << "c0.0 c1.0 c2.0 x1" << QStringLiteral("0 - - -") << 2 << "-, -" << 2 << false;
+        // From right to left the levels cascade leftwards, and Left and Right swap.
+        QTest::newRow("path, right to left") << "c0.0 c1.0 c2.0" << QStringLiteral("0 0 0 -") << 2 << "0" << 4 << true;
+        QTest::newRow("left twice, right to left")
+            << "c0.0 kL kL" << QStringLiteral("0 0 0 -") << 2 << "0" << 4 << true;
+        QTest::newRow("right, right to left")
+            << "c0.0 c1.0 c2.0 kR" << QStringLiteral("0 0 - -") << 1 << "-, -, 0" << 3 << true;
     }
     void browsingKeepsEachLevelRootedAtTheCurrentItem()
     {
         QFETCH(QString, steps);
         QFETCH(int, focusedLevel);
         QFETCH(int, shownLevels);
-        Fixture f;
+        QFETCH(bool, rtl);
+        Fixture f(rtl);
         TestSupport::SignalLog emitted;
         emitted.record(f.view, &View::currentItemChanged, QString());
         f.run(steps.left(steps.lastIndexOf(QLatin1Char(' '))));
@@ -165,8 +176,11 @@ private Q_SLOTS:
         QCOMPARE(f.focusedLevel(), focusedLevel);
         QTEST(emitted.joined(), "emittedRows");
         QVERIFY2(f.chainError().isEmpty(), qPrintable(f.chainError()));
-        f.view->setPersistentPanels(false);
         const QList<Panel *> panels = f.panels();
+        // Each level lies after the one before it, in the direction the text reads.
+        const auto x = [&](int level) { return panels.at(level)->mapTo(&f.window, QPoint()).x(); };
+        QCOMPARE(x(1) < x(0), rtl);
+        f.view->setPersistentPanels(false);
         for (int level = 0; level < panels.size(); ++level) {
             QCOMPARE(panels.at(level)->isVisible(), level < shownLevels);
         }

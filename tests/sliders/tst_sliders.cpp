@@ -26,7 +26,7 @@ using Nalu::Models::Colormap;
 using Nalu::Models::ColormapModel;
 
 // Where the pointer goes on a slider: just inside a handle's outer edge, on the common centre of two stacked
-// handles, midway between the handle centres, on the groove left of the range.
+// handles, midway between the handle centres, on the groove below the range.
 enum Spot { MinEdge, MaxEdge, Tie, Between, LeftOfRange };
 Q_DECLARE_METATYPE(Spot)
 
@@ -70,10 +70,11 @@ QString down(const RangeSlider &s)
 template<typename Base = RangeSlider>
 struct Fixture
 {
-    explicit Fixture(int low = 10, int high = 20, QSize size = QSize(300, 30))
+    explicit Fixture(int low = 10, int high = 20, QSize size = QSize(300, 30), bool rtl = false)
     {
         QCursor::setPos(0, 0);
         slider.setStyle(style.get());
+        slider.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         slider.setGeometry(QRect(QPoint(100, 100), size));
         slider.setSliderRange(low, high);
         slider.show();
@@ -93,8 +94,9 @@ struct Fixture
     QPoint at(Spot spot) const
     {
         const QRect a = handle(slider.getMinHandleValue()), b = handle(slider.getMaxHandleValue());
-        const int x = spot == MinEdge ? a.left() + 1
-            : spot == MaxEdge         ? b.right() - 1
+        const bool rtl = slider.isRightToLeft(); // the minimum on the right
+        const int x = spot == MinEdge ? (rtl ? a.right() - 1 : a.left() + 1)
+            : spot == MaxEdge         ? (rtl ? b.left() + 1 : b.right() - 1)
             : spot == Tie             ? (a.left() + b.right() + 1) / 2
             : spot == Between         ? (a.center().x() + b.center().x()) / 2
                                       : handle(slider.minimum() + 8).center().x();
@@ -190,6 +192,7 @@ private Q_SLOTS:
 
     void dragMovesHandleOrRange_data()
     {
+        QTest::addColumn<bool>("rtl"); // mirrored: the same values, the pointer moving the other way
         QTest::addColumn<Spot>("press");
         QTest::addColumn<int>("low");
         QTest::addColumn<int>("high");
@@ -198,18 +201,22 @@ private Q_SLOTS:
         QTest::addColumn<int>("newLow");
         QTest::addColumn<int>("newHigh");
         QTest::addColumn<QString>("grabbed"); // what is down once pressed
-        QTest::newRow("min handle") << MinEdge << 20 << 60 << 0 << 20 << 40 << 60 << "min slider";
-        QTest::newRow("min stops at max") << MinEdge << 20 << 60 << 0 << 70 << 60 << 60 << "min slider";
-        QTest::newRow("max stops at min") << MaxEdge << 20 << 60 << 0 << -50 << 20 << 20 << "max slider";
-        QTest::newRow("stacked at minimum, tie grabs max") << Tie << 0 << 0 << 0 << 30 << 0 << 30 << "max slider";
-        QTest::newRow("stacked at maximum, left grabs min")
-            << MinEdge << 99 << 99 << 0 << -30 << 69 << 99 << "min slider";
-        QTest::newRow("odd range keeps its width") << Between << 20 << 35 << 0 << 28 << 48 << 63 << "min max slider";
-        QTest::newRow("range stops at right end") << Between << 20 << 35 << 0 << 500 << 84 << 99 << "min max slider";
-        QTest::newRow("range stops at left end") << Between << 20 << 35 << 0 << -500 << 0 << 15 << "min max slider";
-        QTest::newRow("range from base slider's handle")
-            << Between << 20 << 60 << 40 << 10 << 30 << 70 << "min max slider";
-        QTest::newRow("groove outside range") << LeftOfRange << 40 << 60 << 0 << 10 << 40 << 60 << "";
+        for (const bool rtl : {false, true}) {
+            const auto row = [rtl](const char *name) -> QTestData & {
+                return QTest::addRow("%s%s", name, rtl ? ", right to left" : "") << rtl;
+            };
+            row("min handle") << MinEdge << 20 << 60 << 0 << 20 << 40 << 60 << "min slider";
+            row("min stops at max") << MinEdge << 20 << 60 << 0 << 70 << 60 << 60 << "min slider";
+            row("max stops at min") << MaxEdge << 20 << 60 << 0 << -50 << 20 << 20 << "max slider";
+            row("stacked at minimum, tie grabs max") << Tie << 0 << 0 << 0 << 30 << 0 << 30 << "max slider";
+            row("stacked at maximum, outer edge grabs min")
+                << MinEdge << 99 << 99 << 0 << -30 << 69 << 99 << "min slider";
+            row("odd range keeps its width") << Between << 20 << 35 << 0 << 28 << 48 << 63 << "min max slider";
+            row("range stops at maximum") << Between << 20 << 35 << 0 << 500 << 84 << 99 << "min max slider";
+            row("range stops at minimum") << Between << 20 << 35 << 0 << -500 << 0 << 15 << "min max slider";
+            row("range from base slider's handle") << Between << 20 << 60 << 40 << 10 << 30 << 70 << "min max slider";
+            row("groove outside range") << LeftOfRange << 40 << 60 << 0 << 10 << 40 << 60 << "";
+        }
     }
     void dragMovesHandleOrRange()
     {
@@ -218,11 +225,12 @@ private Q_SLOTS:
         QFETCH(int, high);
         QFETCH(int, value);
         QFETCH(int, moveBy);
-        Fixture<> f(low, high);
+        QFETCH(bool, rtl);
+        Fixture<> f(low, high, QSize(300, 30), rtl);
         f.slider.setValue(value);
         const QPoint start = f.at(press);
         const int from = (low + high) / 2, to = qBound(0, from + moveBy, 99);
-        const int far = from + moveBy > 99 ? 400 : (from + moveBy < 0 ? -400 : 0);
+        const int far = (from + moveBy > 99 ? 400 : (from + moveBy < 0 ? -400 : 0)) * (rtl ? -1 : 1);
         const QPoint end = start + QPoint(f.handle(to).left() - f.handle(from).left() + far, 0);
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, start);
         QTEST(down(f.slider), "grabbed");
@@ -249,10 +257,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allowed");
         QTest::addColumn<int>("minimumHeight");
         QTest::addColumn<Shown>("shown"); // the minimum and the maximum pop-up
-        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false);
-        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true);
-        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true);
-        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false);
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false) << false;
+        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true) << false;
+        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true) << false;
+        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false) << false;
+        QTest::newRow("min handle, right to left") << MinEdge << false << true << 0 << Shown(true, false) << true;
+        QTest::newRow("between handles, right to left") << Between << false << true << 0 << Shown(true, true) << true;
     }
     void popupsShowBesideHoveredHandle()
     {
@@ -260,37 +271,46 @@ private Q_SLOTS:
         QFETCH(bool, above);
         QFETCH(bool, allowed);
         QFETCH(int, minimumHeight);
-        Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)));
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)), rtl);
         f.slider.setMinimumHeight(minimumHeight);
         f.slider.setPopupPosition(above ? RangeSlider::Above : RangeSlider::Below);
         f.slider.setCanShowInputPopups(allowed);
         QTEST(f.hover(f.at(where)), "shown");
-        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it; 4 pixels
-        // farther from a slider taller than the style's.
+        // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it (mirrored
+        // from right to left); 4 pixels farther from a slider taller than the style's.
         const int extra = minimumHeight ? 4 : 0, h = f.slider.height();
         const int top = f.slider.mapToGlobal(QPoint(0, above ? 2 - h - extra : h - 1 + extra)).y();
         for (int i : {0, 1})
             if (f.popup(i)->isVisible()) {
                 const QRect g(f.popup(i)->pos(), f.popup(i)->size()); // where it was moved to
                 const int centre = f.slider.mapToGlobal(f.handle(i ? 60 : 30).center()).x();
-                QVERIFY(qAbs((i ? g.left() : g.right() + 1) - centre) <= 1);
+                QVERIFY(qAbs((bool(i) != rtl ? g.left() : g.right() + 1) - centre) <= 1);
                 QCOMPARE(g.top(), top);
                 QCOMPARE(f.spins.at(i)->value(), i ? 60 : 30);
             }
     }
 
+    void popupStaysWhileReachedAndHidesAfterLeaving_data()
+    {
+        QTest::addColumn<bool>("rtl"); // the zone then lies right of the minimum handle
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
     void popupStaysWhileReachedAndHidesAfterLeaving()
     {
-        Fixture<> f(30, 60);
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 60, QSize(300, 30), rtl);
         QWidget *popup = f.popup(0);
         QTimer *timer = popup->findChild<QTimer *>();
         const QRect handle = f.handle(30);
-        // The zone left of and below the handle keeps a shown pop-up open, but never opens one.
-        const QPoint zone(handle.left() - 5, handle.bottom() + 5);
+        // The zone beside (outside the range) and below the handle keeps a shown pop-up open, but never opens one.
+        const QPoint zone(rtl ? handle.right() + 5 : handle.left() - 5, handle.bottom() + 5);
         QCOMPARE(f.hover(zone), Shown(false, false));
         QCOMPARE(f.hover(f.at(MinEdge)), Shown(true, false));
         QCOMPARE(f.hover(zone), Shown(true, false));
-        QCOMPARE(f.hover(QPoint(handle.right() + 12, handle.bottom() + 8)), Shown(false, false));
+        QCOMPARE(f.hover(QPoint(rtl ? handle.left() - 12 : handle.right() + 12, handle.bottom() + 8)),
+                 Shown(false, false));
         // While a handle is dragged its pop-up shows wherever the pointer is.
         const QPoint corner(f.slider.width() - 1, 0);
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(MaxEdge));
@@ -344,11 +364,14 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("box"); // the range box, laid at 40 % over the range bar
         QTest::addColumn<QColor>("handle"); // the maximum handle's outer half
         QTest::addColumn<QColor>("groove");
-        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green;
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green << false;
         QTest::newRow("disabled") << QByteArray("disabled") << QColor(0, 0, 100) << QColor(0, 0, 100)
-                                  << QColor(Qt::gray);
-        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green;
-        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green;
+                                  << QColor(Qt::gray) << false;
+        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green << false;
+        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green << false;
+        QTest::newRow("idle, right to left") << QByteArray("idle") << blue << blue << green << true;
+        QTest::newRow("hovered handle, right to left") << QByteArray("hover") << blue << magenta << green << true;
     }
     void paintsThemeColoursOfEachState()
     {
@@ -356,7 +379,8 @@ private Q_SLOTS:
         QFETCH(QColor, box);
         QFETCH(QColor, handle);
         QFETCH(QColor, groove);
-        Fixture<> f(30, 70);
+        QFETCH(bool, rtl);
+        Fixture<> f(30, 70, QSize(300, 30), rtl);
         const QPair<const char *, QColor> theme[]
             = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
                {"RangeBrush", red},        {"RangeBrushDisabled", QColor(100, 0, 0)},
@@ -375,8 +399,10 @@ private Q_SLOTS:
             QCursor::setPos(f.slider.mapToGlobal(maxRect.center()));
         const QPoint gap((minRect.center().x() + maxRect.center().x()) / 2, y);
         QCOMPARE(mismatch(f.slider, gap, blend(state == "disabled" ? QColor(100, 0, 0) : red, box)), QString());
-        QCOMPARE(mismatch(f.slider, {maxRect.right() - 1, y}, handle), QString()); // clear of the grip lines
-        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + minRect.left()) / 2, y}, groove), QString());
+        // The outer half, clear of the grip lines; then the groove beside the range.
+        QCOMPARE(mismatch(f.slider, {rtl ? maxRect.left() + 1 : maxRect.right() - 1, y}, handle), QString());
+        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + std::min(minRect.left(), maxRect.left())) / 2, y}, groove),
+                 QString());
         // A changed theme property shows at the next paint (no stale picture).
         f.slider.setProperty(state == "disabled" ? "RangeBrushDisabled" : "RangeBrush", QBrush(Qt::white));
         QCOMPARE(mismatch(f.slider, gap, blend(Qt::white, box)), QString());
@@ -388,13 +414,17 @@ private Q_SLOTS:
         QTest::addColumn<bool>("bound");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("minimumHeight");
-        QTest::newRow("no model") << QByteArray("none") << false << true << 0;
-        QTest::newRow("no current colormap") << QByteArray("empty") << false << true << 0;
-        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0;
-        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0;
-        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0;
-        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0;
-        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24;
+        QTest::addColumn<bool>("rtl");
+        QTest::newRow("no model") << QByteArray("none") << false << true << 0 << false;
+        QTest::newRow("no current colormap") << QByteArray("empty") << false << true << 0 << false;
+        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0 << false;
+        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0 << false;
+        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0 << false;
+        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0 << false;
+        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24 << false;
+        // From right to left the colormap runs from the minimum handle, on the right, to the left.
+        QTest::newRow("gradient, right to left") << QByteArray("gradient") << false << true << 0 << true;
+        QTest::newRow("discrete, right to left") << QByteArray("discrete") << false << true << 0 << true;
     }
     void colormapPaintsGrooveRangeAndHandles()
     {
@@ -402,12 +432,13 @@ private Q_SLOTS:
         QFETCH(bool, bound);
         QFETCH(bool, enabled);
         QFETCH(int, minimumHeight);
+        QFETCH(bool, rtl);
         const QVector<QColor> colours {red, green, blue, yellow};
         const Colormap gradient(QStringLiteral("g"), QMap<double, QColor> {{0.0, red}, {1.0, blue}});
         const Colormap discrete(QStringLiteral("d"), colours);
         auto colormapModel = std::make_unique<ColormapModel>();
         colormapModel->setCurrentColormap(model == "gradient" ? &gradient : model == "discrete" ? &discrete : nullptr);
-        Fixture<ColormapRangeSlider> f(25, 74, QSize(300, minimumHeight ? 2 * minimumHeight : 24));
+        Fixture<ColormapRangeSlider> f(25, 74, QSize(300, minimumHeight ? 2 * minimumHeight : 24), rtl);
         f.slider.setMinimumHeight(minimumHeight);
         f.slider.setBoundColormapToRange(bound);
         f.slider.setEnabled(enabled);
@@ -418,6 +449,7 @@ private Q_SLOTS:
             colormapModel.reset();
         const QRect groove = f.groove(), maxRect = f.handle(74);
         const int minCentre = f.handle(25).center().x(), maxCentre = maxRect.center().x();
+        const int first = std::min(minCentre, maxCentre), last = std::max(minCentre, maxCentre), toMax = rtl ? -1 : 1;
         const int y = minimumHeight ? groove.top() + minimumHeight - 3 : groove.center().y();
         const auto shade = [enabled](QColor c) { return enabled ? c : c.darker(200); };
         const bool coloured = model == "gradient" || model == "discrete", outer = coloured && !bound;
@@ -425,14 +457,15 @@ private Q_SLOTS:
         // under a larger minimum height; inside, the gradient's middle colour, or four equal sections covering the
         // box from one handle centre to the other, or the chessboard.
         QVector<QPair<QPoint, QColor>> checks {
-            {{(groove.left() + minCentre) / 2, y}, outer ? shade(red) : QColor()},
-            {{(maxCentre + groove.right()) / 2, y}, outer ? shade(model == "discrete" ? yellow : blue) : QColor()},
-            {{maxRect.right() - 1, minimumHeight ? maxRect.top() + minimumHeight - 2 : y},
+            {{rtl ? (last + groove.right()) / 2 : (groove.left() + first) / 2, y}, outer ? shade(red) : QColor()},
+            {{rtl ? (groove.left() + first) / 2 : (last + groove.right()) / 2, y},
+             outer ? shade(model == "discrete" ? yellow : blue) : QColor()},
+            {{rtl ? maxRect.left() + 1 : maxRect.right() - 1, minimumHeight ? maxRect.top() + minimumHeight - 2 : y},
              shade(QColor(200, 200, 200))},
             {{(minCentre + maxCentre) / 2, y}, coloured ? shade(QColor(128, 0, 127)) : QColor()}};
         checks.resize(model == "discrete" ? 3 : 4);
         for (int i = 0; model == "discrete" && i < 5; ++i) {
-            const int x = i < 4 ? minCentre + 2 + (maxCentre - minCentre - 4) * i / 3 : maxCentre - 1;
+            const int x = minCentre + toMax * (i < 4 ? 2 + (last - first - 4) * i / 3 : last - first - 1);
             checks.append({{x, y}, shade(colours.value(i, yellow))});
         }
         for (const auto &check : checks)

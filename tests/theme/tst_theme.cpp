@@ -8,12 +8,15 @@
 #include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
+#include <ComponentsLibrary/TabWidgetStretched.h>
 #include <ComponentsTheme/Style.h>
 #include <ComponentsTheme/Theme.h>
 
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -114,9 +117,11 @@ private Q_SLOTS:
         const QList<QPair<const char *, const char *>> icons = {{"chevron.up", "Accent"},
                                                                 {"chevron.down", "Accent"},
                                                                 {"chevron.right", "Accent"},
+                                                                {"chevron.left", "Accent"},
                                                                 {"chevron.up.ForegroundBrush", "Text"},
                                                                 {"chevron.down.ForegroundBrush", "Text"},
                                                                 {"chevron.right.ForegroundBrush", "Text"},
+                                                                {"chevron.left.ForegroundBrush", "Text"},
                                                                 {"action.menu", "Text"},
                                                                 {"status.checked.circular.colored", "Accent"},
                                                                 {"action.exit.right", "Text"}};
@@ -323,6 +328,33 @@ private Q_SLOTS:
             QVERIFY(darkGreys(Variant::Light, pixmap) > 0);
             QCOMPARE(darkGreys(Variant::Dark, pixmap), 0);
         }
+    }
+
+    void stretchedTabBarSpansBesideCornerWidgets_data()
+    {
+        QTest::addColumn<bool>("rtl"); // the left corner widget then sits on the right
+        QTest::newRow("left to right") << false;
+        QTest::newRow("right to left") << true;
+    }
+    void stretchedTabBarSpansBesideCornerWidgets()
+    {
+        QFETCH(bool, rtl);
+        Theme::Style style(Variant::Light);
+        Nalu::Components::TabWidgetStretched tabs;
+        tabs.setStyle(&style);
+        tabs.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        auto *left = new QPushButton(QStringLiteral("L"));
+        auto *right = new QPushButton(QStringLiteral("Right corner"));
+        tabs.setCornerWidget(left, Qt::TopLeftCorner);
+        tabs.setCornerWidget(right, Qt::TopRightCorner);
+        tabs.addTab(new QWidget, QStringLiteral("Tab"));
+        tabs.resize(400, 200);
+        QVERIFY(showExposed(tabs));
+        const int leftWidth = left->sizeHint().width(), rightWidth = right->sizeHint().width();
+        QVERIFY(leftWidth != rightWidth);
+        const QRect bar = tabs.tabBar()->geometry();
+        QCOMPARE(bar.left(), rtl ? rightWidth : leftWidth);
+        QCOMPARE(bar.right(), 399 - (rtl ? leftWidth : rightWidth));
     }
 
     void switchingLeavesNothingStale()

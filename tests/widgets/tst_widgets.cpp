@@ -4,10 +4,14 @@
 #include <ComponentsLibrary/ErrorComboBox.h>
 #include <ComponentsLibrary/ErrorLineEdit.h>
 #include <ComponentsLibrary/FlowLayout.h>
+#include <ComponentsLibrary/MinimizedScrollBar.h>
 #include <ComponentsLibrary/PillLabel.h>
+#include <ComponentsLibrary/PushButtonBlink.h>
+#include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/SwitchCheckBox.h>
 #include <ComponentsLibrary/TabBarStretched.h>
 #include <ComponentsLibrary/TabWidgetStretched.h>
+#include <ComponentsLibrary/ToolButtonPopUp.h>
 #include <ComponentsLibrary/UserConnector.h>
 
 #include <vantor_common_models/User.h>
@@ -17,10 +21,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QProxyStyle>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -71,7 +78,7 @@ public:
     }
     QRect subElementRect(SubElement element, const QStyleOption *option, const QWidget *widget) const override
     {
-        return element == SE_CheckBoxIndicator ? QRect(10, 5, 13, 13)
+        return element == SE_CheckBoxIndicator ? visualRect(option->direction, option->rect, QRect(10, 5, 13, 13))
                                                : QProxyStyle::subElementRect(element, option, widget);
     }
 };
@@ -117,19 +124,28 @@ private Q_SLOTS:
         QTest::addColumn<Indexes>("hidden"); // items that are empty, as hidden widgets are
         QTest::addColumn<Rects>("expected");
         QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("rtl"); // rows fill from the right
         const QSize s(50, 20);
         const QRect a(0, 0, 50, 20), b(60, 0, 50, 20), c(0, 25, 50, 20);
         // Spacings are 10 horizontally and 5 vertically.
-        QTest::newRow("right() is width - 1") << 170 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, c} << 45;
-        QTest::newRow("fits") << 171 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, {120, 0, 50, 20}} << 20;
+        QTest::newRow("right() is width - 1")
+            << 170 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, c} << 45 << false;
+        QTest::newRow("fits") << 171 << 0 << Sizes {s, s, s} << Indexes {} << Rects {a, b, {120, 0, 50, 20}} << 20
+                              << false;
         QTest::newRow("oversized") << 100 << 0 << Sizes {{300, 30}, s} << Indexes {}
-                                   << Rects {{0, 0, 300, 30}, {0, 35, 50, 20}} << 55;
-        QTest::newRow("hidden") << 150 << 0 << Sizes {s, s, s, s} << Indexes {1, 3} << Rects {a, {}, b, {}} << 20;
-        QTest::newRow("tallest sets row height") << 150 << 0 << Sizes {{50, 10}, {50, 40}, s} << Indexes {}
-                                                 << Rects {{0, 0, 50, 10}, {60, 0, 50, 40}, {0, 45, 50, 20}} << 65;
+                                   << Rects {{0, 0, 300, 30}, {0, 35, 50, 20}} << 55 << false;
+        QTest::newRow("hidden") << 150 << 0 << Sizes {s, s, s, s} << Indexes {1, 3} << Rects {a, {}, b, {}} << 20
+                                << false;
+        QTest::newRow("tallest sets row height")
+            << 150 << 0 << Sizes {{50, 10}, {50, 40}, s} << Indexes {}
+            << Rects {{0, 0, 50, 10}, {60, 0, 50, 40}, {0, 45, 50, 20}} << 65 << false;
         QTest::newRow("margins") << 164 << 7 << Sizes {s, s, s} << Indexes {}
-                                 << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59;
-        QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6;
+                                 << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59 << false;
+        QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6 << false;
+        QTest::newRow("right to left") << 170 << 0 << Sizes {s, s, s} << Indexes {}
+                                       << Rects {{120, 0, 50, 20}, {60, 0, 50, 20}, {120, 25, 50, 20}} << 45 << true;
+        QTest::newRow("margins, right to left") << 164 << 7 << Sizes {s, s, s} << Indexes {1}
+                                                << Rects {{107, 7, 50, 20}, {}, {47, 7, 50, 20}} << 34 << true;
     }
     void rowsWrapWhenTheNextItemPassesTheRightEdge()
     {
@@ -138,6 +154,10 @@ private Q_SLOTS:
         QFETCH(Sizes, sizes);
         QFETCH(Indexes, hidden);
         QFETCH(Rects, expected);
+        QFETCH(bool, rtl);
+        // A layout without a parent widget follows the application.
+        QGuiApplication::setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
+        const auto restore = qScopeGuard([] { QGuiApplication::setLayoutDirection(Qt::LeftToRight); });
         FlowLayout layout(margin, 10, 5);
         QVector<FixedItem *> items;
         for (const QSize &size : sizes) {
@@ -234,6 +254,55 @@ private Q_SLOTS:
         QVERIFY(taken.get() == small && layout.count() == 1 && layout.itemAt(0) == wide);
     }
 
+    // Switching the direction of the whole application while a menu pops up, value pop-ups show, a scroll bar
+    // waits to shrink and then shrinks, and a button blinks: all goes on, and the flow layout refills its row.
+    void directionSwitchesWhileThingsRun()
+    {
+        const auto restore = qScopeGuard([] { QApplication::setLayoutDirection(Qt::LeftToRight); });
+        QWidget window;
+        auto *flow = new FlowLayout(&window, 0, 10, 5);
+        auto *blink = new PushButtonBlink(QStringLiteral("Next"), nullptr);
+        auto *slider = new RangeSlider;
+        auto *bar = new MinimizedScrollBar(nullptr, Qt::Vertical);
+        auto *popUp = new ToolButtonPopUp;
+        popUp->setMenuWidget(new QLabel(QStringLiteral("menu")));
+        for (QWidget *w : {static_cast<QWidget *>(blink), static_cast<QWidget *>(slider), static_cast<QWidget *>(bar),
+                           static_cast<QWidget *>(popUp)})
+            flow->addWidget(w);
+        slider->setFixedWidth(200);
+        window.resize(600, 200);
+        QVERIFY(showExposed(window));
+        blink->setBlinking(true);
+        const auto flip = [](int wait) {
+            for (const Qt::LayoutDirection d : {Qt::RightToLeft, Qt::LeftToRight, Qt::RightToLeft}) {
+                QApplication::setLayoutDirection(d);
+                QTest::qWait(wait);
+            }
+        };
+        // The menu's own loop runs while the direction flips; then it closes.
+        QTimer::singleShot(50, popUp, [&] {
+            flip(10);
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+        });
+        popUp->showMenu();
+        const QPoint between = slider->rect().center();
+        QMouseEvent hover(QEvent::MouseMove, between, slider->mapToGlobal(between), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(slider, &hover);
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QApplication::sendEvent(bar, &enter);
+        flip(40);
+        QApplication::sendEvent(bar, &leave);
+        QTest::qWait(1050);
+        flip(60); // during the shrinking
+        QVERIFY(blink->isBlinking());
+        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+        QTRY_VERIFY(blink->x() > slider->x()); // the row fills from the right
+        QApplication::setLayoutDirection(Qt::LeftToRight);
+        QTRY_VERIFY(blink->x() < slider->x());
+    }
+
     void stretchedTabsCarryTheSelector()
     {
         TabWidgetStretched tabs;
@@ -268,16 +337,27 @@ private Q_SLOTS:
         QTest::addColumn<bool>("error");
         QTest::addColumn<QPoint>("pos");
         QTest::addColumn<bool>("expectError");
+        QTest::addColumn<bool>("rtl");
         // Line edit and combo box: the zone is QRect(87, 0, 12, 12), left of the last column.
-        QTest::newRow("line edit, zone top-left") << Input::LineEdit << true << QPoint(87, 0) << true;
-        QTest::newRow("line edit, last column") << Input::LineEdit << true << QPoint(99, 0) << false;
-        QTest::newRow("line edit, left of zone") << Input::LineEdit << true << QPoint(86, 5) << false;
-        QTest::newRow("line edit, no error") << Input::LineEdit << false << QPoint(90, 5) << false;
-        QTest::newRow("combo box, zone bottom-right") << Input::ComboBox << true << QPoint(98, 11) << true;
-        QTest::newRow("combo box, below zone") << Input::ComboBox << true << QPoint(90, 12) << false;
+        QTest::newRow("line edit, zone top-left") << Input::LineEdit << true << QPoint(87, 0) << true << false;
+        QTest::newRow("line edit, last column") << Input::LineEdit << true << QPoint(99, 0) << false << false;
+        QTest::newRow("line edit, left of zone") << Input::LineEdit << true << QPoint(86, 5) << false << false;
+        QTest::newRow("line edit, no error") << Input::LineEdit << false << QPoint(90, 5) << false << false;
+        QTest::newRow("combo box, zone bottom-right") << Input::ComboBox << true << QPoint(98, 11) << true << false;
+        QTest::newRow("combo box, below zone") << Input::ComboBox << true << QPoint(90, 12) << false << false;
         // Check box: the zone hangs from its indicator, QRect(10, 5, 12, 12).
-        QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true;
-        QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false;
+        QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true << false;
+        QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false << false;
+        // From right to left the zones are mirrored: QRect(1, 0, 12, 12); the check box's QRect(78, 5, 12, 12).
+        QTest::newRow("line edit, right to left, zone") << Input::LineEdit << true << QPoint(1, 0) << true << true;
+        QTest::newRow("line edit, right to left, first column")
+            << Input::LineEdit << true << QPoint(0, 0) << false << true;
+        QTest::newRow("combo box, right to left, zone") << Input::ComboBox << true << QPoint(12, 11) << true << true;
+        QTest::newRow("combo box, right to left, left zone")
+            << Input::ComboBox << true << QPoint(90, 5) << false << true;
+        QTest::newRow("check box, right to left, zone") << Input::CheckBox << true << QPoint(89, 16) << true << true;
+        QTest::newRow("check box, right to left, left of zone")
+            << Input::CheckBox << true << QPoint(77, 10) << false << true;
     }
     void errorToolTipOnlyOverTheIndicatorZone()
     {
@@ -285,8 +365,10 @@ private Q_SLOTS:
         QFETCH(bool, error);
         QFETCH(QPoint, pos);
         QFETCH(bool, expectError);
+        QFETCH(bool, rtl);
         MetricStyle style;
         const auto input = makeInput(kind, &style);
+        input->setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         input->setToolTip(QStringLiteral("Plain"));
         input->setProperty("errorMessage", QStringLiteral("Bad <b>value</b>"));
         input->setProperty("errorState", error);
@@ -294,6 +376,7 @@ private Q_SLOTS:
         if (kind == Input::CheckBox) { // before its first paint it does not know its indicator
             const auto unpainted = makeInput(kind, &style);
             unpainted->setProperty("errorState", true);
+            unpainted->setLayoutDirection(input->layoutDirection());
             unpainted->setToolTip(QStringLiteral("Unpainted"));
             sendToolTip(unpainted.get(), pos);
             QCOMPARE(QToolTip::text(), QStringLiteral("Unpainted"));
@@ -312,20 +395,24 @@ private Q_SLOTS:
     void onlyFramelessEditDrawsErrorMarker()
     {
         MetricStyle style;
-        for (const bool frame : {false, true}) {
+        for (const auto &[frame, rtl] : {std::pair(false, false), std::pair(true, false), std::pair(false, true)}) {
             ErrorLineEdit edit[2]; // without and with the error
             for (ErrorLineEdit &e : edit) {
+                e.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
                 e.setStyle(&style);
                 e.setFixedSize(100, 30);
                 e.setFrame(frame);
             }
             edit[1].setErrorState(true);
             const QImage without = edit[0].grab().toImage(), withError = edit[1].grab().toImage();
-            // The 7 x 6 marker at x = 93..99 fills its top-right half only; a framed edit draws nothing.
-            for (const QPoint &p : {QPoint(99, 0), QPoint(98, 1), QPoint(97, 0)}) {
+            // The 7 x 6 marker at x = 93..99 fills its top-right half only (mirrored from right to left: x = 0..6,
+            // the top-left half); a framed edit draws nothing.
+            const auto at = [rtl = rtl](int x, int y) { return QPoint(rtl ? 99 - x : x, y); };
+            for (const QPoint &p : {at(99, 0), at(98, 1), at(97, 0)}) {
                 QCOMPARE(withError.pixelColor(p) == QColor(Qt::red), !frame);
             }
-            QVERIFY(withError.pixel(94, 4) == without.pixel(94, 4) && withError.pixel(92, 0) == without.pixel(92, 0));
+            QVERIFY(withError.pixel(at(94, 4)) == without.pixel(at(94, 4))
+                    && withError.pixel(at(92, 0)) == without.pixel(at(92, 0)));
             QCOMPARE(withError == without, frame);
         }
     }

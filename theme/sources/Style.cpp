@@ -313,8 +313,12 @@ QRect Style::subElementRect(SubElement element, const QStyleOption *option, cons
             ? qobject_cast<const QTabWidget *>(widget)->tabPosition()
             : QTabWidget::North;
         if (position == QTabWidget::North || position == QTabWidget::South) {
-            rect.setLeft(option->rect.left() + tabOption->leftCornerWidgetSize.width());
-            rect.setRight(option->rect.right() - tabOption->rightCornerWidgetSize.width());
+            // From right to left the left corner widget sits on the right, as Qt places it.
+            const bool rtl = option->direction == Qt::RightToLeft;
+            const int leftCorner = tabOption->leftCornerWidgetSize.width();
+            const int rightCorner = tabOption->rightCornerWidgetSize.width();
+            rect.setLeft(option->rect.left() + (rtl ? rightCorner : leftCorner));
+            rect.setRight(option->rect.right() - (rtl ? leftCorner : rightCorner));
         } else {
             rect.setTop(option->rect.top() + tabOption->leftCornerWidgetSize.height());
             rect.setBottom(option->rect.bottom() - tabOption->rightCornerWidgetSize.height());
