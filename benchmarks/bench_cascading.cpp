@@ -9,6 +9,8 @@
 // of a path current from the top level down to a leaf, one level at a time, letting the event loop lay out and paint
 // after each step; two paths alternate so that every iteration also closes the previous path. deepChain: build and
 // show a view over a chain of 100 to 1000 levels of one item each.
+#include "BenchSupport.h"
+
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
@@ -52,33 +54,7 @@ int traverse(const QAbstractItemModel &model, const QModelIndex &parent)
     return count;
 }
 
-class PaintWatcher : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Shows the view and runs the event loop until something in it has been painted.
-bool showUntilPainted(QWidget &view)
-{
-    PaintWatcher watcher;
-    qApp->installEventFilter(&watcher);
-    view.show();
-    for (int round = 0; round < 1000 && !watcher.painted; ++round) {
-        QCoreApplication::processEvents();
-    }
-    qApp->removeEventFilter(&watcher);
-    return watcher.painted;
-}
+using BenchSupport::showUntilPainted;
 
 QList<CascadingListViewPanel *> panelsInOrder(const CascadingListView &view)
 {

@@ -11,6 +11,8 @@
 //
 // Run: build/benchmarks/bench_peers [-callgrind]   (QT_QPA_PLATFORM=offscreen without a display)
 
+#include "BenchSupport.h"
+
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
 
@@ -74,32 +76,7 @@ std::unique_ptr<QWidget> populate(const Factory &make, Kind kind, int count)
     return window;
 }
 
-class PaintWatcher : public QObject
-{
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            painted = true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-bool showUntilPainted(QWidget &window)
-{
-    PaintWatcher watcher;
-    qApp->installEventFilter(&watcher);
-    window.show();
-    for (int round = 0; round < 1000 && !watcher.painted; ++round) {
-        QCoreApplication::processEvents();
-    }
-    qApp->removeEventFilter(&watcher);
-    return watcher.painted;
-}
+using BenchSupport::showUntilPainted;
 
 // Runs the event loop, sleeping between events, until @p widget is @p height pixels high
 // once the posted layout requests are handled. False after five seconds.

@@ -16,6 +16,29 @@
 namespace Nalu {
 namespace Components {
 
+namespace {
+
+// The button part of a split button: a checkable one toggles; otherwise @p press runs with the menu taken
+// off, so that QToolButton handles it as a plain button. The menu comes back unless a receiver deleted the
+// button meanwhile.
+template<typename Press>
+void pressButtonPart(ToolButtonPopUpBase *button, Press press)
+{
+    if (button->isCheckable()) {
+        button->setChecked(!button->isChecked());
+        return;
+    }
+    const QPointer<QMenu> detached = button->menu();
+    const QPointer<ToolButtonPopUpBase> alive(button);
+    button->setMenu(nullptr);
+    press();
+    if (alive) {
+        button->setMenu(detached);
+    }
+}
+
+} // namespace
+
 class ToolButtonPopUpBasePrivate
 {
 public:
@@ -131,19 +154,8 @@ void ToolButtonPopUpBase::mousePressEvent(QMouseEvent *event)
         return;
     }
 
-    if (isCheckable()) {
-        setChecked(!isChecked());
-        return;
-    }
-
     // Without a menu QToolButton treats the press as an ordinary button press, so the release clicks.
-    QPointer<QMenu> detached = menu();
-    QPointer<ToolButtonPopUpBase> self(this);
-    setMenu(nullptr);
-    QToolButton::mousePressEvent(event);
-    if (self) {
-        setMenu(detached);
-    }
+    pressButtonPart(this, [this, event] { QToolButton::mousePressEvent(event); });
 }
 
 void ToolButtonPopUpBase::keyPressEvent(QKeyEvent *event)
@@ -161,17 +173,7 @@ void ToolButtonPopUpBase::keyPressEvent(QKeyEvent *event)
     }
     // The button part of a split button, as a press outside the menu zone.
     event->accept();
-    if (isCheckable()) {
-        setChecked(!isChecked());
-        return;
-    }
-    QPointer<QMenu> detached = menu();
-    QPointer<ToolButtonPopUpBase> self(this);
-    setMenu(nullptr);
-    click();
-    if (self) {
-        setMenu(detached);
-    }
+    pressButtonPart(this, [this] { click(); });
 }
 
 } // namespace Components

@@ -32,20 +32,7 @@ struct Model : QStandardItemModel
         endResetModel();
     }
     // "A/B/C A/D E": one path per word; equal names under one parent are one item.
-    void addPaths(const QString &paths)
-    {
-        for (const QString &path : paths.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            QStandardItem *item = invisibleRootItem();
-            for (const QString &name : path.split(QLatin1Char('/'))) {
-                int row = 0;
-                while (row < item->rowCount() && item->child(row)->text() != name) {
-                    ++row;
-                }
-                item = row < item->rowCount() ? item->child(row)
-                                              : (item->appendRow(new QStandardItem(name)), item->child(row));
-            }
-        }
-    }
+    void addPaths(const QString &paths) { TestSupport::addPaths(*this, paths); }
 };
 
 // A view in an active window (so that focus moves) over the levels A G | under A: B F | under B: C E | under C: D.

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QModelIndex>
 #include <QObject>
+#include <QStandardItemModel>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -14,6 +15,22 @@
 #include <memory>
 
 namespace TestSupport {
+
+// Builds a tree from "A/B/C A/D E": one path per word; equal names under one parent are one item.
+inline void addPaths(QStandardItemModel &model, const QString &paths)
+{
+    for (const QString &path : paths.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        QStandardItem *item = model.invisibleRootItem();
+        for (const QString &name : path.split(QLatin1Char('/'))) {
+            int row = 0;
+            while (row < item->rowCount() && item->child(row)->text() != name) {
+                ++row;
+            }
+            item = row < item->rowCount() ? item->child(row)
+                                          : (item->appendRow(new QStandardItem(name)), item->child(row));
+        }
+    }
+}
 
 // Shows a window and waits until it is exposed, or also active (for focus and shortcuts): QVERIFY(showExposed(w)).
 [[nodiscard]] inline bool showExposed(QWidget &window)

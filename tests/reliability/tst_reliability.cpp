@@ -4,6 +4,8 @@
 // from inside the components' own signals, value ranges far from zero, models whose tree never ends. Each case
 // here once crashed, hung or computed a wrong result.
 
+#include "TestSupport.h"
+
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 #include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetGroup.h>
@@ -42,21 +44,7 @@ extern "C" __attribute__((visibility("default"), used)) const char *__asan_defau
 
 namespace {
 
-// "A/B/C A/D E": one path per word; equal names under one parent are one item.
-void addPaths(QStandardItemModel &model, const QString &paths)
-{
-    for (const QString &path : paths.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        QStandardItem *item = model.invisibleRootItem();
-        for (const QString &name : path.split(QLatin1Char('/'))) {
-            int row = 0;
-            while (row < item->rowCount() && item->child(row)->text() != name) {
-                ++row;
-            }
-            item = row < item->rowCount() ? item->child(row)
-                                          : (item->appendRow(new QStandardItem(name)), item->child(row));
-        }
-    }
-}
+using TestSupport::addPaths;
 
 struct ResettableModel : QStandardItemModel
 {
