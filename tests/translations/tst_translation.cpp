@@ -29,71 +29,43 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 using namespace Nalu::Components;
 
 namespace {
 
-// A component showing a default text, and how to read and replace that text.
-struct Probe
+// A component with a default text, and the object and property that hold the text.
+QWidget *make(const QString &component)
 {
-    std::function<QWidget *()> make;
-    std::function<QString(QWidget *)> text;
-    std::function<void(QWidget *, const QString &)> setText;
-};
-
-template<typename Button>
-Probe buttonProbe()
-{
-    return {[] { return new Button(nullptr); }, [](QWidget *w) { return static_cast<Button *>(w)->text(); },
-            [](QWidget *w, const QString &t) { static_cast<Button *>(w)->setText(t); }};
+    if (component == QLatin1String("ButtonConfig"))
+        return new ButtonConfig(nullptr);
+    if (component == QLatin1String("ButtonPrimary"))
+        return new ButtonPrimary(nullptr);
+    if (component == QLatin1String("ErrorLineEdit"))
+        return new ErrorLineEdit(nullptr);
+    if (component == QLatin1String("ErrorComboBox"))
+        return new ErrorComboBox(nullptr);
+    return new UserConnector(nullptr, nullptr);
 }
 
-template<typename Input>
-Probe errorProbe()
+QObject *textHolder(QWidget *widget, const QString &component)
 {
-    return {[] { return new Input(nullptr); }, [](QWidget *w) { return static_cast<Input *>(w)->getErrorMessage(); },
-            [](QWidget *w, const QString &t) { static_cast<Input *>(w)->setErrorMessage(t); }};
-}
-
-QAction *logOutAction(QWidget *w)
-{
-    return w->findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+    // The log-out entry is the user connector's own action.
+    return component == QLatin1String("UserConnector log-out entry")
+        ? widget->findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly)
+        : static_cast<QObject *>(widget);
 }
 
 // A cascading view over a two-level model: the application names the first level, the second gets a filler title.
 CascadingListView *cascadingView()
 {
     auto *model = new QStandardItemModel;
-    auto *item = new QStandardItem(QStringLiteral("Europe"));
-    item->appendRow(new QStandardItem(QStringLiteral("Spain")));
-    model->appendRow(item);
+    TestSupport::addPaths(*model, QStringLiteral("Europe/Spain"));
     auto *view = new CascadingListView(model, nullptr);
     model->setParent(view);
     view->setPanelsTitles({QStringLiteral("Continent")});
     return view;
-}
-
-Probe probe(const QString &name)
-{
-    if (name == QLatin1String("ButtonConfig"))
-        return buttonProbe<ButtonConfig>();
-    if (name == QLatin1String("ButtonPrimary"))
-        return buttonProbe<ButtonPrimary>();
-    if (name == QLatin1String("ErrorLineEdit"))
-        return errorProbe<ErrorLineEdit>();
-    if (name == QLatin1String("ErrorComboBox"))
-        return errorProbe<ErrorComboBox>();
-    if (name == QLatin1String("UserConnector"))
-        return buttonProbe<UserConnector>();
-    if (name == QLatin1String("UserConnector log-out entry"))
-        return {[] { return new UserConnector(nullptr, nullptr); }, [](QWidget *w) { return logOutAction(w)->text(); },
-                [](QWidget *w, const QString &t) { logOutAction(w)->setText(t); }};
-    return {[] { return cascadingView(); },
-            [](QWidget *w) { return static_cast<CascadingListView *>(w)->getPanelTitle(1); },
-            [](QWidget *w, const QString &t) { static_cast<CascadingListView *>(w)->setPanelTitle(1, t); }};
 }
 
 // Installs a translation and delivers the language change that Qt posts to the windows.
@@ -116,103 +88,110 @@ private Q_SLOTS:
     void defaultTextsFollowTheLanguage_data()
     {
         QTest::addColumn<QString>("component");
+        QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("translated");
-        QTest::newRow("status button, German") << "ButtonConfig" << QLocale(QLocale::German) << "Config"
-                                               << "Konfiguration";
+        QTest::newRow("status button, German")
+            << "ButtonConfig" << QByteArray("text") << QLocale(QLocale::German) << "Config"
+            << "Konfiguration";
         QTest::newRow("priority button, Japanese")
-            << "ButtonPrimary" << QLocale(QLocale::Japanese) << "Primary" << QStringLiteral("プライマリ");
-        QTest::newRow("line edit error, French") << "ErrorLineEdit" << QLocale(QLocale::French) << "Error"
-                                                 << "Erreur";
-        QTest::newRow("combo box error, Swiss German")
-            << "ErrorComboBox" << QLocale(QLocale::German, QLocale::Switzerland) << "Error"
-            << "Fehler";
-        QTest::newRow("log in, Spanish") << "UserConnector" << QLocale(QLocale::Spanish) << "Log In"
-                                         << QStringLiteral("Iniciar sesión");
-        QTest::newRow("log out, French") << "UserConnector log-out entry" << QLocale(QLocale::French) << "Log Out"
-                                         << QStringLiteral("Se déconnecter");
-        QTest::newRow("panel title filler, Spanish")
-            << "CascadingView" << QLocale(QLocale::Spanish) << "Title1" << QStringLiteral("Título1");
+            << "ButtonPrimary" << QByteArray("text") << QLocale(QLocale::Japanese) << "Primary"
+            << QStringLiteral("プライマリ");
+        QTest::newRow("line edit error, French")
+            << "ErrorLineEdit" << QByteArray("errorMessage") << QLocale(QLocale::French) << "Error"
+            << "Erreur";
+        QTest::newRow("combo box error, Swiss German") << "ErrorComboBox" << QByteArray("errorMessage")
+                                                       << QLocale(QLocale::German, QLocale::Switzerland) << "Error"
+                                                       << "Fehler";
+        QTest::newRow("log in, Spanish") << "UserConnector" << QByteArray("text") << QLocale(QLocale::Spanish)
+                                         << "Log In" << QStringLiteral("Iniciar sesión");
+        QTest::newRow("log out, French") << "UserConnector log-out entry" << QByteArray("text")
+                                         << QLocale(QLocale::French) << "Log Out" << QStringLiteral("Se déconnecter");
     }
+    // Texts shown by default follow the language, in components made before and after the switch; texts the
+    // application set stay; English brings the source texts back.
     void defaultTextsFollowTheLanguage()
     {
         QFETCH(QString, component);
+        QFETCH(QByteArray, property);
         QFETCH(QLocale, locale);
         QFETCH(QString, english);
         QFETCH(QString, translated);
-        const Probe p = probe(component);
-        std::unique_ptr<QWidget> untouched(p.make()), renamed(p.make());
-        QCOMPARE(p.text(untouched.get()), english);
-        p.setText(renamed.get(), QStringLiteral("Mine"));
+        const std::unique_ptr<QWidget> untouched(make(component)), renamed(make(component));
+        const auto text = [&](QWidget *w) { return textHolder(w, component)->property(property).toString(); };
+        QCOMPARE(text(untouched.get()), english);
+        textHolder(renamed.get(), component)->setProperty(property, QStringLiteral("Mine"));
 
         QVERIFY(switchTo(locale));
-        QCOMPARE(p.text(untouched.get()), translated);
-        QCOMPARE(p.text(renamed.get()), QStringLiteral("Mine"));
-        const std::unique_ptr<QWidget> created(p.make()); // created in the new language
-        QCOMPARE(p.text(created.get()), translated);
-
-        QVERIFY(switchTo(QLocale(QLocale::English, QLocale::UnitedKingdom))); // back to the source texts
-        QCOMPARE(p.text(untouched.get()), english);
-        QCOMPARE(p.text(created.get()), english);
-        QCOMPARE(p.text(renamed.get()), QStringLiteral("Mine"));
+        const std::unique_ptr<QWidget> created(make(component));
+        QCOMPARE(text(untouched.get()), translated);
+        QCOMPARE(text(created.get()), translated);
+        QCOMPARE(text(renamed.get()), QStringLiteral("Mine"));
+        QVERIFY(switchTo(QLocale(QLocale::English, QLocale::UnitedKingdom)));
+        QCOMPARE(text(untouched.get()), english);
+        QCOMPARE(text(created.get()), english);
+        QCOMPARE(text(renamed.get()), QStringLiteral("Mine"));
     }
 
-    void panelTitlesOfTheApplicationStay()
+    // The filler titles of levels the application did not name follow the language; the names it gave stay.
+    void panelTitleFillersFollowTheLanguage()
     {
-        const std::unique_ptr<CascadingListView> view(cascadingView());
+        const std::unique_ptr<CascadingListView> view(cascadingView()), renamed(cascadingView());
+        renamed->setPanelTitle(1, QStringLiteral("Mine"));
+        QVERIFY(switchTo(QLocale(QLocale::Spanish)));
+        QCOMPARE(view->getPanelsTitles(), QStringList({QStringLiteral("Continent"), QStringLiteral("Título1")}));
+        QCOMPARE(renamed->getPanelTitle(1), QStringLiteral("Mine"));
+        QCOMPARE(std::unique_ptr<CascadingListView>(cascadingView())->getPanelTitle(1), QStringLiteral("Título1"));
         QVERIFY(switchTo(QLocale(QLocale::German)));
         QCOMPARE(view->getPanelsTitles(), QStringList({QStringLiteral("Continent"), QStringLiteral("Titel1")}));
+        QCOMPARE(renamed->getPanelTitle(1), QStringLiteral("Mine"));
     }
 
-    void unusableTranslationsChangeNothing_data()
+    void translationsFromAFolder_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QByteArray>("file"); // written as nalu_components_de.qm into the folder searched; empty: none
-        QTest::addColumn<QString>("folder"); // "temporary" for the folder the file is written to
-        QTest::newRow("language without translation") << QLocale(QLocale::Italian) << QByteArray() << QString();
-        QTest::newRow("missing folder") << QLocale(QLocale::German) << QByteArray() << "/nonexistent/translations";
-        QTest::newRow("no file in folder") << QLocale(QLocale::German) << QByteArray() << "temporary";
-        QTest::newRow("corrupt file") << QLocale(QLocale::German) << QByteArray(4096, 'x') << "temporary";
-        QTest::newRow("truncated file") << QLocale(QLocale::German) << QByteArray("truncated") << "temporary";
+        QTest::addColumn<QString>("folder"); // "temporary": a new folder holding `file`
+        QTest::addColumn<QString>("file"); // written as nalu_components_<language>.qm; empty: none
+        QTest::addColumn<QString>("text"); // the status button's, after; the French one: nothing changed
+        const QString french = QStringLiteral("Configuration");
+        QTest::newRow("copy of the built-in Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << "temporary"
+                                                       << "ja" << QStringLiteral("設定");
+        QTest::newRow("language without translation") << QLocale(QLocale::Italian) << QString() << QString() << french;
+        QTest::newRow("missing folder") << QLocale(QLocale::German) << "/nonexistent/translations" << QString()
+                                        << french;
+        QTest::newRow("no file in folder") << QLocale(QLocale::German) << "temporary" << QString() << french;
+        QTest::newRow("corrupt file") << QLocale(QLocale::German) << "temporary"
+                                      << "corrupt" << french;
+        QTest::newRow("truncated file") << QLocale(QLocale::German) << "temporary"
+                                        << "truncated" << french;
     }
-    void unusableTranslationsChangeNothing()
+    // The installed .qm files serve as well as the built-in ones; a file that cannot be used changes nothing.
+    void translationsFromAFolder()
     {
         QFETCH(QLocale, locale);
-        QFETCH(QByteArray, file);
         QFETCH(QString, folder);
+        QFETCH(QString, file);
+        QFETCH(QString, text);
         QTemporaryDir temporary;
         if (folder == QLatin1String("temporary")) {
             folder = temporary.path();
-            if (file == "truncated") {
-                QFile real(QStringLiteral(":/nalu/translations/nalu_components_de.qm"));
-                QVERIFY(real.open(QIODevice::ReadOnly));
-                file = real.readAll();
-                QVERIFY(file.size() > 100);
-                file.chop(file.size() / 3);
+            const QString name
+                = QStringLiteral("nalu_components_%1.qm").arg(QLatin1String(file == QLatin1String("ja") ? "ja" : "de"));
+            QFile real(QStringLiteral(":/nalu/translations/") + name);
+            QVERIFY(real.open(QIODevice::ReadOnly));
+            QByteArray content = file == QLatin1String("corrupt") ? QByteArray(4096, 'x') : real.readAll();
+            if (file == QLatin1String("truncated")) {
+                content.chop(content.size() / 3);
             }
-            if (!file.isEmpty()) {
-                QFile written(folder + QStringLiteral("/nalu_components_de.qm"));
-                QVERIFY(written.open(QIODevice::WriteOnly));
-                written.write(file);
-            }
+            QFile written(temporary.filePath(name));
+            QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(content) > 100));
         }
         QVERIFY(switchTo(QLocale(QLocale::French)));
         ButtonConfig button;
-        QCOMPARE(button.text(), QStringLiteral("Configuration"));
-        QVERIFY(!switchTo(locale, folder));
-        QCOMPARE(button.text(), QStringLiteral("Configuration")); // the French translation stays installed
-        QCOMPARE(ButtonConfig().text(), QStringLiteral("Configuration"));
-    }
-
-    void translationsFromAFolder()
-    {
-        // The installed .qm files serve as well as the built-in ones: here a copy of the built-in Japanese one.
-        QTemporaryDir temporary;
-        QVERIFY(QFile::copy(QStringLiteral(":/nalu/translations/nalu_components_ja.qm"),
-                            temporary.filePath(QStringLiteral("nalu_components_ja.qm"))));
-        QVERIFY(switchTo(QLocale(QLocale::Japanese, QLocale::Japan), temporary.path()));
-        QCOMPARE(ButtonConfig().text(), QStringLiteral("設定"));
+        QCOMPARE(switchTo(locale, folder), text != QLatin1String("Configuration"));
+        QCOMPARE(button.text(), text);
+        QCOMPARE(ButtonConfig().text(), text);
     }
 
     void switchingWhileBusy()
