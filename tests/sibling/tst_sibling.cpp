@@ -317,6 +317,7 @@ private Q_SLOTS:
         QTest::addColumn<QVector<int>>("parents");
         QTest::addColumn<int>("depth");
         QTest::newRow("empty") << QVector<int>() << 1;
+        QTest::newRow("shallower branch after the deepest") << QVector<int> {-1, 0, 1, -1, 3} << 3;
         QTest::newRow("deepest top-level branch last") << QVector<int> {-1, 0, -1, 2, 3, 4} << 4;
         QTest::newRow("deepest under a later child") << QVector<int> {-1, 0, 1, 0, 3, 4, 5, -1} << 5;
     }
