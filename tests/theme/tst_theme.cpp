@@ -366,7 +366,6 @@ private Q_SLOTS:
             Theme::apply(*qApp, variant, extra);
             window.show();
             QCOMPARE(qApp->styleSheet(), QString(Theme::styleSheet(variant) + extra));
-            QCOMPARE(QIcon::themeName(), Theme::iconThemeName(variant));
             QCOMPARE(QIcon::themeSearchPaths().count(Theme::iconThemeSearchPath()), 1);
             QCOMPARE(qApp->palette().color(QPalette::Window), Theme::color(variant, QStringLiteral("Window")));
             const QColor accent = Theme::color(variant, QStringLiteral("Accent"));
