@@ -100,7 +100,6 @@ private Q_SLOTS:
     void groupPopUpByKeyboard_data();
     void groupPopUpByKeyboard();
     void popUpMenuKeepsTabInside();
-    void colourMenuByKeyboard();
     void colourButtonActionsOpen();
     void tabReachesPanelsMadeLater();
 };
@@ -469,40 +468,8 @@ void tst_Keyboard::popUpMenuKeepsTabInside()
     QCOMPARE(focus(), popUp);
 }
 
-void tst_Keyboard::colourMenuByKeyboard()
-{
-    Window w;
-    auto *button = w.add(new Components::ColorButton(QColor(Qt::black)), "colour");
-    button->setColorDialogMode(Components::ColorButton::Popup);
-    QVERIFY(w.show());
-    button->setFocus(Qt::TabFocusReason);
-
-    bool stayedInside = false;
-    bool reachedCode = false;
-    const Opened choose = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
-        QWidget *menu = QApplication::activePopupWidget();
-        stayedInside = focusComesInto(menu);
-        // Tab goes round the dialog's controls, never out of the menu, and reaches the field of the colour's code.
-        for (int i = 0; i < 60 && !reachedCode; ++i) {
-            auto *edit = qobject_cast<QLineEdit *>(focus());
-            reachedCode = edit && edit->text().startsWith(QLatin1Char('#'));
-            stayedInside = stayedInside && focus() && menu->isAncestorOf(focus());
-            if (!reachedCode) {
-                press(Qt::Key_Tab);
-            }
-        }
-        if (reachedCode) {
-            press(Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(focus(), QStringLiteral("#ff0000"));
-        }
-    });
-    QVERIFY(choose.opened);
-    QVERIFY(stayedInside);
-    QVERIFY(reachedCode);
-    QCOMPARE(button->getColor(), QColor(Qt::red));
-}
-
-// What the colour button's first action opens for an assistive technology.
+// What the colour button's first action opens for an assistive technology; in the menu the keyboard
+// reaches the field of the colour's code.
 void tst_Keyboard::colourButtonActionsOpen()
 {
     Window w;
@@ -510,6 +477,8 @@ void tst_Keyboard::colourButtonActionsOpen()
     QVERIFY(w.show());
     button->setFocus(Qt::TabFocusReason);
     QStringList opened; // each action, then what it opened
+    bool stayedInside = false;
+    bool reachedCode = false;
     for (const auto mode : {Components::ColorButton::Dialog, Components::ColorButton::Popup}) {
         button->setColorDialogMode(mode);
         QAccessibleActionInterface *actions = QAccessible::queryAccessibleInterface(button)->actionInterface();
@@ -528,12 +497,26 @@ void tst_Keyboard::colourButtonActionsOpen()
                 QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
                                                                   : QApplication::activeModalWidget();
                 opened << QString::fromLatin1(open->metaObject()->className());
+                // Tab goes round the menu's colour dialog, never out of the menu, to the field of the code.
+                stayedInside = mode == Components::ColorButton::Popup && focusComesInto(open);
+                for (int i = 0; stayedInside && i < 60 && !reachedCode; ++i) {
+                    auto *edit = qobject_cast<QLineEdit *>(focus());
+                    reachedCode = edit && edit->text().startsWith(QLatin1Char('#'));
+                    stayedInside = focus() && open->isAncestorOf(focus());
+                    press(reachedCode ? Qt::Key_A : Qt::Key_Tab, reachedCode ? Qt::ControlModifier : Qt::NoModifier);
+                }
+                if (reachedCode) {
+                    QTest::keyClicks(focus(), QStringLiteral("#ff0000"));
+                }
             });
         QVERIFY(result.opened);
     }
     QCOMPARE(opened,
              QStringList({QAccessibleActionInterface::pressAction(), QStringLiteral("QColorDialog"),
                           QAccessibleActionInterface::showMenuAction(), QStringLiteral("QMenu")}));
+    QVERIFY(stayedInside);
+    QVERIFY(reachedCode);
+    QCOMPARE(button->getColor(), QColor(Qt::red));
 }
 
 void tst_Keyboard::tabReachesPanelsMadeLater()
