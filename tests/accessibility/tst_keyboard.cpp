@@ -7,6 +7,7 @@
 #include "KeyboardSupport.h"
 #include "TestSupport.h"
 
+#include <ComponentsLibrary/ButtonGroupWidget.h>
 #include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CardWidgetBaseHeader.h>
 #include <ComponentsLibrary/CascadingListView.h>
@@ -101,7 +102,7 @@ private Q_SLOTS:
     void groupPopUpByKeyboard();
     void popUpMenuKeepsTabInside();
     void colourButtonActionsOpen();
-    void tabReachesPanelsMadeLater();
+    void tabReachesPartsMadeLater();
 };
 
 void tst_Keyboard::cleanup()
@@ -519,15 +520,16 @@ void tst_Keyboard::colourButtonActionsOpen()
     QCOMPARE(button->getColor(), QColor(Qt::red));
 }
 
-void tst_Keyboard::tabReachesPanelsMadeLater()
+void tst_Keyboard::tabReachesPartsMadeLater()
 {
     Window w;
     w.add(new QLineEdit, "before");
     QStandardItemModel model;
     TestSupport::addPaths(model, QStringLiteral("a/b/c d/e/f"));
     auto *view = w.add(new Components::CascadingListView(nullptr, nullptr), "view");
+    auto *group = w.add(new Components::ButtonGroupWidget, "group");
     w.add(new QLineEdit, "after");
-    // The panels are made with the model, after the preview and the rest of the window.
+    // The panels are made with the model, and the group's members added, after the rest of the window.
     view->setModel(&model);
     int level = 3;
     for (auto *panel = view->findChild<Components::CascadingListViewPanel *>(); panel;
@@ -535,9 +537,15 @@ void tst_Keyboard::tabReachesPanelsMadeLater()
         panel->setObjectName(QStringLiteral("panel%1").arg(--level));
     }
     view->findChild<Components::CascadingListViewPanelPreview *>()->setObjectName(QStringLiteral("preview"));
+    for (const char *name : {"first", "second"}) {
+        auto *member = new QPushButton(QLatin1String(name));
+        member->setObjectName(QLatin1String(name));
+        group->addButton(member);
+    }
     QVERIFY(w.show());
-    // Tab reaches the panels in their order, then the preview on their right.
-    QCOMPARE(tabs(5).join(QLatin1String(", ")), QStringLiteral("panel0, panel1, panel2, preview, after"));
+    // Tab reaches the panels in their order, then the preview on their right, then the members in their order.
+    QCOMPARE(tabs(7).join(QLatin1String(", ")),
+             QStringLiteral("panel0, panel1, panel2, preview, first, second, after"));
 }
 
 QTEST_MAIN(tst_Keyboard)
