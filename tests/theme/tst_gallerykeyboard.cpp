@@ -266,17 +266,25 @@ QString tst_GalleryKeyboard::operate(QWidget *widget)
     const bool popUp = qobject_cast<Components::ToolButtonPopUpBase *>(widget);
     if (popUp || qobject_cast<Components::ColorButton *>(widget) || menuOf(widget)) {
         bool inside = false;
-        bool opened = pressWhileOpen(popUp ? Qt::Key_F4 : Qt::Key_Space, Qt::NoModifier, [&] {
-                          QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                                            : QApplication::activeModalWidget();
-                          inside = menuOf(widget) || focusComesInto(open); // a plain menu has the keys itself
-                      }).opened;
-        if (auto *tool = widget->findChild<QColorDialog *>(); tool && tool->isVisible()) {
-            opened = inside = !tool->isModal();
-            tool->close();
+        bool tool = false; // a colour button's tool window, not modal, looked at as soon as it shows
+        const auto trigger = [&] {
+            press(popUp ? Qt::Key_F4 : Qt::Key_Space);
+            auto *dialog = widget->findChild<QColorDialog *>();
+            tool = dialog && dialog->isVisible() && !dialog->isModal();
+            if (tool) {
+                dialog->close();
+            }
+        };
+        const auto check = [&] {
+            QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                              : QApplication::activeModalWidget();
+            inside = menuOf(widget) || focusComesInto(open); // a plain menu has the keys itself
+        };
+        const bool opened = whileOpen(trigger, check).opened;
+        if (tool) {
             widget->setFocus(Qt::OtherFocusReason);
         }
-        return opened && inside ? QString() : QStringLiteral("the key opened nothing with the focus in it");
+        return tool || (opened && inside) ? QString() : QStringLiteral("the key opened nothing with the focus in it");
     }
     std::function<QVariant()> value;
     int key = Qt::Key_Right;
