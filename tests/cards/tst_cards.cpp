@@ -613,8 +613,8 @@ private Q_SLOTS:
         QCOMPARE(group.getCardWidgets(), QList<CardWidget *>({c, b}));
     }
 
-    // Cards and expanders: one on at a time in an exclusive group (members joining switched off, silently), each
-    // on whatever the others do otherwise; a member deleted while in the group (and hovered) leaves it.
+    // Cards and expanders: one on at a time in an exclusive group (members joining switched off, silently),
+    // independent otherwise; a member deleted while in the group (and hovered) leaves it.
     void exclusiveGroupLeavesOneOn_data()
     {
         QTest::addColumn<bool>("cards");
