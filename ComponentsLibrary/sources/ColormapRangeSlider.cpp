@@ -74,7 +74,13 @@ ColormapRangeSlider::ColormapRangeSlider(QWidget *parent)
     ColormapRangeSlider::init();
 }
 
-ColormapRangeSlider::~ColormapRangeSlider() = default;
+ColormapRangeSlider::~ColormapRangeSlider()
+{
+    // A model that is a child of this slider dies in QWidget's destructor, after this object's state is gone.
+    for (const QMetaObject::Connection &connection : qAsConst(d->modelConnections)) {
+        disconnect(connection);
+    }
+}
 
 void ColormapRangeSlider::init()
 {

@@ -57,7 +57,11 @@ UserConnector::UserConnector(Nalu::Models::UserConnectorModel *model, QWidget *p
         [this](const QString &text) { d->logOutAction->setText(text); });
 }
 
-UserConnector::~UserConnector() = default;
+UserConnector::~UserConnector()
+{
+    // A model that is a child of this button dies in QWidget's destructor, after this object's state is gone.
+    disconnect(d->modelDestroyed);
+}
 
 bool UserConnector::isMinimized() const
 {
