@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -113,6 +114,7 @@ ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
             &ButtonGroupWidget::buttonToggled);
     connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
             [this] { d->describeSteps(this); });
+    Internal::onLanguageChange(this, [this] { d->describeSteps(this); });
 
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
         setOrientation(toolBar->orientation());

@@ -38,6 +38,17 @@ public:
     QPointer<QWidget> headerBottomWidget;
     QList<QShortcut *> shortcuts;
     Internal::DevicePixmapLabel *expandIndicatorPixmap = nullptr;
+    // The menu button's name as last given here; one the application gave it since stays.
+    QString menuButtonName;
+
+    void nameMenuButton()
+    {
+        QToolButton *button = form->menuButton;
+        if (button->accessibleName() == menuButtonName) {
+            menuButtonName = CardWidgetBaseHeader::tr("Menu");
+            button->setAccessibleName(menuButtonName);
+        }
+    }
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
 
@@ -105,7 +116,7 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
 
     form->menuButton->hide();
     // The button shows only an icon (its text is the placeholder "...").
-    form->menuButton->setAccessibleName(tr("Menu"));
+    d->nameMenuButton();
     form->headerRightWidget->hide();
     form->headerBottomWidget->hide();
 
@@ -459,6 +470,8 @@ void CardWidgetBaseHeader::changeEvent(QEvent *event)
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange
         || event->type() == QEvent::ThemeChange || event->type() == QEvent::LayoutDirectionChange) {
         updateExpandIndicator();
+    } else if (event->type() == QEvent::LanguageChange) {
+        d->nameMenuButton();
     }
 }
 

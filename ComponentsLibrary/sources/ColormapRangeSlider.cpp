@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 #include "DevicePixels_p.h"
 #include "RangeSlider_p.h"
 
@@ -72,6 +73,7 @@ ColormapRangeSlider::ColormapRangeSlider(QWidget *parent)
     , d(std::make_unique<ColormapRangeSliderPrivate>(this))
 {
     ColormapRangeSlider::init();
+    Internal::onLanguageChange(this, [this] { d->describeColormap(); });
 }
 
 ColormapRangeSlider::~ColormapRangeSlider()
