@@ -4,6 +4,7 @@
 
 #include "Accessibility_p.h"
 #include "DefaultText_p.h"
+#include "WidgetTree_p.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -155,7 +156,8 @@ bool ButtonGroupWidget::isWorkflow() const
 
 void ButtonGroupWidget::addButton(QAbstractButton *button)
 {
-    if (!button || d->group->buttons().contains(button)) {
+    if (!button || d->group->buttons().contains(button)
+        || !Internal::mayAdopt(this, button, "ButtonGroupWidget::addButton")) {
         return;
     }
     button->setParent(this);

@@ -5,6 +5,7 @@
 #include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 #include "QtCompat_p.h"
+#include "WidgetTree_p.h"
 
 #include "ui_CardWidgetBaseHeader.h"
 
@@ -191,6 +192,9 @@ QWidget *CardWidgetBaseHeader::getHeaderRightWidget() const
 
 void CardWidgetBaseHeader::setHeaderRightWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(this, widget, "CardWidgetBaseHeader::setHeaderRightWidget")) {
+        return;
+    }
     CardWidgetBaseHeaderPrivate::placeWidget(d->headerRightWidget, d->form->headerRightWidget, widget, {});
     update();
 }
@@ -202,6 +206,9 @@ QWidget *CardWidgetBaseHeader::getHeaderBottomWidget() const
 
 void CardWidgetBaseHeader::setHeaderBottomWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(this, widget, "CardWidgetBaseHeader::setHeaderBottomWidget")) {
+        return;
+    }
     CardWidgetBaseHeaderPrivate::placeWidget(d->headerBottomWidget, d->form->headerBottomWidget, widget,
                                              QMargins(0, 6, 0, 0));
     update();
