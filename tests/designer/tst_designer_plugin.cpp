@@ -4,6 +4,7 @@
 // widgets, their descriptions and form XML, and made to create each widget.
 
 #include "ClassInfo.h"
+#include "TestSupport.h"
 #include "library_classes.h"
 
 #include <QBuffer>
@@ -23,24 +24,17 @@
 #include <memory>
 
 using namespace Nalu;
+Q_DECLARE_METATYPE(const QMetaObject *)
 using Designer::ownClassInfo;
 
 namespace {
-
-QList<const QMetaObject *> libraryMetaObjects()
-{
-    QList<const QMetaObject *> metaObjects;
-    for (const LibraryClass &libraryClass : libraryClasses) {
-        metaObjects.append(libraryClass.metaObject);
-    }
-    return metaObjects;
-}
 
 // The classes the plugin must offer: widgets that declare a description of their own.
 QList<const QMetaObject *> classesMeantForDirectUse()
 {
     QList<const QMetaObject *> classes;
-    for (const QMetaObject *meta : libraryMetaObjects()) {
+    for (const LibraryClass &libraryClass : libraryClasses) {
+        const QMetaObject *meta = libraryClass.metaObject;
         if (Designer::isMeantForDirectUse(meta) && meta->inherits(&QWidget::staticMetaObject)) {
             classes.append(meta);
         }
@@ -48,15 +42,14 @@ QList<const QMetaObject *> classesMeantForDirectUse()
     return classes;
 }
 
-// The widget the top-level <widget> element of a form XML names, and its object name.
-QPair<QString, QString> topWidgetOf(const QString &xml, QString *error)
+// The class and object name of the top-level <widget> element of a form XML; empty when the XML is not a form.
+QPair<QString, QString> topWidgetOf(const QString &xml)
 {
     QXmlStreamReader reader(xml);
-    QPair<QString, QString> widget;
     if (!reader.readNextStartElement() || reader.name() != QLatin1String("ui")) {
-        *error = QStringLiteral("no <ui> element");
-        return widget;
+        return {};
     }
+    QPair<QString, QString> widget;
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("widget") && widget.first.isEmpty()) {
             widget = {reader.attributes().value(QLatin1String("class")).toString(),
@@ -64,10 +57,35 @@ QPair<QString, QString> topWidgetOf(const QString &xml, QString *error)
         }
         reader.skipCurrentElement();
     }
-    if (reader.hasError()) {
-        *error = reader.errorString();
+    return reader.hasError() ? QPair<QString, QString>() : widget;
+}
+
+// The @brief paragraph of the class's comment in its header, joined into one line.
+QString briefInHeader(const QString &shortName)
+{
+    QFile header(QStringLiteral(NALU_SOURCE_DIR "/ComponentsLibrary/%1.h").arg(shortName));
+    if (!header.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return QString();
     }
-    return widget;
+    const QString text = QString::fromUtf8(header.readAll());
+    const int classAt = text.indexOf(QStringLiteral("class COMPONENTSLIBRARY_EXPORT %1 ").arg(shortName));
+    const int start = text.lastIndexOf(QLatin1String("/**"), classAt);
+    const int end = text.lastIndexOf(QLatin1String("*/"), classAt);
+    if (classAt < 0 || start < 0 || end < start) {
+        return QString();
+    }
+    QStringList brief;
+    for (QString line : text.mid(start + 3, end - start - 3).split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        line = line.startsWith(QLatin1Char('*')) ? line.mid(1).trimmed() : line;
+        if (line.isEmpty() && !brief.isEmpty()) {
+            break;
+        }
+        if (!line.isEmpty()) {
+            brief.append(line);
+        }
+    }
+    return brief.join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -83,21 +101,14 @@ private:
                                 : qEnvironmentVariable("NALU_DESIGNER_PLUGIN")};
     QHash<QString, QDesignerCustomWidgetInterface *> m_widgets;
 
-    QDesignerCustomWidgetInterface *plugin(const QString &className) const { return m_widgets.value(className); }
-
-    static void addClassRows(bool (*filter)(const QMetaObject *))
+    static void addClassRows(bool cardsOnly)
     {
-        QTest::addColumn<QString>("className");
+        QTest::addColumn<const QMetaObject *>("meta");
         for (const QMetaObject *meta : classesMeantForDirectUse()) {
-            if (filter(meta)) {
-                QTest::newRow(meta->className()) << QString::fromLatin1(meta->className());
+            if (!cardsOnly || meta->inherits(&Components::CardWidgetBase::staticMetaObject)) {
+                QTest::newRow(meta->className()) << meta;
             }
         }
-    }
-    static bool any(const QMetaObject *) { return true; }
-    static bool isCardFrame(const QMetaObject *meta)
-    {
-        return meta->inherits(&Components::CardWidgetBase::staticMetaObject);
     }
 
 private Q_SLOTS:
@@ -112,6 +123,8 @@ private Q_SLOTS:
         }
     }
 
+    // Every widget class that describes itself, and only those: the card and expander groups describe themselves
+    // but cannot be placed on a form. Code that uic generates creates each with `new Class(parent)`.
     void offersEveryWidgetMeantForDirectUse()
     {
         QStringList expected;
@@ -122,55 +135,6 @@ private Q_SLOTS:
         expected.sort();
         offered.sort();
         QCOMPARE(offered, expected);
-        // Described classes that are not widgets (the card and expander groups) cannot be placed on a form.
-        for (const QMetaObject *meta : libraryMetaObjects()) {
-            if (Designer::isMeantForDirectUse(meta) && !meta->inherits(&QWidget::staticMetaObject)) {
-                QVERIFY(!m_widgets.contains(QString::fromLatin1(meta->className())));
-            }
-        }
-    }
-
-    void describesEachClass_data() { addClassRows(any); }
-    void describesEachClass()
-    {
-        QFETCH(QString, className);
-        QDesignerCustomWidgetInterface *widget = plugin(className);
-        QVERIFY(widget);
-        const QMetaObject *meta = nullptr;
-        for (const QMetaObject *candidate : libraryMetaObjects()) {
-            if (QLatin1String(candidate->className()) == className) {
-                meta = candidate;
-            }
-        }
-        QVERIFY(meta);
-        const QString description = ownClassInfo(meta, "description");
-        const QString package = ownClassInfo(meta, "package");
-        QCOMPARE(widget->group(), package.isEmpty() ? QStringLiteral("ComponentsLibrary") : package);
-        QCOMPARE(widget->whatsThis(), description);
-        QVERIFY(!widget->toolTip().isEmpty());
-        QVERIFY(description.simplified().startsWith(widget->toolTip()));
-        QCOMPARE(widget->includeFile(),
-                 QStringLiteral("<ComponentsLibrary/%1.h>").arg(className.section(QLatin1String("::"), -1)));
-        QVERIFY(QFileInfo::exists(
-            QStringLiteral(NALU_SOURCE_DIR "/ComponentsLibrary/%1.h").arg(className.section(QLatin1String("::"), -1))));
-        // A 32 x 32 icon, drawn with 64 x 64 pixels for 2x screens.
-        const QIcon icon = widget->icon();
-        QVERIFY(!icon.isNull());
-        QCOMPARE(icon.availableSizes(), QList<QSize> {QSize(64, 64)});
-        const QImage image = icon.pixmap(QSize(64, 64)).toImage();
-        QCOMPARE(image.size(), QSize(64, 64));
-        int painted = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                painted += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-            }
-        }
-        QVERIFY2(painted > 32, "the icon is (nearly) empty");
-    }
-
-    // Code that uic generates from a form creates each widget with `new Class(parent)`.
-    void formsCanCreateEachClass()
-    {
         for (const LibraryClass &libraryClass : libraryClasses) {
             if (m_widgets.contains(QString::fromLatin1(libraryClass.metaObject->className()))) {
                 QVERIFY2(libraryClass.constructibleFromParent, libraryClass.metaObject->className());
@@ -178,85 +142,86 @@ private Q_SLOTS:
         }
     }
 
-    // Designer creates widgets with a null parent and deletes them: clean under AddressSanitizer.
-    void createsEachClass_data() { addClassRows(any); }
-    void createsEachClass()
+    // What Designer shows of each class: its group, description, tool tip (the @brief of its header), include file,
+    // icon, form XML; and the widget it creates, without a parent (deleted again: clean under AddressSanitizer) or
+    // in a form.
+    void describesAndCreatesEachClass_data() { addClassRows(false); }
+    void describesAndCreatesEachClass()
     {
-        QFETCH(QString, className);
-        QDesignerCustomWidgetInterface *widget = plugin(className);
+        QFETCH(const QMetaObject *, meta);
+        const QString className = QString::fromLatin1(meta->className());
+        QDesignerCustomWidgetInterface *widget = m_widgets.value(className);
         QVERIFY(widget);
-        std::unique_ptr<QWidget> orphan(widget->createWidget(nullptr));
-        QVERIFY(orphan);
-        QCOMPARE(QString::fromLatin1(orphan->metaObject()->className()), className);
-        QVERIFY(!orphan->parent());
-        orphan.reset();
+        const QString description = ownClassInfo(meta, "description");
+        const QString package = ownClassInfo(meta, "package");
+        QCOMPARE(widget->group(), package.isEmpty() ? QStringLiteral("ComponentsLibrary") : package);
+        QCOMPARE(widget->whatsThis(), description);
+        QVERIFY(!widget->toolTip().isEmpty());
+        QVERIFY(description.simplified().startsWith(widget->toolTip()));
+        QCOMPARE(QStringLiteral("@brief ") + Designer::firstSentence(description),
+                 briefInHeader(Designer::shortClassName(meta)));
+        QCOMPARE(widget->includeFile(), QStringLiteral("<ComponentsLibrary/%1.h>").arg(Designer::shortClassName(meta)));
+        // A 32 x 32 icon, drawn with 64 x 64 pixels for 2x screens, and not (nearly) empty.
+        QCOMPARE(widget->icon().availableSizes(), QList<QSize> {QSize(64, 64)});
+        const QImage icon = widget->icon().pixmap(QSize(64, 64)).toImage().convertToFormat(QImage::Format_ARGB32);
+        QCOMPARE(icon.size(), QSize(64, 64));
+        QVERIFY(TestSupport::countPixels(icon, Qt::transparent) < 64 * 64 - 32);
 
+        const QPair<QString, QString> top = topWidgetOf(widget->domXml());
+        QCOMPARE(top.first, className);
+        QVERIFY(!top.second.isEmpty() && top.second.at(0).isLower());
+        QCOMPARE(widget->isContainer(),
+                 meta->inherits(&Components::CardWidgetBase::staticMetaObject)
+                     || meta == &Components::ButtonGroupWidget::staticMetaObject);
+
+        std::unique_ptr<QWidget> orphan(widget->createWidget(nullptr));
+        QVERIFY(orphan && !orphan->parent());
+        QCOMPARE(orphan->metaObject(), meta);
+        orphan.reset();
         QWidget form;
         QWidget *child = widget->createWidget(&form);
         QVERIFY(child);
         QCOMPARE(child->parentWidget(), &form);
-        QCOMPARE(QString::fromLatin1(child->metaObject()->className()), className);
+        QCOMPARE(child->metaObject(), meta);
         form.show();
         QCoreApplication::processEvents();
     }
 
-    void domXmlNamesEachClass_data() { addClassRows(any); }
-    void domXmlNamesEachClass()
-    {
-        QFETCH(QString, className);
-        QDesignerCustomWidgetInterface *widget = plugin(className);
-        QVERIFY(widget);
-        QString error;
-        const QPair<QString, QString> top = topWidgetOf(widget->domXml(), &error);
-        QVERIFY2(error.isEmpty(), qPrintable(error));
-        QCOMPARE(top.first, className);
-        QVERIFY(!top.second.isEmpty());
-        QVERIFY(top.second.at(0).isLower());
-        const std::unique_ptr<QWidget> created(widget->createWidget(nullptr));
-        QCOMPARE(widget->isContainer(),
-                 isCardFrame(created->metaObject())
-                     || className == QLatin1String("Nalu::Components::ButtonGroupWidget"));
-    }
-
     // A card or expander dropped from the widget box brings its contents container: widgets put into
     // "contentsWidget" are the card's contents and show.
-    void cardsComeWithTheirContents_data() { addClassRows(isCardFrame); }
+    void cardsComeWithTheirContents_data() { addClassRows(true); }
     void cardsComeWithTheirContents()
     {
-        QFETCH(QString, className);
-        QDesignerCustomWidgetInterface *widget = plugin(className);
-        QVERIFY(widget);
+        QFETCH(const QMetaObject *, meta);
         QUiLoader loader;
         loader.clearPluginPaths();
         loader.addPluginPath(QFileInfo(m_loader.fileName()).absolutePath());
-        QVERIFY(loader.availableWidgets().contains(className));
-        QByteArray xml = widget->domXml().toUtf8();
+        QByteArray xml = m_widgets.value(QString::fromLatin1(meta->className()))->domXml().toUtf8();
         QBuffer buffer(&xml);
         std::unique_ptr<QWidget> loaded(loader.load(&buffer));
         QVERIFY2(loaded, qPrintable(loader.errorString()));
         auto *card = qobject_cast<Components::CardWidgetBase *>(loaded.get());
         QVERIFY(card);
+        QCOMPARE(card->metaObject(), meta);
         QCOMPARE(card->title(), QStringLiteral("Title"));
         QWidget *contents = card->getContentsWidget();
-        QVERIFY(contents);
+        QVERIFY(contents && contents->layout());
         QCOMPARE(contents->objectName(), QStringLiteral("contentsWidget"));
         QCOMPARE(contents->parentWidget()->objectName(), QStringLiteral("contentsContainer"));
-        QVERIFY(contents->layout());
         auto *label = new QLabel(QStringLiteral("dropped"), contents);
         contents->layout()->addWidget(label);
         card->show();
         QCoreApplication::processEvents();
         QVERIFY(label->isVisible());
-        QVERIFY(card->sizeHint().height() > card->findChild<QWidget *>(QStringLiteral("contentsContainer"))->y());
+        QVERIFY(card->sizeHint().height() > contents->parentWidget()->y());
     }
 
     // Buttons placed into a button group of a form loaded by QUiLoader (which never initializes the
     // plugin) become members, laid out by the group.
     void buttonGroupTakesTheButtonsPlacedIntoIt()
     {
-        QDesignerCustomWidgetInterface *widget = plugin(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
-        QVERIFY(widget);
-        std::unique_ptr<QWidget> created(widget->createWidget(nullptr));
+        std::unique_ptr<QWidget> created(
+            m_widgets.value(QStringLiteral("Nalu::Components::ButtonGroupWidget"))->createWidget(nullptr));
         auto *group = qobject_cast<Components::ButtonGroupWidget *>(created.get());
         QVERIFY(group);
         auto *first = new QPushButton(QStringLiteral("One"), group);
@@ -280,103 +245,32 @@ private Q_SLOTS:
         QCOMPARE(group->getButtons().size(), 2);
     }
 
-    // Designer shows a property whose type is an enumeration as a drop-down list only when the
-    // enumeration is registered with the meta-object system.
-    void enumeratedPropertiesAreDropDowns_data()
+    // Designer shows a property whose type is an enumeration as a drop-down list only when the enumeration is
+    // registered with the meta-object system: every designable property of the library's own of a type that is
+    // not Qt's is one.
+    void enumeratedPropertiesAreDropDowns()
     {
-        QTest::addColumn<QString>("className");
-        QTest::addColumn<QString>("property");
+        QStringList enumerated;
         for (const QMetaObject *meta : classesMeantForDirectUse()) {
             for (int i = 0; i < meta->propertyCount(); ++i) {
-                // The library's own properties: those of Qt's classes are Qt's business.
                 const QMetaObject *declaring = meta;
                 while (i < declaring->propertyOffset()) {
                     declaring = declaring->superClass();
                 }
-                if (!QByteArray(declaring->className()).startsWith("Nalu::")) {
-                    continue;
-                }
                 const QMetaProperty property = meta->property(i);
-                if (property.isWritable() && property.isDesignable() && property.userType() >= QMetaType::User) {
-                    QTest::addRow("%s::%s", meta->className(), property.name())
-                        << QString::fromLatin1(meta->className()) << QString::fromLatin1(property.name());
+                if (QByteArray(declaring->className()).startsWith("Nalu::") && property.isWritable()
+                    && property.isDesignable() && (property.userType() >= QMetaType::User || property.isEnumType())) {
+                    const QString name = QStringLiteral("%1::%2").arg(QLatin1String(meta->className()),
+                                                                      QLatin1String(property.name()));
+                    QVERIFY2(property.isEnumType() && property.enumerator().keyCount() > 1, qPrintable(name));
+                    enumerated.append(name);
                 }
             }
         }
-    }
-    void enumeratedPropertiesAreDropDowns()
-    {
-        QFETCH(QString, className);
-        QFETCH(QString, property);
-        for (const QMetaObject *meta : classesMeantForDirectUse()) {
-            if (QLatin1String(meta->className()) == className) {
-                const QMetaProperty metaProperty = meta->property(meta->indexOfProperty(property.toLatin1()));
-                QVERIFY2(metaProperty.isEnumType(), metaProperty.typeName());
-                QVERIFY(metaProperty.enumerator().keyCount() > 1);
-            }
+        for (const char *known : {"RangeSlider::popupsPosition", "CascadingListView::previewPolicy",
+                                  "ColorButton::colorDialogMode", "CardWidget::shape", "ExpanderWidget::shape"}) {
+            QVERIFY2(enumerated.contains(QStringLiteral("Nalu::Components::") + QLatin1String(known)), known);
         }
-    }
-
-    void enumeratedPropertiesCoverTheKnownOnes()
-    {
-        const QStringList known = {QStringLiteral("Nalu::Components::RangeSlider::popupsPosition"),
-                                   QStringLiteral("Nalu::Components::CascadingListView::previewPolicy"),
-                                   QStringLiteral("Nalu::Components::ColorButton::colorDialogMode"),
-                                   QStringLiteral("Nalu::Components::CardWidget::shape"),
-                                   QStringLiteral("Nalu::Components::ExpanderWidget::shape")};
-        for (const QString &name : known) {
-            const QString className = name.section(QLatin1String("::"), 0, -2);
-            const QByteArray property = name.section(QLatin1String("::"), -1).toLatin1();
-            bool found = false;
-            for (const QMetaObject *meta : classesMeantForDirectUse()) {
-                if (QLatin1String(meta->className()) == className) {
-                    found = meta->property(meta->indexOfProperty(property)).isEnumType();
-                }
-            }
-            QVERIFY2(found, qPrintable(name));
-        }
-    }
-
-    // The first sentence of each class's "description" is the class's @brief in its header.
-    void briefMatchesDescription_data() { addClassRows(any); }
-    void briefMatchesDescription()
-    {
-        QFETCH(QString, className);
-        const QString shortName = className.section(QLatin1String("::"), -1);
-        QFile header(QStringLiteral(NALU_SOURCE_DIR "/ComponentsLibrary/%1.h").arg(shortName));
-        QVERIFY(header.open(QIODevice::ReadOnly | QIODevice::Text));
-        const QString text = QString::fromUtf8(header.readAll());
-        const int classAt = text.indexOf(QStringLiteral("class COMPONENTSLIBRARY_EXPORT %1 ").arg(shortName));
-        QVERIFY(classAt > 0);
-        const int commentStart = text.lastIndexOf(QLatin1String("/**"), classAt);
-        const int commentEnd = text.lastIndexOf(QLatin1String("*/"), classAt);
-        QVERIFY(commentStart >= 0 && commentEnd > commentStart);
-        // The @brief paragraph: up to the first empty comment line.
-        QStringList brief;
-        const QStringList lines = text.mid(commentStart + 3, commentEnd - commentStart - 3).split(QLatin1Char('\n'));
-        for (QString line : lines) {
-            line = line.trimmed();
-            if (line.startsWith(QLatin1Char('*'))) {
-                line = line.mid(1).trimmed();
-            }
-            if (line.isEmpty() && !brief.isEmpty()) {
-                break;
-            }
-            if (!line.isEmpty()) {
-                brief.append(line);
-            }
-        }
-        QVERIFY(!brief.isEmpty());
-        QVERIFY2(brief.first().startsWith(QLatin1String("@brief ")), qPrintable(brief.first()));
-        brief.first().remove(0, 7);
-        const QMetaObject *meta = nullptr;
-        for (const QMetaObject *candidate : libraryMetaObjects()) {
-            if (QLatin1String(candidate->className()) == className) {
-                meta = candidate;
-            }
-        }
-        QVERIFY(meta);
-        QCOMPARE(brief.join(QLatin1Char(' ')), Designer::firstSentence(ownClassInfo(meta, "description")));
     }
 
     // Inside Designer, which initializes the plugin, the buttons are only laid out: a button of a
@@ -384,8 +278,7 @@ private Q_SLOTS:
     // Last, since the plugin stays initialized.
     void buttonGroupInDesignerOnlyLaysOutItsButtons()
     {
-        QDesignerCustomWidgetInterface *widget = plugin(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
-        QVERIFY(widget);
+        QDesignerCustomWidgetInterface *widget = m_widgets.value(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
         widget->initialize(nullptr);
         QVERIFY(widget->isInitialized());
         std::unique_ptr<QWidget> created(widget->createWidget(nullptr));

@@ -146,21 +146,28 @@ private Q_SLOTS:
         QCOMPARE(image.pixel(right, y), image.pixel(right + 2, y));
     }
 
-    void chessboardsHaveSharpEvenSquares_data()
+    // Patterns of even squares or stripes are drawn at the device resolution: along the middle row, over the
+    // central 60 %, runs of one size in device pixels, each of one colour (an up-scaled pattern has runs of two
+    // sizes, or blurred pixels between them).
+    void patternsKeepEvenDevicePixels_data()
     {
         QTest::addColumn<QString>("component");
         QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<int>("square"); // the squares' side in pixels
+        QTest::addColumn<int>("run"); // in device pixels
         for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
-            QTest::addRow("colour button at %g", ratio) << "ColorButton" << ratio << 8;
-            QTest::addRow("colormap groove at %g", ratio) << "ColormapRangeSlider" << ratio << 5;
+            QTest::addRow("colour button chessboard at %g", ratio)
+                << "ColorButton" << ratio << int(std::lround(8 * ratio));
+            QTest::addRow("colormap groove chessboard at %g", ratio)
+                << "ColormapRangeSlider" << ratio << int(std::lround(5 * ratio));
+            // A pixmap of the device's ratio, in stripes two device pixels wide, shown pixel for pixel.
+            QTest::addRow("rounded pixmap at %g", ratio) << "RoundedPixmap" << ratio << 2;
         }
     }
-    void chessboardsHaveSharpEvenSquares()
+    void patternsKeepEvenDevicePixels()
     {
         QFETCH(QString, component);
         QFETCH(qreal, ratio);
-        QFETCH(int, square);
+        QFETCH(int, run);
         const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
         std::unique_ptr<QWidget> widget;
         if (component == QLatin1String("ColorButton")) {
@@ -168,22 +175,30 @@ private Q_SLOTS:
             button->setFlat(true);
             widget.reset(button);
             widget->resize(200, 44);
-        } else {
+        } else if (component == QLatin1String("ColormapRangeSlider")) {
             auto *slider = new ColormapRangeSlider;
             slider->setOrientation(Qt::Horizontal);
             slider->setMinimumHeight(20);
             widget.reset(slider);
             widget->resize(300, 40);
+        } else {
+            QImage stripes(QSizeF(QSizeF(200, 20) * ratio).toSize(), QImage::Format_RGB32);
+            for (int x = 0; x < stripes.width(); ++x) {
+                for (int y = 0; y < stripes.height(); ++y) {
+                    stripes.setPixel(x, y, x / 2 % 2 ? 0xff000000 : 0xffffffff);
+                }
+            }
+            QPixmap pixmap = QPixmap::fromImage(stripes);
+            pixmap.setDevicePixelRatio(ratio);
+            widget = std::make_unique<RoundedPixmap>(pixmap);
+            widget->resize(200, 20);
         }
         widget->setStyle(fusion.get());
         const QImage image = renderedAt(*widget, ratio);
-        // Along the middle row, over the central 60 % of the pattern: squares of one size in device pixels,
-        // each of one colour (an up-scaled pattern has runs of two sizes, or blurred pixels between them).
         const int y = image.height() / 2, from = image.width() / 5, to = image.width() - from;
         const QVector<int> runs = innerRuns(image, y, from, to);
         QVERIFY2(runs.size() >= 4, qPrintable(QString::number(runs.size())));
-        const int expected = int(std::lround(square * ratio));
-        QCOMPARE(runs, QVector<int>(runs.size(), expected));
+        QCOMPARE(runs, QVector<int>(runs.size(), run));
     }
 
     // The groove's rounded end, left of the handles, is drawn at the device resolution: it differs from
@@ -217,35 +232,6 @@ private Q_SLOTS:
             const QImage upscaled
                 = renderedAt(*slider, 1.0).copy(end).scaled(deviceEnd.size(), Qt::IgnoreAspectRatio, mode);
             QVERIFY(native.copy(deviceEnd) != upscaled.convertToFormat(native.format()));
-        }
-    }
-
-    // A pixmap of the device's ratio is shown pixel for pixel: columns one device pixel wide stay so.
-    void roundedPixmapShowsDevicePixels_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.25, 1.5, 2.0}) {
-            QTest::addRow("rounded pixmap at %g", ratio) << ratio;
-        }
-    }
-    void roundedPixmapShowsDevicePixels()
-    {
-        QFETCH(qreal, ratio);
-        const QSize size(40, 20);
-        QImage stripes(QSizeF(QSizeF(size) * ratio).toSize(), QImage::Format_RGB32);
-        for (int x = 0; x < stripes.width(); ++x) {
-            for (int y = 0; y < stripes.height(); ++y) {
-                stripes.setPixel(x, y, x % 2 ? 0xff000000 : 0xffffffff);
-            }
-        }
-        QPixmap pixmap = QPixmap::fromImage(stripes);
-        pixmap.setDevicePixelRatio(ratio);
-        RoundedPixmap widget(pixmap);
-        widget.resize(size);
-        const QImage image = renderedAt(widget, ratio);
-        const int y = image.height() / 2;
-        for (int x = 4; x < image.width() - 4; ++x) {
-            QCOMPARE(image.pixel(x, y), stripes.pixel(x, y));
         }
     }
 
