@@ -2,66 +2,41 @@
 
 #pragma once
 
-// Records what the application tells assistive technologies. The recorder is an accessibility bridge,
-// the public interface through which Qt hands each event to a screen reader's back-end; it is loaded as
-// a static plugin (Q_IMPORT_PLUGIN(AccessibleEventRecorderPlugin) in the test). Qt passes every event to
-// its bridges, while an update handler would only see events once a platform reports an assistive
-// technology as active, which the offscreen platform of the tests never does.
+// Records what the application tells assistive technologies. The recorder is an accessibility bridge, loaded
+// as a static plugin (Q_IMPORT_PLUGIN(AccessibleEventRecorderPlugin) in the test): Qt hands every event to its
+// bridges, while an update handler sees none until a platform reports an active assistive technology, which
+// the offscreen platform of the tests never does.
 
 #include <QAccessible>
 #include <QAccessibleBridge>
 #include <QAccessibleBridgePlugin>
 #include <QCoreApplication>
-#include <QList>
-#include <QPointer>
-#include <QString>
 #include <QStringList>
 
-struct RecordedAccessibleEvent
-{
-    QAccessible::Event type = QAccessible::InvalidEvent;
-    QPointer<QObject> object;
-    int child = -1;
-    QStringList changedStates;
-    QString value;
-    QString name;
-    QString description;
-};
+#include <utility>
 
-// The state flags the components report, by name.
-inline QStringList accessibleStateNames(const QAccessible::State &state)
+// The state flags the components report, by name: "focusable,checkable,checked".
+inline QString accessibleStates(const QAccessible::State &state)
 {
+    const std::pair<quint64, const char *> flags[]
+        = {{state.disabled, "disabled"},     {state.focusable, "focusable"}, {state.focused, "focused"},
+           {state.pressed, "pressed"},       {state.checkable, "checkable"}, {state.checked, "checked"},
+           {state.expandable, "expandable"}, {state.expanded, "expanded"},   {state.collapsed, "collapsed"},
+           {state.invisible, "invisible"},   {state.hasPopup, "hasPopup"},   {state.animated, "animated"}};
     QStringList names;
-    const auto add = [&names](bool set, const char *name) {
-        if (set) {
-            names << QLatin1String(name);
+    for (const auto &flag : flags) {
+        if (flag.first) {
+            names << QLatin1String(flag.second);
         }
-    };
-    add(state.disabled, "disabled");
-    add(state.focusable, "focusable");
-    add(state.focused, "focused");
-    add(state.pressed, "pressed");
-    add(state.checkable, "checkable");
-    add(state.checked, "checked");
-    add(state.expandable, "expandable");
-    add(state.expanded, "expanded");
-    add(state.collapsed, "collapsed");
-    add(state.invisible, "invisible");
-    add(state.hasPopup, "hasPopup");
-    add(state.animated, "animated");
-    return names;
+    }
+    return names.join(QLatin1Char(','));
 }
 
 class AccessibleEventRecorder : public QAccessibleBridge
 {
 public:
     AccessibleEventRecorder() { instance() = this; }
-    ~AccessibleEventRecorder() override
-    {
-        if (instance() == this) {
-            instance() = nullptr;
-        }
-    }
+    ~AccessibleEventRecorder() override { instance() = instance() == this ? nullptr : instance(); }
 
     // The recorder Qt made, until it is deleted.
     static AccessibleEventRecorder *&instance()
@@ -70,32 +45,58 @@ public:
         return recorder;
     }
 
-    static QList<RecordedAccessibleEvent> &events()
+    // The events of named objects, one a line, with what a screen reader reads when it comes:
+    // "header state:expanded,collapsed", "slider value[1]:90", "card name:Viewer", "slider focus[0]:Minimum".
+    static QStringList &events()
     {
-        static QList<RecordedAccessibleEvent> recorded;
+        static QStringList recorded;
         return recorded;
+    }
+
+    // The events of the objects named, in order.
+    static QString eventsOf(const QStringList &objects)
+    {
+        QStringList lines;
+        for (const QString &line : qAsConst(events())) {
+            if (objects.contains(line.section(QLatin1Char(' '), 0, 0))) {
+                lines << line;
+            }
+        }
+        return lines.join(QLatin1Char('\n'));
     }
 
     void setRootObject(QAccessibleInterface *) override { }
 
     void notifyAccessibilityUpdate(QAccessibleEvent *event) override
     {
-        RecordedAccessibleEvent recorded;
-        recorded.type = event->type();
-        recorded.object = event->object();
-        recorded.child = event->child();
-        if (event->type() == QAccessible::StateChanged) {
-            recorded.changedStates
-                = accessibleStateNames(static_cast<QAccessibleStateChangeEvent *>(event)->changedStates());
-        } else if (event->type() == QAccessible::ValueChanged) {
-            recorded.value = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+        QAccessibleInterface *iface = event->accessibleInterface();
+        QString kind;
+        QString detail;
+        switch (event->type()) {
+        case QAccessible::StateChanged:
+            kind = QStringLiteral("state");
+            detail = accessibleStates(static_cast<QAccessibleStateChangeEvent *>(event)->changedStates());
+            break;
+        case QAccessible::ValueChanged:
+            kind = QStringLiteral("value");
+            detail = static_cast<QAccessibleValueChangeEvent *>(event)->value().toString();
+            break;
+        case QAccessible::DescriptionChanged:
+            kind = QStringLiteral("description");
+            detail = iface ? iface->text(QAccessible::Description) : QString();
+            break;
+        case QAccessible::NameChanged:
+        case QAccessible::Focus:
+            kind = event->type() == QAccessible::Focus ? QStringLiteral("focus") : QStringLiteral("name");
+            detail = iface ? iface->text(QAccessible::Name) : QString();
+            break;
+        default:
+            return;
         }
-        // What a screen reader reads when the event arrives.
-        if (QAccessibleInterface *iface = event->accessibleInterface()) {
-            recorded.name = iface->text(QAccessible::Name);
-            recorded.description = iface->text(QAccessible::Description);
+        if (event->object() && !event->object()->objectName().isEmpty()) {
+            const QString child = event->child() >= 0 ? QStringLiteral("[%1]").arg(event->child()) : QString();
+            events() << QStringLiteral("%1 %2%3:%4").arg(event->object()->objectName(), kind, child, detail);
         }
-        events().append(recorded);
     }
 };
 

@@ -38,16 +38,6 @@ inline void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     QTest::keyClick(receiver->windowHandle(), Qt::Key(key), modifiers);
 }
 
-// A window manager makes the window active again once a dialog closes; the offscreen platform has none.
-[[nodiscard]] inline bool reactivate(QWidget *window)
-{
-    for (int i = 0; i < 50 && QApplication::activeWindow() != window; ++i) {
-        window->activateWindow();
-        QTest::qWait(20);
-    }
-    return QApplication::activeWindow() == window;
-}
-
 // Whether the focus is in container, or comes there soon (a dialog is activated after it shows).
 [[nodiscard]] inline bool focusComesInto(const QWidget *container)
 {
@@ -88,7 +78,12 @@ inline Opened whileOpen(const std::function<void()> &trigger, const std::functio
     timer.start();
     QWidget *window = QApplication::activeWindow();
     trigger();
-    if (window && !reactivate(window)) {
+    // A window manager makes the window active again once a dialog closes; the offscreen platform has none.
+    for (int i = 0; window && i < 50 && QApplication::activeWindow() != window; ++i) {
+        window->activateWindow();
+        QTest::qWait(20);
+    }
+    if (window && QApplication::activeWindow() != window) {
         qWarning("the window did not become active again");
     }
     return result;

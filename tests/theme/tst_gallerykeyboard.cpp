@@ -39,9 +39,6 @@ using namespace KeyboardSupport;
 
 QString label(const QWidget *widget)
 {
-    if (!widget) {
-        return QStringLiteral("(nothing)");
-    }
     QString text = QString::fromLatin1(widget->metaObject()->className());
     if (QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(const_cast<QWidget *>(widget))) {
         text += QStringLiteral(" \"%1\"").arg(iface->text(QAccessible::Name));
@@ -50,31 +47,27 @@ QString label(const QWidget *widget)
 }
 
 // Whether two presses of key, then of back, change what value reads and then restore it.
-QString changesAndRestores(const std::function<QVariant()> &value, int key, int back, const char *what)
+QString changesAndRestores(const std::function<QVariant()> &value, int key, int back)
 {
     const QVariant before = value();
     press(key);
     if (value() == before) {
         press(back);
         if (value() == before) {
-            return QStringLiteral("%1 did not change").arg(QLatin1String(what));
+            return QStringLiteral("the keys changed nothing");
         }
         press(key);
     } else {
         press(back);
     }
-    return value() == before ? QString() : QStringLiteral("%1 was not restored").arg(QLatin1String(what));
+    return value() == before ? QString() : QStringLiteral("the keys did not restore it");
 }
 
-QMenu *menuOf(QAbstractButton *button)
+QMenu *menuOf(QWidget *widget)
 {
-    if (auto *tool = qobject_cast<QToolButton *>(button)) {
-        return tool->menu();
-    }
-    if (auto *push = qobject_cast<QPushButton *>(button)) {
-        return push->menu();
-    }
-    return nullptr;
+    auto *tool = qobject_cast<QToolButton *>(widget);
+    auto *push = qobject_cast<QPushButton *>(widget);
+    return tool ? tool->menu() : push ? push->menu() : nullptr;
 }
 
 // What a mouse user can operate, whatever its focus policy says: the keyboard must reach it too.
@@ -95,9 +88,11 @@ bool isInteractive(QWidget *widget)
         || qobject_cast<QComboBox *>(widget) || qobject_cast<QTabBar *>(widget);
 }
 
-bool isTabStop(const QWidget *widget)
+// Tab stops a widget makes: two for a range slider with keyboard handles.
+int stopsOf(const QWidget *widget)
 {
-    return widget->isVisible() && (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+    const auto *slider = qobject_cast<const Components::RangeSlider *>(widget);
+    return slider && slider->hasKeyboardHandles() ? 2 : 1;
 }
 
 } // namespace
@@ -154,16 +149,16 @@ void tst_GalleryKeyboard::controlsHaveNames()
     int named = 0;
     const QList<QWidget *> widgets = m_window->findChildren<QWidget *>();
     for (QWidget *widget : widgets) {
-        if (!isTabStop(widget)) {
+        if (!widget->isVisible() || !(widget->focusPolicy() & Qt::TabFocus) || widget->focusProxy()) {
             continue;
         }
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
-        QList<QAccessibleInterface *> named_ {iface};
+        QList<QAccessibleInterface *> elements {iface};
         // The handles of the range sliders are named too.
         if (qobject_cast<Components::RangeSlider *>(widget)) {
-            named_ << iface->child(0) << iface->child(1);
+            elements << iface->child(0) << iface->child(1);
         }
-        for (QAccessibleInterface *element : named_) {
+        for (QAccessibleInterface *element : elements) {
             if (element->text(QAccessible::Name).trimmed().isEmpty()) {
                 unnamed << label(widget);
             } else {
@@ -191,33 +186,24 @@ void tst_GalleryKeyboard::keyboardWalk()
 
     QStringList walk;
     QStringList problems;
-    QSet<QWidget *> reached;
-    QSet<QString> stops;
+    QHash<QWidget *, int> visits;
     for (int i = 0; i < 500; ++i) {
         press(Qt::Key_Tab);
         QWidget *widget = focus();
         if (!widget || !galleryPage->isAncestorOf(widget)) {
             break; // past the last control of the page
         }
-        QString stop = label(widget);
-        if (auto *slider = qobject_cast<Components::RangeSlider *>(widget)) {
-            stop += slider->getCurrentHandle() == Components::RangeSlider::MinimumHandle ? QStringLiteral(" min")
-                                                                                         : QStringLiteral(" max");
-        }
-        stop += QStringLiteral(" @%1").arg(reinterpret_cast<quintptr>(widget), 0, 16);
-        if (stops.contains(stop)) {
-            problems << QStringLiteral("Tab went round to %1").arg(stop);
+        walk << label(widget);
+        if (++visits[widget] > stopsOf(widget)) {
+            problems << QStringLiteral("Tab went round to %1").arg(label(widget));
             break;
         }
-        stops.insert(stop);
-        walk << stop.section(QLatin1String(" @"), 0, 0);
-        reached.insert(widget);
         const QString problem = operate(widget);
         if (!problem.isEmpty()) {
             problems << QStringLiteral("%1: %2").arg(label(widget), problem);
         }
         if (focus() != widget) {
-            problems << QStringLiteral("%1 lost the focus to %2").arg(label(widget), label(focus()));
+            problems << QStringLiteral("%1 lost the focus to %2").arg(label(widget), nameOf(focus()));
             widget->setFocus(Qt::OtherFocusReason);
         }
     }
@@ -235,22 +221,17 @@ void tst_GalleryKeyboard::keyboardWalk()
         if (auto *group = qobject_cast<Components::ButtonGroupWidget *>(widget)) {
             ++components;
             const QList<QAbstractButton *> buttons = group->getButtons();
-            if (std::none_of(buttons.begin(), buttons.end(), [&](QAbstractButton *b) { return reached.contains(b); })) {
+            if (std::none_of(buttons.begin(), buttons.end(), [&](QAbstractButton *b) { return visits.contains(b); })) {
                 problems << QStringLiteral("not reached: %1").arg(label(widget));
             }
-            continue;
-        }
-        if (!isInteractive(widget)) {
-            continue;
-        }
-        ++components;
-        const auto *slider = qobject_cast<Components::RangeSlider *>(widget);
-        const int expectedStops = slider && slider->hasKeyboardHandles() ? 2 : 1;
-        const int stopsOf = int(std::count_if(stops.begin(), stops.end(), [&](const QString &stop) {
-            return stop.endsWith(QStringLiteral(" @%1").arg(reinterpret_cast<quintptr>(widget), 0, 16));
-        }));
-        if (stopsOf != expectedStops) {
-            problems << QStringLiteral("reached %1 times of %2: %3").arg(stopsOf).arg(expectedStops).arg(label(widget));
+        } else if (isInteractive(widget)) {
+            ++components;
+            if (visits.value(widget) != stopsOf(widget)) {
+                problems << QStringLiteral("reached %1 times of %2: %3")
+                                .arg(visits.value(widget))
+                                .arg(stopsOf(widget))
+                                .arg(label(widget));
+            }
         }
     }
     QVERIFY2(
@@ -261,129 +242,92 @@ void tst_GalleryKeyboard::keyboardWalk()
 
 QString tst_GalleryKeyboard::operate(QWidget *widget)
 {
-    if (auto *header = qobject_cast<Components::CardWidgetBaseHeader *>(widget)) {
-        return changesAndRestores([header] { return header->isExpanded(); }, Qt::Key_Space, Qt::Key_Space,
-                                  "the expanded state");
+    auto *button = qobject_cast<QAbstractButton *>(widget);
+    QButtonGroup *group = button ? button->group() : nullptr;
+    if (group && group->exclusive() && button->isCheckable()) {
+        // As radio buttons: Space checks a member, the arrows move the check to a neighbour.
+        press(Qt::Key_Space);
+        if (group->checkedButton() != button) {
+            return QStringLiteral("Space did not check it");
+        }
+        for (const int key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            press(key);
+            if (group->checkedButton() != button) {
+                break;
+            }
+        }
+        const bool moved = group->checkedButton() != button;
+        button->setChecked(true);
+        button->setFocus(Qt::OtherFocusReason);
+        return moved ? QString() : QStringLiteral("the arrows moved the check nowhere");
     }
-    if (auto *card = qobject_cast<Components::CardWidget *>(widget)) {
-        return changesAndRestores([card] { return card->isChecked(); }, Qt::Key_Space, Qt::Key_Space,
-                                  "the checked state");
-    }
-    if (auto *slider = qobject_cast<Components::RangeSlider *>(widget)) {
-        return changesAndRestores(
-            [slider] {
-                return slider->getCurrentHandle() == Components::RangeSlider::MinimumHandle
-                    ? slider->getMinHandleValue()
-                    : slider->getMaxHandleValue();
-            },
-            Qt::Key_Right, Qt::Key_Left, "the current handle");
-    }
-    if (auto *color = qobject_cast<Components::ColorButton *>(widget)) {
-        if (color->getColorDialogMode() == Components::ColorButton::Tool) {
-            // A tool window: not modal, it takes the focus; closing it gives the window back.
-            press(Qt::Key_Space);
-            QColorDialog *dialog = color->findChild<QColorDialog *>();
-            const bool shown = dialog && dialog->isVisible();
-            if (dialog) {
+    // What opens a menu or a dialog (F4 for a pop-up tool button, else Space) opens it with the focus in its
+    // widgets; a colour button's tool window is not modal and takes the focus as a window.
+    const bool popUp = qobject_cast<Components::ToolButtonPopUpBase *>(widget);
+    if (popUp || qobject_cast<Components::ColorButton *>(widget) || menuOf(widget)) {
+        bool inside = false;
+        bool tool = false; // a colour button's tool window, not modal, looked at as soon as it shows
+        const auto trigger = [&] {
+            press(popUp ? Qt::Key_F4 : Qt::Key_Space);
+            auto *dialog = widget->findChild<QColorDialog *>();
+            tool = dialog && dialog->isVisible() && !dialog->isModal();
+            if (tool) {
                 dialog->close();
             }
-            if (!reactivate(m_window)) {
-                return QStringLiteral("the gallery did not come back");
-            }
-            color->setFocus(Qt::OtherFocusReason);
-            return shown ? QString() : QStringLiteral("Space opened no tool window");
+        };
+        const auto check = [&] {
+            QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
+                                                              : QApplication::activeModalWidget();
+            inside = menuOf(widget) || focusComesInto(open); // a plain menu has the keys itself
+        };
+        const bool opened = whileOpen(trigger, check).opened;
+        if (tool) {
+            widget->setFocus(Qt::OtherFocusReason);
         }
-        bool inside = false;
-        const bool opened = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [&] {
-                                QWidget *open = QApplication::activePopupWidget() ? QApplication::activePopupWidget()
-                                                                                  : QApplication::activeModalWidget();
-                                inside = focusComesInto(open);
-                            }).opened;
-        return opened && inside ? QString() : QStringLiteral("Space opened no colour dialog with the focus in it");
+        return tool || (opened && inside) ? QString() : QStringLiteral("the key opened nothing with the focus in it");
     }
-    if (auto *popUp = qobject_cast<Components::ToolButtonPopUpBase *>(widget)) {
-        bool inside = false;
-        const bool opened = pressWhileOpen(Qt::Key_F4, Qt::NoModifier, [&] {
-                                inside = focusComesInto(QApplication::activePopupWidget());
-                            }).opened;
-        if (!opened || !inside) {
-            return QStringLiteral("F4 opened no menu with the focus in its widget");
-        }
-        if (popUp->getDrawPopUpIndicator()) {
-            QSignalSpy clicked(popUp, &QAbstractButton::clicked);
-            const bool menu = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened;
-            if (menu || clicked.count() != 1) {
-                return QStringLiteral("Space did not click the button part");
-            }
-        }
-        return {};
-    }
-    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        QButtonGroup *group = button->group();
-        if (group && group->exclusive() && button->isCheckable()) {
-            // As radio buttons: Space checks an unchecked member, the arrows move the check to a neighbour.
-            QAbstractButton *checked = group->checkedButton();
-            if (checked != button) {
-                press(Qt::Key_Space);
-                const bool done = group->checkedButton() == button;
-                if (checked) {
-                    checked->setChecked(true);
-                }
-                button->setFocus(Qt::OtherFocusReason);
-                return done ? QString() : QStringLiteral("Space did not check it");
-            }
-            const int pairs[][2] = {{Qt::Key_Right, Qt::Key_Left},
-                                    {Qt::Key_Down, Qt::Key_Up},
-                                    {Qt::Key_Left, Qt::Key_Right},
-                                    {Qt::Key_Up, Qt::Key_Down}};
-            for (const auto &pair : pairs) {
-                press(pair[0]);
-                if (group->checkedButton() != button) {
-                    press(pair[1]);
-                    return group->checkedButton() == button ? QString()
-                                                            : QStringLiteral("the arrows did not bring the check back");
-                }
-            }
-            return QStringLiteral("the arrows moved the check nowhere");
-        }
-        if (menuOf(button)) {
-            return pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened ? QString()
-                                                                               : QStringLiteral("Space opened no menu");
-        }
-        if (button->isCheckable()) {
-            return changesAndRestores([button] { return button->isChecked(); }, Qt::Key_Space, Qt::Key_Space,
-                                      "the checked state");
-        }
+    std::function<QVariant()> value;
+    int key = Qt::Key_Right;
+    int back = Qt::Key_Left;
+    if (auto *header = qobject_cast<Components::CardWidgetBaseHeader *>(widget)) {
+        value = [header] { return header->isExpanded(); };
+        key = back = Qt::Key_Space;
+    } else if (auto *card = qobject_cast<Components::CardWidget *>(widget)) {
+        value = [card] { return card->isChecked(); };
+        key = back = Qt::Key_Space;
+    } else if (button && button->isCheckable()) {
+        value = [button] { return button->isChecked(); };
+        key = back = Qt::Key_Space;
+    } else if (button) {
         QSignalSpy clicked(button, &QAbstractButton::clicked);
         const bool opened = pressWhileOpen(Qt::Key_Space, Qt::NoModifier, [] {}).opened;
         return clicked.count() == 1 || opened ? QString() : QStringLiteral("Space did not click");
+    } else if (auto *slider = qobject_cast<Components::RangeSlider *>(widget)) {
+        value = [slider] {
+            return slider->getCurrentHandle() == Components::RangeSlider::MinimumHandle ? slider->getMinHandleValue()
+                                                                                        : slider->getMaxHandleValue();
+        };
+    } else if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
+        value = [slider] { return slider->value(); };
+    } else if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
+        value = [tabs] { return tabs->currentIndex(); };
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        value = [combo] { return combo->currentIndex(); };
+        key = Qt::Key_Down;
+        back = Qt::Key_Up;
+    } else if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
+        const int rows = view->model() ? view->model()->rowCount(view->rootIndex()) : 0;
+        const int before = view->currentIndex().row();
+        press(before + 1 == rows ? Qt::Key_Up : Qt::Key_Down);
+        return rows < 2 || view->currentIndex().row() != before ? QString()
+                                                                : QStringLiteral("the arrows chose nothing");
+    } else if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        press(Qt::Key_End); // Tab selected the text: End leaves it as it is
+        value = [edit] { return edit->text(); };
+        key = Qt::Key_X;
+        back = Qt::Key_Backspace;
     }
-    if (auto *slider = qobject_cast<QAbstractSlider *>(widget)) {
-        return changesAndRestores([slider] { return slider->value(); }, Qt::Key_Right, Qt::Key_Left, "the value");
-    }
-    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
-        // Tab selected the text: End leaves it as it is.
-        press(Qt::Key_End);
-        return changesAndRestores([edit] { return edit->text(); }, Qt::Key_X, Qt::Key_Backspace, "the text");
-    }
-    if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        return changesAndRestores([combo] { return combo->currentIndex(); }, Qt::Key_Down, Qt::Key_Up,
-                                  "the current item");
-    }
-    if (auto *tabs = qobject_cast<QTabBar *>(widget)) {
-        return changesAndRestores([tabs] { return tabs->currentIndex(); }, Qt::Key_Right, Qt::Key_Left,
-                                  "the current tab");
-    }
-    if (auto *view = qobject_cast<QAbstractItemView *>(widget)) {
-        if (!view->model() || view->model()->rowCount(view->rootIndex()) < 2) {
-            return {}; // nothing to choose from
-        }
-        const QModelIndex before = view->currentIndex();
-        press(before.isValid() && before.row() + 1 == view->model()->rowCount(view->rootIndex()) ? Qt::Key_Up
-                                                                                                 : Qt::Key_Down);
-        return view->currentIndex() != before ? QString() : QStringLiteral("the arrows chose nothing");
-    }
-    return {}; // a scroll area, which the keys scroll when there is something to scroll
+    return value ? changesAndRestores(value, key, back) : QString(); // a scroll area scrolls when it can
 }
 
 QTEST_MAIN(tst_GalleryKeyboard)
