@@ -217,6 +217,9 @@ private Q_SLOTS:
         colour->move(300, 0);
         colour->setColorDialogMode(ColorButton::Tool);
         QVERIFY(TestSupport::showExposed(window));
+        // The slider's value pop-ups are made when the pointer first shows them.
+        QVERIFY(TestSupport::hoverCentre(window, slider));
+        QCOMPARE(slider->findChildren<QSpinBox *>().size(), 2);
         QVERIFY(TestSupport::hoverCentre(window, area->verticalScrollBar()));
         popUp->menu()->popup(window.mapToGlobal(QPoint(0, 30)));
         for (QWidget *popup : slider->findChildren<QSpinBox *>())
