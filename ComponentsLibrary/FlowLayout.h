@@ -39,8 +39,12 @@ public:
     /** @brief Gap between rows: the stored value, or the parent's when it is negative. */
     int verticalSpacing() const;
 
-    /** @brief Appends @p item, which the layout owns from now on, and invalidates the layout. */
+    /** @brief Appends @p item, which the layout owns from now on, and invalidates the layout; null is ignored with a
+     * warning. */
     void addItem(QLayoutItem *item) override;
+    /** @brief Appends @p widget as QLayout::addWidget() does; null, the parent widget and its ancestors are ignored
+     * with a warning. */
+    void addWidget(QWidget *widget);
     /** @brief The number of items. */
     int count() const override;
     /** @brief The item at @p index, or null when the index is out of range. */

@@ -6,6 +6,7 @@
 // blinking button.
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QEvent>
 #include <QStyle>
@@ -27,6 +28,7 @@ public:
         : m_button(button)
         , m_timer(new QTimer(button))
     {
+        Internal::onLanguageChange(button, [this] { describe(); });
     }
 
     QTimer *timer() const { return m_timer; }
@@ -45,9 +47,7 @@ public:
             stop();
         }
         // Said once, when the flag changes: the steps of the blink are no news.
-        Accessibility::setDescriptionPart(
-            m_button,
-            blinking ? QCoreApplication::translate("Nalu::Components::Blinker", "Needs attention") : QString());
+        describe();
         return true;
     }
 
@@ -81,7 +81,18 @@ public:
         }
     }
 
+    // The language-change handler refers to this object: it must stay where it was built.
+    Blinker(const Blinker &) = delete;
+    Blinker &operator=(const Blinker &) = delete;
+
 private:
+    void describe()
+    {
+        Accessibility::setDescriptionPart(
+            m_button,
+            m_blinking ? QCoreApplication::translate("Nalu::Components::Blinker", "Needs attention") : QString());
+    }
+
     // The style sheet only re-evaluates dynamic properties on a new polish.
     void repolish()
     {

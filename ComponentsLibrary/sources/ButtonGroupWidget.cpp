@@ -3,6 +3,8 @@
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
+#include "WidgetTree_p.h"
 
 #include <QAbstractButton>
 #include <QBoxLayout>
@@ -113,6 +115,7 @@ ButtonGroupWidget::ButtonGroupWidget(QWidget *parent, Qt::WindowFlags f)
             &ButtonGroupWidget::buttonToggled);
     connect(d->group, qOverload<QAbstractButton *, bool>(&QButtonGroup::buttonToggled), this,
             [this] { d->describeSteps(this); });
+    Internal::onLanguageChange(this, [this] { d->describeSteps(this); });
 
     if (auto *toolBar = qobject_cast<QToolBar *>(parent)) {
         setOrientation(toolBar->orientation());
@@ -153,7 +156,8 @@ bool ButtonGroupWidget::isWorkflow() const
 
 void ButtonGroupWidget::addButton(QAbstractButton *button)
 {
-    if (!button || d->group->buttons().contains(button)) {
+    if (!button || d->group->buttons().contains(button)
+        || !Internal::mayAdopt(this, button, "ButtonGroupWidget::addButton")) {
         return;
     }
     button->setParent(this);

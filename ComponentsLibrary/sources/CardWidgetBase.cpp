@@ -8,6 +8,7 @@
 #include <ComponentsLibrary/RoundedPixmap.h>
 
 #include "Accessibility_p.h"
+#include "WidgetTree_p.h"
 
 #include <QChildEvent>
 #include <QHBoxLayout>
@@ -199,6 +200,9 @@ QWidget *CardWidgetBase::getContentsWidget() const
 
 void CardWidgetBase::setContentsWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(d->contentsContainer, widget, "CardWidgetBase::setContentsWidget")) {
+        return;
+    }
     QWidget *old = getContentsWidget();
     // A contents widget built by a designer form belongs to the form and stays.
     if (old && !old->objectName().startsWith(QLatin1String("contentsWidget"))) {
@@ -244,6 +248,9 @@ QWidget *CardWidgetBase::getFooterWidget() const
 
 void CardWidgetBase::setFooterWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(d->footerContainer, widget, "CardWidgetBase::setFooterWidget")) {
+        return;
+    }
     if (QWidget *old = getFooterWidget()) {
         CardWidgetBasePrivate::release(d->footerContainer, old);
     }
@@ -379,7 +386,8 @@ QWidget *CardWidgetBase::footerContainer() const
 
 void CardWidgetBase::setContentsContainer(QWidget *widget)
 {
-    if (!widget || widget == d->contentsContainer) {
+    if (!widget || widget == d->contentsContainer
+        || !Internal::mayAdopt(this, widget, "CardWidgetBase::setContentsContainer")) {
         return;
     }
     d->layout->removeWidget(d->contentsContainer);

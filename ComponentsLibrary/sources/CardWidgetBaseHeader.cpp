@@ -5,6 +5,7 @@
 #include "Accessibility_p.h"
 #include "DevicePixels_p.h"
 #include "QtCompat_p.h"
+#include "WidgetTree_p.h"
 
 #include "ui_CardWidgetBaseHeader.h"
 
@@ -38,6 +39,17 @@ public:
     QPointer<QWidget> headerBottomWidget;
     QList<QShortcut *> shortcuts;
     Internal::DevicePixmapLabel *expandIndicatorPixmap = nullptr;
+    // The menu button's name as last given here; one the application gave it since stays.
+    QString menuButtonName;
+
+    void nameMenuButton()
+    {
+        QToolButton *button = form->menuButton;
+        if (button->accessibleName() == menuButtonName) {
+            menuButtonName = CardWidgetBaseHeader::tr("Menu");
+            button->setAccessibleName(menuButtonName);
+        }
+    }
 
     QString displayedTitle() const { return upperCaseTitle ? title.toUpper() : title; }
 
@@ -105,7 +117,7 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
 
     form->menuButton->hide();
     // The button shows only an icon (its text is the placeholder "...").
-    form->menuButton->setAccessibleName(tr("Menu"));
+    d->nameMenuButton();
     form->headerRightWidget->hide();
     form->headerBottomWidget->hide();
 
@@ -172,6 +184,9 @@ QWidget *CardWidgetBaseHeader::getHeaderRightWidget() const
 
 void CardWidgetBaseHeader::setHeaderRightWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(this, widget, "CardWidgetBaseHeader::setHeaderRightWidget")) {
+        return;
+    }
     CardWidgetBaseHeaderPrivate::placeWidget(d->headerRightWidget, d->form->headerRightWidget, widget, {});
     update();
 }
@@ -183,6 +198,9 @@ QWidget *CardWidgetBaseHeader::getHeaderBottomWidget() const
 
 void CardWidgetBaseHeader::setHeaderBottomWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(this, widget, "CardWidgetBaseHeader::setHeaderBottomWidget")) {
+        return;
+    }
     CardWidgetBaseHeaderPrivate::placeWidget(d->headerBottomWidget, d->form->headerBottomWidget, widget,
                                              QMargins(0, 6, 0, 0));
     update();
@@ -461,6 +479,8 @@ void CardWidgetBaseHeader::changeEvent(QEvent *event)
     if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange
         || event->type() == QEvent::ThemeChange || event->type() == QEvent::LayoutDirectionChange) {
         updateExpandIndicator();
+    } else if (event->type() == QEvent::LanguageChange) {
+        d->nameMenuButton();
     }
 }
 

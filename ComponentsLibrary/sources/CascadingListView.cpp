@@ -4,6 +4,7 @@
 
 #include "Accessibility_p.h"
 #include "DefaultText_p.h"
+#include "WidgetTree_p.h"
 
 #include "ui_CascadingListView.h"
 
@@ -365,6 +366,9 @@ void CascadingListView::setPreviewVisible(bool visible)
 
 void CascadingListView::setPreviewWidget(QWidget *widget)
 {
+    if (!Internal::mayAdopt(this, widget, "CascadingListView::setPreviewWidget")) {
+        return;
+    }
     d->form->panelPreview->setWidget(widget);
 }
 

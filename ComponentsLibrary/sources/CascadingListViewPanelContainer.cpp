@@ -6,6 +6,7 @@
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QPointer>
 
@@ -39,7 +40,7 @@ CascadingListViewPanelContainer::CascadingListViewPanelContainer(CascadingListVi
         Accessibility::setDefaultName(panel, title().isEmpty() ? tr("Level %1").arg(level) : title());
     };
     connect(this, &CardWidgetBase::titleChanged, this, namePanel);
-    namePanel();
+    Internal::keepTranslated(this, namePanel);
 }
 
 CascadingListViewPanelContainer::~CascadingListViewPanelContainer() = default;

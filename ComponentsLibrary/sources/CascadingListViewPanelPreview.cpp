@@ -7,6 +7,7 @@
 #include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 namespace Nalu {
 namespace Components {
@@ -16,7 +17,7 @@ CascadingListViewPanelPreview::CascadingListViewPanelPreview(QWidget *parent)
 {
     setHorizontalScrollBar(new MinimizedScrollBarHorizontal(this));
     setVerticalScrollBar(new MinimizedScrollBarVertical(this));
-    Accessibility::setDefaultName(this, tr("Preview"));
+    Internal::keepTranslated(this, [this] { Accessibility::setDefaultName(this, tr("Preview")); });
 }
 
 CascadingListViewPanelPreview::~CascadingListViewPanelPreview() = default;

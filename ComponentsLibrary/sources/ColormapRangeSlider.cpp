@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 #include "DevicePixels_p.h"
 #include "RangeSlider_p.h"
 
@@ -72,9 +73,16 @@ ColormapRangeSlider::ColormapRangeSlider(QWidget *parent)
     , d(std::make_unique<ColormapRangeSliderPrivate>(this))
 {
     ColormapRangeSlider::init();
+    Internal::onLanguageChange(this, [this] { d->describeColormap(); });
 }
 
-ColormapRangeSlider::~ColormapRangeSlider() = default;
+ColormapRangeSlider::~ColormapRangeSlider()
+{
+    // A model that is a child of this slider dies in QWidget's destructor, after this object's state is gone.
+    for (const QMetaObject::Connection &connection : qAsConst(d->modelConnections)) {
+        disconnect(connection);
+    }
+}
 
 void ColormapRangeSlider::init()
 {

@@ -41,6 +41,12 @@ void onLanguageChange(QObject *watched, std::function<void()> retranslate)
     new LanguageChangeFilter(watched, std::move(retranslate));
 }
 
+void keepTranslated(QObject *watched, const std::function<void()> &apply)
+{
+    apply();
+    onLanguageChange(watched, apply);
+}
+
 void keepDefaultText(QObject *watched, std::function<QString()> translated, std::function<QString()> current,
                      std::function<void(const QString &)> apply)
 {

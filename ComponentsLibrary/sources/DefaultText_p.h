@@ -17,6 +17,10 @@ namespace Internal {
 // translator was installed or removed). The filter is a child of @p watched.
 void onLanguageChange(QObject *watched, std::function<void()> retranslate);
 
+// Calls @p apply now and on each language change: for texts built from translated pieces that a
+// component hands over once (accessible names and descriptions), so nothing reads them again later.
+void keepTranslated(QObject *watched, const std::function<void()> &apply);
+
 // A default text shown by a component: @p translated gives it in the current language, @p current
 // reads what the component shows and @p apply shows a new text. On each language change the text
 // is translated again, but only while the component still shows the default: a text the

@@ -2,7 +2,6 @@
 
 #include <ComponentsLibrary/ErrorCheckBox.h>
 
-#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QStyleOptionButton>
@@ -23,9 +22,7 @@ ErrorCheckBox::ErrorCheckBox(QWidget *parent)
     : QCheckBox(parent)
     , d(std::make_unique<ErrorCheckBoxPrivate>(tr("Error")))
 {
-    Internal::keepDefaultText(
-        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
-        [this](const QString &message) { setErrorMessage(message); });
+    Internal::keepErrorTextsTranslated(this, *d, [] { return tr("Error"); });
     setMouseTracking(true);
 }
 
@@ -33,9 +30,7 @@ ErrorCheckBox::ErrorCheckBox(const QString &text, QWidget *parent)
     : QCheckBox(text, parent)
     , d(std::make_unique<ErrorCheckBoxPrivate>(tr("Error")))
 {
-    Internal::keepDefaultText(
-        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
-        [this](const QString &message) { setErrorMessage(message); });
+    Internal::keepErrorTextsTranslated(this, *d, [] { return tr("Error"); });
     setMouseTracking(true);
 }
 

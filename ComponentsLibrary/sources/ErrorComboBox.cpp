@@ -2,7 +2,6 @@
 
 #include <ComponentsLibrary/ErrorComboBox.h>
 
-#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QStyleOptionComboBox>
@@ -20,9 +19,7 @@ ErrorComboBox::ErrorComboBox(QWidget *parent)
     : QComboBox(parent)
     , d(std::make_unique<ErrorComboBoxPrivate>(tr("Error")))
 {
-    Internal::keepDefaultText(
-        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
-        [this](const QString &message) { setErrorMessage(message); });
+    Internal::keepErrorTextsTranslated(this, *d, [] { return tr("Error"); });
     setMouseTracking(true);
 }
 

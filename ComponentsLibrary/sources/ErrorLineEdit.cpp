@@ -2,7 +2,6 @@
 
 #include <ComponentsLibrary/ErrorLineEdit.h>
 
-#include "DefaultText_p.h"
 #include "ErrorState_p.h"
 
 #include <QPainter>
@@ -23,18 +22,14 @@ ErrorLineEdit::ErrorLineEdit(QWidget *parent)
     : QLineEdit(parent)
     , d(std::make_unique<ErrorLineEditPrivate>(tr("Error")))
 {
-    Internal::keepDefaultText(
-        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
-        [this](const QString &message) { setErrorMessage(message); });
+    Internal::keepErrorTextsTranslated(this, *d, [] { return tr("Error"); });
 }
 
 ErrorLineEdit::ErrorLineEdit(const QString &contents, QWidget *parent)
     : QLineEdit(contents, parent)
     , d(std::make_unique<ErrorLineEditPrivate>(tr("Error")))
 {
-    Internal::keepDefaultText(
-        this, [] { return tr("Error"); }, [this] { return getErrorMessage(); },
-        [this](const QString &message) { setErrorMessage(message); });
+    Internal::keepErrorTextsTranslated(this, *d, [] { return tr("Error"); });
 }
 
 ErrorLineEdit::~ErrorLineEdit() = default;

@@ -5,6 +5,7 @@
 // Internal: the error state shared by the error-state inputs.
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -44,6 +45,17 @@ void describeError(Input *input, const ErrorState &state)
             : QCoreApplication::translate("Nalu::Components::ErrorState", "Error: %1").arg(message);
     }
     Accessibility::setDescriptionPart(input, part);
+}
+
+// The default message and the description's "Error" follow the language; a message the
+// application set stays, only the "Error" around it in the description changes.
+template<typename Input>
+void keepErrorTextsTranslated(Input *input, const ErrorState &state, std::function<QString()> defaultMessage)
+{
+    keepDefaultText(
+        input, std::move(defaultMessage), [input] { return input->getErrorMessage(); },
+        [input](const QString &message) { input->setErrorMessage(message); });
+    onLanguageChange(input, [input, &state] { describeError(input, state); });
 }
 
 // The selector property only appears with the first change, so that untouched inputs carry none.

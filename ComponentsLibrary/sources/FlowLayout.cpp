@@ -2,6 +2,8 @@
 
 #include <ComponentsLibrary/FlowLayout.h>
 
+#include "WidgetTree_p.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QPointer>
@@ -116,8 +118,26 @@ int FlowLayout::verticalSpacing() const
 
 void FlowLayout::addItem(QLayoutItem *item)
 {
+    if (!item) {
+        qWarning("Nalu::Components::FlowLayout::addItem: null item; ignored");
+        return;
+    }
     d->items.append(item);
     invalidate();
+}
+
+void FlowLayout::addWidget(QWidget *widget)
+{
+    // QLayout::addWidget() dereferences a null widget, and the parent widget or one of its ancestors would make
+    // the widget tree a cycle.
+    if (!widget) {
+        qWarning("Nalu::Components::FlowLayout::addWidget: null widget; ignored");
+        return;
+    }
+    if (QWidget *host = parentWidget(); host && !Internal::mayAdopt(host, widget, "FlowLayout::addWidget")) {
+        return;
+    }
+    QLayout::addWidget(widget);
 }
 
 int FlowLayout::count() const

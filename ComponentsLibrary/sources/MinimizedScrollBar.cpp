@@ -21,6 +21,18 @@ constexpr int ShrinkDelayMs = 1000;
 constexpr int ShrinkDurationMs = 200;
 } // namespace
 
+namespace {
+
+// The animation runs from the thickness the bar has down to the minimized one; a thickness beyond both the
+// style's and the current one is no state of the bar, and a huge one breaks the layouts and the painting.
+int fullThickness(const QScrollBar *bar)
+{
+    const QSize hint = bar->QScrollBar::sizeHint();
+    return bar->orientation() == Qt::Horizontal ? qMax(hint.height(), bar->height()) : qMax(hint.width(), bar->width());
+}
+
+} // namespace
+
 class MinimizedScrollBarPrivate
 {
 public:
@@ -106,6 +118,11 @@ void MinimizedScrollBar::setTransient(bool transient)
 
 void MinimizedScrollBar::setAnimatedSize(int animatedSize)
 {
+    if (animatedSize < -1 || animatedSize > fullThickness(this)) {
+        qWarning("Nalu::Components::MinimizedScrollBar::setAnimatedSize: %d is outside -1 and the bar's full "
+                 "thickness; the size hint keeps to that range",
+                 animatedSize);
+    }
     d->animatedSize = animatedSize;
 }
 
@@ -122,7 +139,7 @@ QSize MinimizedScrollBar::sizeHint() const
     QSize hint = QScrollBar::sizeHint();
     int thickness = -1;
     if (d->animatedSize != -1) {
-        thickness = d->animatedSize;
+        thickness = qBound(0, d->animatedSize, fullThickness(this));
     } else if (d->minimized) {
         thickness = getMinimumSize();
     }

@@ -2,6 +2,8 @@
 
 #include "RangeSliderPopup_p.h"
 
+#include "Accessibility_p.h"
+#include "DefaultText_p.h"
 #include "RangeSlider_p.h"
 
 #include <QHBoxLayout>
@@ -98,17 +100,18 @@ void RangeSliderSpinBox::focusOutEvent(QFocusEvent *event)
 
 void RangeSliderPrivate::createPopups()
 {
-    const auto makePopup = [this](PopupWidget *&popup, RangeSliderSpinBox *&spinBox, const QString &name) {
+    const auto makePopup = [this](PopupWidget *&popup, RangeSliderSpinBox *&spinBox, const char *name) {
         popup = new PopupWidget(q);
         spinBox = new RangeSliderSpinBox(popup);
-        spinBox->setAccessibleName(name);
+        QSpinBox *box = spinBox;
+        Internal::keepTranslated(box, [box, name] { Accessibility::setDefaultName(box, RangeSlider::tr(name)); });
         QObject::connect(spinBox, &QAbstractSpinBox::editingFinished, q, &RangeSlider::onPopUpEdited);
         QObject::connect(q, &QAbstractSlider::rangeChanged, spinBox, &QSpinBox::setRange);
         popup->layout()->addWidget(spinBox);
         spinBox->setRange(q->minimum(), q->maximum());
     };
-    makePopup(minPopup, minSpinBox, RangeSlider::tr("Minimum"));
-    makePopup(maxPopup, maxSpinBox, RangeSlider::tr("Maximum"));
+    makePopup(minPopup, minSpinBox, QT_TRANSLATE_NOOP("Nalu::Components::RangeSlider", "Minimum"));
+    makePopup(maxPopup, maxSpinBox, QT_TRANSLATE_NOOP("Nalu::Components::RangeSlider", "Maximum"));
 }
 
 void RangeSliderPrivate::updatePopups(const QPoint &pos)

@@ -3,6 +3,7 @@
 #include <ComponentsLibrary/SwitchCheckBox.h>
 
 #include "Accessibility_p.h"
+#include "DefaultText_p.h"
 
 #include <QVariant>
 
@@ -36,7 +37,7 @@ void SwitchCheckBox::commonInit()
 {
     setProperty("switch", true);
     // Qt reads it as a check box; the description says what it looks like.
-    Accessibility::setDescriptionPart(this, tr("On/off switch"));
+    Internal::keepTranslated(this, [this] { Accessibility::setDescriptionPart(this, tr("On/off switch")); });
 }
 
 Qt::AlignmentFlag SwitchCheckBox::getTextAlignment() const

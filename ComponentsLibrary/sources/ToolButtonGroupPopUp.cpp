@@ -5,6 +5,7 @@
 #include <ComponentsLibrary/ButtonGroupWidget.h>
 
 #include "Accessibility_p.h"
+#include "WidgetTree_p.h"
 
 #include <QMenu>
 #include <QPointer>
@@ -127,7 +128,8 @@ void ToolButtonGroupPopUp::addButton(QAbstractButton *button)
 {
     // Buttons the group would refuse are left untouched.
     ButtonGroupWidget *group = d->groupToChange("addButton");
-    if (!group || !button || group->getButtons().contains(button)) {
+    if (!group || !button || group->getButtons().contains(button)
+        || !Internal::mayAdopt(group, button, "ToolButtonGroupPopUp::addButton")) {
         return;
     }
     if (auto *toolButton = qobject_cast<QToolButton *>(button)) {

@@ -4,6 +4,7 @@
 
 #include "Accessibility_p.h"
 #include "QtCompat_p.h"
+#include "WidgetTree_p.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -73,7 +74,8 @@ QMenu *ToolButtonPopUpBase::createMenuInstance()
 
 void ToolButtonPopUpBase::setMenuWidget(QWidget *widget)
 {
-    if (!widget) {
+    // The menu is a child of this button: the widget may not be the button or one of its ancestors.
+    if (!widget || !Internal::mayAdopt(this, widget, "ToolButtonPopUpBase::setMenuWidget")) {
         return;
     }
 

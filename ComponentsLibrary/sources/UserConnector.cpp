@@ -16,6 +16,17 @@
 namespace Nalu {
 namespace Components {
 
+namespace {
+
+// The name is the user's; the description says what pressing does.
+void describe(UserConnector *connector, bool signedIn)
+{
+    Accessibility::setDescriptionPart(connector,
+                                      signedIn ? UserConnector::tr("Signed in; opens a menu to log out") : QString());
+}
+
+} // namespace
+
 class UserConnectorPrivate
 {
 public:
@@ -55,9 +66,14 @@ UserConnector::UserConnector(Nalu::Models::UserConnectorModel *model, QWidget *p
     Internal::keepDefaultText(
         this, [] { return tr("Log Out"); }, [this] { return d->logOutAction->text(); },
         [this](const QString &text) { d->logOutAction->setText(text); });
+    Internal::onLanguageChange(this, [this] { describe(this, d->model && d->model->getCurrentUser()); });
 }
 
-UserConnector::~UserConnector() = default;
+UserConnector::~UserConnector()
+{
+    // A model that is a child of this button dies in QWidget's destructor, after this object's state is gone.
+    disconnect(d->modelDestroyed);
+}
 
 bool UserConnector::isMinimized() const
 {
@@ -118,8 +134,7 @@ void UserConnector::updateDisplayedContents()
     setToolButtonStyle(d->minimized ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     d->logOutAction->setEnabled(signedIn);
     setMenu(signedIn ? d->menu : nullptr);
-    // The name is the user's; the description says what pressing does.
-    Accessibility::setDescriptionPart(this, signedIn ? tr("Signed in; opens a menu to log out") : QString());
+    describe(this, signedIn);
 }
 
 } // namespace Components

@@ -5,7 +5,6 @@
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
 
 #include <QAbstractItemModelTester>
-#include <QSignalSpy>
 #include <QTest>
 #include <QtWidgets>
 

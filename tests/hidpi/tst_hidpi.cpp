@@ -9,6 +9,9 @@
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/RoundedPixmap.h>
+#include <ComponentsLibrary/UserConnector.h>
+
+#include <vantor_common_models/UserHelpers.h>
 
 #include <QLabel>
 #include <QPainter>
@@ -71,6 +74,10 @@ public:
 class TestHiDpi : public QObject
 {
     Q_OBJECT
+
+public:
+    // Qt 5 hands icons drawn by the style to a window of ratio 2 at ratio 1 unless asked (Qt 6 always asks).
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); }
 
 private Q_SLOTS:
     void initTestCase()
@@ -233,6 +240,43 @@ private Q_SLOTS:
                 = renderedAt(*slider, 1.0).copy(end).scaled(deviceEnd.size(), Qt::IgnoreAspectRatio, mode);
             QVERIFY(native.copy(deviceEnd) != upscaled.convertToFormat(native.format()));
         }
+    }
+
+    // Icons that Qt's style draws on a button come at the window's ratio: on a screen of ratio 2 (the suite runs
+    // once more with QT_SCALE_FACTOR=2) the log-in button's default avatar equals the avatar drawn at that ratio.
+    void avatarAtTheScreenRatio()
+    {
+        UserConnector connector(nullptr, nullptr);
+        connector.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&connector));
+        const QImage shot = connector.grab().toImage();
+        const qreal ratio = shot.devicePixelRatio();
+        QCOMPARE(ratio, qApp->devicePixelRatio());
+        QImage avatar((QSizeF(connector.iconSize()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+        avatar.setDevicePixelRatio(ratio);
+        avatar.fill(Qt::transparent);
+        {
+            QPainter painter(&avatar);
+            Nalu::Models::UserHelpers::getDefaultAvatar().paint(&painter, QRect(QPoint(0, 0), connector.iconSize()));
+        }
+        // The opaque pixels of the avatar, looked for near the left of the button: the fewest that differ.
+        int fewest = avatar.width() * avatar.height();
+        for (int dy = 0; dy + avatar.height() <= shot.height(); ++dy) {
+            for (int dx = 0; dx <= int(12 * ratio); ++dx) {
+                int differing = 0;
+                for (int y = 0; y < avatar.height(); ++y) {
+                    for (int x = 0; x < avatar.width(); ++x) {
+                        const QRgb a = avatar.pixel(x, y), b = shot.pixel(x + dx, y + dy);
+                        differing += qAlpha(a) == 255
+                            && qMax(qAbs(qRed(a) - qRed(b)),
+                                    qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))))
+                                > 16;
+                    }
+                }
+                fewest = qMin(fewest, differing);
+            }
+        }
+        QCOMPARE(fewest, 0);
     }
 
 private:

@@ -13,12 +13,19 @@
 #include <ComponentsLibrary/CascadingListViewPanel.h>
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
 #include <ComponentsLibrary/ColorButton.h>
+#include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/ExpanderWidget.h>
 #include <ComponentsLibrary/ExpanderWidgetGroup.h>
 #include <ComponentsLibrary/FlowLayout.h>
+#include <ComponentsLibrary/MinimizedScrollBarVertical.h>
 #include <ComponentsLibrary/RangeSlider.h>
 #include <ComponentsLibrary/ToolButtonGroupPopUp.h>
+#include <ComponentsLibrary/ToolButtonPopUp.h>
+#include <ComponentsLibrary/UserConnector.h>
 
+#include <vantor_common_models/ColormapModel.h>
+#include <vantor_common_models/User.h>
+#include <vantor_common_models/UserConnectorModel.h>
 #include <vantor_common_utils/Helpers.h>
 
 #include <QElapsedTimer>
@@ -727,6 +734,123 @@ private Q_SLOTS:
         QVERIFY(popUp.getButtons().isEmpty());
         QVERIFY(!popUp.getButton(0) && !popUp.getCheckedButton() && !popUp.isExclusive());
         QVERIFY(!outsider.parent() && !outsider.autoRaise());
+    }
+
+    // A component offered itself or one of its ancestors would make the widget tree a cycle that painting,
+    // focus and deletion walk forever: the call is refused with a warning and nothing moves.
+    void ownAncestorsAreRefused_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::addColumn<QString>("warning");
+        QTest::addColumn<bool>("offerWindow"); // else the component itself
+        const std::pair<const char *, const char *> calls[]
+            = {{"card contents", "CardWidgetBase::setContentsWidget"},
+               {"card footer", "CardWidgetBase::setFooterWidget"},
+               {"expander contents", "CardWidgetBase::setContentsWidget"},
+               {"header right widget", "CardWidgetBaseHeader::setHeaderRightWidget"},
+               {"header bottom widget", "CardWidgetBaseHeader::setHeaderBottomWidget"},
+               {"cascading preview", "CascadingListView::setPreviewWidget"},
+               {"pop-up menu widget", "ToolButtonPopUpBase::setMenuWidget"},
+               {"flow layout widget", "FlowLayout::addWidget"},
+               {"button group member", "ButtonGroupWidget::addButton"}};
+        for (const auto &[call, warning] : calls) {
+            QTest::addRow("%s: the window", call) << QString::fromLatin1(call) << QString::fromLatin1(warning) << true;
+            if (qstrcmp(call, "button group member") != 0) // a group is no button
+                QTest::addRow("%s: itself", call) << QString::fromLatin1(call) << QString::fromLatin1(warning) << false;
+        }
+    }
+    void ownAncestorsAreRefused()
+    {
+        QFETCH(QString, call);
+        QFETCH(QString, warning);
+        QFETCH(bool, offerWindow);
+        QPushButton window; // a button, so that a button group can be offered it
+        QWidget *component = nullptr;
+        std::function<void(QWidget *)> offer;
+        if (call == QLatin1String("card contents") || call == QLatin1String("card footer")
+            || call.startsWith(QLatin1String("header"))) {
+            auto *card = new CardWidget(QStringLiteral("Card"), &window);
+            component = card;
+            offer = [card, call](QWidget *w) {
+                if (call == QLatin1String("card contents"))
+                    card->setContentsWidget(w);
+                else if (call == QLatin1String("card footer"))
+                    card->setFooterWidget(w);
+                else if (call.contains(QLatin1String("right")))
+                    card->setHeaderRightWidget(w);
+                else
+                    card->setHeaderBottomWidget(w);
+            };
+        } else if (call == QLatin1String("expander contents")) {
+            auto *expander = new ExpanderWidget(&window);
+            component = expander;
+            offer = [expander](QWidget *w) { expander->setContentsWidget(w); };
+        } else if (call == QLatin1String("cascading preview")) {
+            auto *view = new CascadingListView(nullptr, &window);
+            component = view;
+            offer = [view](QWidget *w) { view->setPreviewWidget(w); };
+        } else if (call == QLatin1String("pop-up menu widget")) {
+            auto *button = new ToolButtonPopUp(&window);
+            component = button;
+            offer = [button](QWidget *w) { button->setMenuWidget(w); };
+        } else if (call == QLatin1String("flow layout widget")) {
+            component = new QWidget(&window);
+            auto *layout = new FlowLayout(component);
+            offer = [layout](QWidget *w) { layout->addWidget(w); };
+        } else {
+            auto *group = new ButtonGroupWidget(&window);
+            component = group;
+            offer = [group](QWidget *w) { group->addButton(qobject_cast<QAbstractButton *>(w)); };
+        }
+        QTest::ignoreMessage(QtWarningMsg,
+                             qPrintable(QStringLiteral("Nalu::Components::%1: the widget is the component "
+                                                       "or one of its ancestors; ignored")
+                                            .arg(warning)));
+        offer(offerWindow ? &window : component);
+        QCOMPARE(window.parentWidget(), nullptr);
+        QCOMPARE(component->parentWidget(), &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.grab().isNull());
+    }
+
+    // Bad values the document leaves open: a null widget or item for the flow layout, a scroll bar thickness of
+    // millions of pixels (layouts overflowed and the window's painting crashed or never returned).
+    void outOfRangeArgumentsAreWarnedAndHarmless()
+    {
+        QWidget window;
+        auto *layout = new FlowLayout(&window);
+        QTest::ignoreMessage(QtWarningMsg, "Nalu::Components::FlowLayout::addWidget: null widget; ignored");
+        layout->addWidget(nullptr);
+        QTest::ignoreMessage(QtWarningMsg, "Nalu::Components::FlowLayout::addItem: null item; ignored");
+        layout->addItem(nullptr);
+        QCOMPARE(layout->count(), 0);
+        auto *bar = new MinimizedScrollBarVertical(&window);
+        layout->addWidget(bar);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("setAnimatedSize: 2147483647 is outside")));
+        bar->setAnimatedSize(std::numeric_limits<int>::max());
+        QCOMPARE(bar->getAnimatedSize(), std::numeric_limits<int>::max()); // stored as given
+        QVERIFY(bar->sizeHint().width() <= qMax(QScrollBar().sizeHint().width(), bar->width()));
+        window.resize(10, 10);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.grab().isNull());
+    }
+
+    // A model made a child of the component dies in QWidget's destructor, after the component's own state;
+    // its destroyed() once reached that state (seen under AddressSanitizer).
+    void modelsOwnedByTheComponentDieQuietly()
+    {
+        auto *connector = new UserConnector(nullptr, nullptr);
+        auto *users = new Nalu::Models::UserConnectorModel(connector);
+        users->setCurrentUser(new Nalu::Models::User(QStringLiteral("Ada"), QStringLiteral("Lovelace"), users));
+        connector->setModel(users);
+        auto *slider = new ColormapRangeSlider(nullptr);
+        slider->setColormapModel(new Nalu::Models::ColormapModel(slider));
+        QCOMPARE(connector->text(), QStringLiteral("Ada Lovelace")); // the model is in use
+        delete connector;
+        delete slider;
     }
 };
 

@@ -4,25 +4,31 @@
 #include "TestSupport.h"
 
 #include <ComponentsLibrary/ButtonConfig.h>
+#include <ComponentsLibrary/ButtonGroupWidget.h>
 #include <ComponentsLibrary/ButtonPrimary.h>
+#include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CascadingListView.h>
 #include <ComponentsLibrary/CascadingListViewPanelContainer.h>
+#include <ComponentsLibrary/CascadingListViewPanelPreview.h>
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ErrorComboBox.h>
 #include <ComponentsLibrary/ErrorLineEdit.h>
 #include <ComponentsLibrary/MinimizedScrollBar.h>
 #include <ComponentsLibrary/PushButtonBlink.h>
 #include <ComponentsLibrary/RangeSlider.h>
+#include <ComponentsLibrary/SwitchCheckBox.h>
 #include <ComponentsLibrary/ToolButtonPopUp.h>
 #include <ComponentsLibrary/Translation.h>
 #include <ComponentsLibrary/UserConnector.h>
 
+#include <vantor_common_models/User.h>
 #include <vantor_common_models/UserConnectorModel.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStandardItemModel>
@@ -35,9 +41,59 @@ using namespace Nalu::Components;
 
 namespace {
 
+// A workflow of two steps, the first one current.
+QWidget *workflow()
+{
+    auto *group = new ButtonGroupWidget;
+    auto *first = new QPushButton(QStringLiteral("Upload"));
+    auto *second = new QPushButton(QStringLiteral("Review"));
+    first->setCheckable(true);
+    second->setCheckable(true);
+    group->setButtons({first, second});
+    group->setWorkflow(true);
+    first->setChecked(true);
+    return group;
+}
+
 // A component with a default text, and the object and property that hold the text.
 QWidget *make(const QString &component)
 {
+    if (component == QLatin1String("SwitchCheckBox"))
+        return new SwitchCheckBox;
+    if (component == QLatin1String("PushButtonBlink")) {
+        auto *button = new PushButtonBlink(nullptr);
+        button->setBlinking(true);
+        return button;
+    }
+    if (component == QLatin1String("ErrorLineEdit in error")) {
+        auto *edit = new ErrorLineEdit(nullptr);
+        edit->setErrorState(true);
+        edit->setErrorMessage(QStringLiteral("Disk full"));
+        return edit;
+    }
+    if (component == QLatin1String("workflow step"))
+        return workflow();
+    if (component == QLatin1String("signed-in UserConnector")) {
+        auto *connector = new UserConnector(nullptr, nullptr);
+        auto *model = new Nalu::Models::UserConnectorModel(connector);
+        model->setCurrentUser(new Nalu::Models::User(QStringLiteral("Ada"), QStringLiteral("Lovelace"), model));
+        connector->setModel(model);
+        return connector;
+    }
+    if (component == QLatin1String("card menu"))
+        return new CardWidget(nullptr);
+    if (component == QLatin1String("slider pop-up")) {
+        // The value pop-ups are made when the pointer first shows them: between the handles, both show.
+        auto *slider = new RangeSlider;
+        slider->resize(200, 30);
+        const QPoint between(100, 15);
+        QMouseEvent move(QEvent::MouseMove, between, slider->mapToGlobal(between), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+        return slider;
+    }
+    if (component == QLatin1String("CascadingListViewPanelPreview"))
+        return new CascadingListViewPanelPreview;
     if (component == QLatin1String("ButtonConfig"))
         return new ButtonConfig(nullptr);
     if (component == QLatin1String("ButtonPrimary"))
@@ -52,9 +108,15 @@ QWidget *make(const QString &component)
 QObject *textHolder(QWidget *widget, const QString &component)
 {
     // The log-out entry is the user connector's own action.
-    return component == QLatin1String("UserConnector log-out entry")
-        ? widget->findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly)
-        : static_cast<QObject *>(widget);
+    if (component == QLatin1String("UserConnector log-out entry"))
+        return widget->findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+    if (component == QLatin1String("workflow step"))
+        return widget->findChild<QPushButton *>();
+    if (component == QLatin1String("card menu"))
+        return widget->findChild<QWidget *>(QStringLiteral("menuButton"));
+    if (component == QLatin1String("slider pop-up"))
+        return widget->findChildren<QSpinBox *>().value(0);
+    return widget;
 }
 
 // A cascading view over a two-level model: the application names the first level, the second gets a filler title.
@@ -108,6 +170,28 @@ private Q_SLOTS:
                                          << "Log In" << QStringLiteral("Iniciar sesión");
         QTest::newRow("log out, French") << "UserConnector log-out entry" << QByteArray("text")
                                          << QLocale(QLocale::French) << "Log Out" << QStringLiteral("Se déconnecter");
+        // Accessible texts are handed to Qt once: they have to be handed over again in the new language.
+        const QByteArray name("accessibleName"), description("accessibleDescription");
+        QTest::newRow("switch, German") << "SwitchCheckBox" << description << QLocale(QLocale::German)
+                                        << "On/off switch"
+                                        << "Ein/Aus-Schalter";
+        QTest::newRow("blinking, Spanish") << "PushButtonBlink" << description << QLocale(QLocale::Spanish)
+                                           << "Needs attention" << QStringLiteral("Requiere atención");
+        QTest::newRow("error around the application's message, German")
+            << "ErrorLineEdit in error" << description << QLocale(QLocale::German) << "Error: Disk full"
+            << "Fehler: Disk full";
+        QTest::newRow("workflow step, Spanish")
+            << "workflow step" << description << QLocale(QLocale::Spanish) << "Step 1 of 2, current"
+            << "Paso 1 de 2, actual";
+        QTest::newRow("signed in, Japanese")
+            << "signed-in UserConnector" << description << QLocale(QLocale::Japanese)
+            << "Signed in; opens a menu to log out" << QStringLiteral("ログイン済み。ログアウト用のメニューを開きます");
+        QTest::newRow("card menu, German")
+            << "card menu" << name << QLocale(QLocale::German) << "Menu" << QStringLiteral("Menü");
+        QTest::newRow("slider pop-up, Spanish")
+            << "slider pop-up" << name << QLocale(QLocale::Spanish) << "Minimum" << QStringLiteral("Mínimo");
+        QTest::newRow("preview, French") << "CascadingListViewPanelPreview" << name << QLocale(QLocale::French)
+                                         << "Preview" << QStringLiteral("Aperçu");
     }
     // Texts shown by default follow the language, in components made before and after the switch; texts the
     // application set stay; English brings the source texts back.
@@ -120,6 +204,10 @@ private Q_SLOTS:
         QFETCH(QString, translated);
         const std::unique_ptr<QWidget> untouched(make(component)), renamed(make(component));
         const auto text = [&](QWidget *w) { return textHolder(w, component)->property(property).toString(); };
+        // An application's description is read before the component's part, which still follows the language.
+        const auto mine = [&](const QString &part) {
+            return property == "accessibleDescription" ? QStringLiteral("Mine. ") + part : QStringLiteral("Mine");
+        };
         QCOMPARE(text(untouched.get()), english);
         textHolder(renamed.get(), component)->setProperty(property, QStringLiteral("Mine"));
 
@@ -127,11 +215,11 @@ private Q_SLOTS:
         const std::unique_ptr<QWidget> created(make(component));
         QCOMPARE(text(untouched.get()), translated);
         QCOMPARE(text(created.get()), translated);
-        QCOMPARE(text(renamed.get()), QStringLiteral("Mine"));
+        QCOMPARE(text(renamed.get()), mine(translated));
         QVERIFY(switchTo(QLocale(QLocale::English, QLocale::UnitedKingdom)));
         QCOMPARE(text(untouched.get()), english);
         QCOMPARE(text(created.get()), english);
-        QCOMPARE(text(renamed.get()), QStringLiteral("Mine"));
+        QCOMPARE(text(renamed.get()), mine(english));
     }
 
     // The filler titles of levels the application did not name follow the language; the names it gave stay.
