@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
@@ -550,7 +551,58 @@ private Q_SLOTS:
             return s;
         };
         const auto used = make(), fresh = make();
-        QCOMPARE(paint(*used, {3, 40, 63, 12}), paint(*fresh, {12}));
+        const QImage repainted = paint(*used, {3, 40, 63, 12});
+        QPixmapCache::clear(); // the fresh slider paints its groove itself, not the picture the used one left
+        QCOMPARE(repainted, paint(*fresh, {12}));
+    }
+
+    void slidersShareOnlyTheSameGroove_data()
+    {
+        QTest::addColumn<QByteArray>("own"); // what the second slider has of its own
+        QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("border") << QByteArray("BorderBrush");
+        QTest::newRow("background") << QByteArray("BackgroundBrush");
+        QTest::newRow("corner radius") << QByteArray("CornerRadius");
+        QTest::newRow("size") << QByteArray("size");
+        QTest::newRow("colormap slider") << QByteArray("colormap");
+        QTest::newRow("disabled colormap slider") << QByteArray("disabled colormap");
+    }
+    // Sliders of one size and theme paint their groove from one picture, shared through the application's pixmap
+    // cache: a slider paints as it would alone, whichever slider painted before it.
+    void slidersShareOnlyTheSameGroove()
+    {
+        QFETCH(QByteArray, own);
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        ColormapModel colormaps;
+        colormaps.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
+        const auto make = [&](const QByteArray &mine) {
+            const bool colormap = mine.endsWith("colormap");
+            std::unique_ptr<RangeSlider> s(colormap ? new ColormapRangeSlider : new RangeSlider);
+            if (colormap)
+                static_cast<ColormapRangeSlider *>(s.get())->setColormapModel(&colormaps);
+            s->setStyle(style.get());
+            s->resize(mine == "size" ? 299 : 300, 24);
+            s->setSliderRange(20, 60);
+            s->setProperty("BorderBrush", QBrush(mine == "BorderBrush" ? Qt::red : Qt::darkBlue));
+            s->setProperty("BackgroundBrush", QBrush(mine == "BackgroundBrush" ? Qt::yellow : Qt::lightGray));
+            s->setProperty("CornerRadius", mine == "CornerRadius" ? 1 : 5);
+            s->setEnabled(!mine.startsWith("disabled"));
+            return s;
+        };
+        const auto picture = [](RangeSlider &s) {
+            QImage image(300, 24, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            s.render(&image);
+            return image;
+        };
+        QPixmapCache::clear();
+        const auto first = make(QByteArray());
+        picture(*first); // leaves its groove in the cache
+        const auto second = make(own);
+        const QImage afterFirst = picture(*second);
+        QPixmapCache::clear();
+        const auto alone = make(own);
+        QCOMPARE(afterFirst, picture(*alone));
     }
 
     void declaredThemePropertyReadAtEachPaint()
