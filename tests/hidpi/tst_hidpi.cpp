@@ -76,8 +76,14 @@ class TestHiDpi : public QObject
     Q_OBJECT
 
 public:
-    // Qt 5 hands icons drawn by the style to a window of ratio 2 at ratio 1 unless asked (Qt 6 always asks).
-    static void initMain() { QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); }
+    // Qt 5 hands icons drawn by the style to a window of ratio 2 at ratio 1 unless asked (Qt 6 always asks, and has
+    // no such attribute without its deprecated API).
+    static void initMain()
+    {
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
+    }
 
 private Q_SLOTS:
     void initTestCase()
