@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 
-// Paint cost of the range sliders next to a plain QSlider of the same size, and the cost of
-// one hover move over a handle (pop-up placement included).
+// Paint cost of the range sliders next to a plain QSlider of the same size, the cost of making
+// one and painting it the first time, and the cost of one hover move over a handle (pop-up
+// placement included).
 #include <ComponentsLibrary/ColormapRangeSlider.h>
 #include <ComponentsLibrary/RangeSlider.h>
 
@@ -99,6 +100,42 @@ private Q_SLOTS:
             if (changing)
                 change();
             slider->render(&image);
+        }
+    }
+
+    void createAndPaint_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("QSlider") << 0;
+        QTest::newRow("RangeSlider") << 1;
+        QTest::newRow("ColormapRangeSlider gradient") << 2;
+    }
+    // A new slider, polished and painted once: what a form with many of them pays for each.
+    void createAndPaint()
+    {
+        QFETCH(int, kind);
+        QImage image(SliderSize, QImage::Format_ARGB32_Premultiplied);
+        const auto createAndRender = [&] {
+            std::unique_ptr<QSlider> slider;
+            if (kind == 0) {
+                slider = std::make_unique<QSlider>(Qt::Horizontal);
+            } else if (kind == 1) {
+                slider = std::make_unique<RangeSlider>();
+            } else {
+                auto colormap = std::make_unique<ColormapRangeSlider>();
+                colormap->setColormapModel(&model);
+                slider = std::move(colormap);
+            }
+            slider->setStyle(style.get());
+            theme(slider.get());
+            slider->resize(SliderSize);
+            slider->render(&image);
+        };
+        // Warm-up: the style's and the painter's one-time caches are not the slider's own.
+        createAndRender();
+        QBENCHMARK
+        {
+            createAndRender();
         }
     }
 

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Nalu {
@@ -355,6 +356,14 @@ void placeInFocusChain(QWidget *block, QWidget *anchor)
 {
     if (!block || !anchor || block->isWindow() || block->window() != anchor->window()) {
         return;
+    }
+    // Most blocks hold nothing that takes the focus (a label, say): then nothing moves, and the walk below through
+    // the focus chain of the whole window is spared.
+    if (!acceptsFocus(block)) {
+        const QList<QWidget *> inside = block->findChildren<QWidget *>();
+        if (std::none_of(inside.cbegin(), inside.cend(), acceptsFocus)) {
+            return;
+        }
     }
     QWidget *window = block->window();
     const auto inBlock = [block](const QWidget *widget) { return widget == block || block->isAncestorOf(widget); };

@@ -126,14 +126,6 @@ CardWidgetBaseHeader::CardWidgetBaseHeader(QWidget *parent)
     form->subtitle->setProperty("CardWidgetBase_Subtitle", true);
 
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-
-    for (const int key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_Return}) {
-        auto *shortcut = new QShortcut(QKeySequence(key), this);
-        shortcut->setContext(Qt::WindowShortcut);
-        d->shortcuts.append(shortcut);
-        connect(shortcut, &QShortcut::activated, this, &CardWidgetBaseHeader::expandShortcut);
-        shortcut->setEnabled(false);
-    }
 }
 
 CardWidgetBaseHeader::CardWidgetBaseHeader(const QString &title, QWidget *parent)
@@ -418,6 +410,16 @@ void CardWidgetBaseHeader::enterEvent(Compat::EnterEvent *event)
 {
     QWidget::enterEvent(event);
     updateExpandIndicator();
+    // The hover shortcuts are made at the first hover, as they act only while the pointer is over the header: making,
+    // enabling and deleting a shortcut each walk through all the shortcuts of the application.
+    if (d->shortcuts.isEmpty()) {
+        for (const int key : {Qt::Key_Space, Qt::Key_Enter, Qt::Key_Return}) {
+            auto *shortcut = new QShortcut(QKeySequence(key), this);
+            shortcut->setContext(Qt::WindowShortcut);
+            d->shortcuts.append(shortcut);
+            connect(shortcut, &QShortcut::activated, this, &CardWidgetBaseHeader::expandShortcut);
+        }
+    }
     for (QShortcut *shortcut : qAsConst(d->shortcuts)) {
         shortcut->setEnabled(true);
     }

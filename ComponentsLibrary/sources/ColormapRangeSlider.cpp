@@ -157,7 +157,7 @@ void ColormapRangeSliderPrivate::paintGroove(QPainter *painter, const QRectF &gr
     const bool enabled = q->isEnabled();
     const QColor border = base->themeBrush(RangeSliderPrivate::BorderIndex).color();
     QByteArray key;
-    appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.rgba64(), enabled);
+    appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.rgba64(), 'c', enabled);
     base->paintGrooveCached(painter, groove.toAlignedRect(), key, [&](QPainter *layer) {
         QPen pen(border, 1);
         pen.setJoinStyle(Qt::MiterJoin);

@@ -48,7 +48,6 @@ void RangeSlider::init()
     d->lowerHalf = 0;
     d->upperHalf = 0;
 
-    d->createPopups();
     connect(this, &QAbstractSlider::rangeChanged, this, &RangeSlider::onRangeChanged);
 }
 

@@ -163,6 +163,7 @@ void RangeSliderPrivate::paintFocus(QPainter *painter, const RangeSliderParts &p
 
 void RangeSliderPrivate::openKeyboardPopup()
 {
+    ensurePopups();
     const bool minimum = currentHandle != RangeSlider::MaximumHandle;
     PopupWidget *popup = minimum ? minPopup : maxPopup;
     RangeSliderSpinBox *spin = minimum ? minSpinBox : maxSpinBox;

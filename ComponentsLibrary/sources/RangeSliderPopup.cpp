@@ -108,6 +108,7 @@ void RangeSliderPrivate::createPopups()
         QObject::connect(spinBox, &QAbstractSpinBox::editingFinished, q, &RangeSlider::onPopUpEdited);
         QObject::connect(q, &QAbstractSlider::rangeChanged, spinBox, &QSpinBox::setRange);
         popup->layout()->addWidget(spinBox);
+        spinBox->setRange(q->minimum(), q->maximum());
     };
     makePopup(minPopup, minSpinBox, QT_TRANSLATE_NOOP("Nalu::Components::RangeSlider", "Minimum"));
     makePopup(maxPopup, maxSpinBox, QT_TRANSLATE_NOOP("Nalu::Components::RangeSlider", "Maximum"));
@@ -138,10 +139,10 @@ void RangeSliderPrivate::updatePopups(const QPoint &pos)
         const bool mirror = mirrored();
         const QRect minZone = mirror ? minRect.adjusted(0, top, m, bottom) : minRect.adjusted(-m, top, 0, bottom);
         const QRect maxZone = mirror ? maxRect.adjusted(-m, top, 0, bottom) : maxRect.adjusted(0, top, m, bottom);
-        if (minPopup->isVisible() && minZone.contains(pos) && !inRange) {
+        if (minPopup && minPopup->isVisible() && minZone.contains(pos) && !inRange) {
             showMin = true;
         }
-        if (maxPopup->isVisible() && maxZone.contains(pos) && !inRange) {
+        if (maxPopup && maxPopup->isVisible() && maxZone.contains(pos) && !inRange) {
             showMax = true;
         }
     } else {
@@ -149,6 +150,13 @@ void RangeSliderPrivate::updatePopups(const QPoint &pos)
         showMax = handle == RangeSlider::MaximumHandle || q->isMaximumHandleDown();
     }
 
+    if (!minPopup) {
+        // None made yet, so none to hide: they are made when one is to show.
+        if (!canShowInputPopups || !(showMin || showMax)) {
+            return;
+        }
+        createPopups();
+    }
     const int extra = q->minimumHeight() > q->style()->pixelMetric(QStyle::PM_SliderControlThickness) ? 4 : 0;
     const auto apply = [this, extra](RangeSlider::Handle which, bool show) {
         const bool minimum = which == RangeSlider::MinimumHandle;
@@ -183,6 +191,9 @@ void RangeSliderPrivate::placePopup(RangeSlider::Handle handle, int extra)
 
 void RangeSliderPrivate::startPopupHideTimers()
 {
+    if (!minPopup) {
+        return;
+    }
     if (maxPopup->isVisible()) {
         maxPopup->startHideTimer();
     }

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QIODevice>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QStylePainter>
 
 #include <algorithm>
@@ -247,7 +248,9 @@ void RangeSliderPrivate::paintGroove(QPainter *painter, const QRectF &groove, in
     const QBrush border = themeBrush(BorderIndex);
     const QBrush background = themeBrush(BackgroundIndex);
     QByteArray key;
-    appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.color().rgba64());
+    key.reserve(64); // one allocation for the whole key
+    // With the look's letter at one place in all keys: the groove pictures of all sliders share one cache.
+    appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.color().rgba64(), 'r');
     if (background.style() == Qt::SolidPattern) {
         appendKey(key, background.color().rgba64());
     } else {
@@ -356,14 +359,27 @@ void RangeSliderPrivate::paintGrooveCached(QPainter *painter, const QRect &area,
     }
     const qreal ratio = Internal::deviceRatio(painter);
     if (grooveCache.isNull() || grooveCacheKey != key || grooveCacheArea != area || grooveCacheRatio != ratio) {
-        QPixmap pixmap(area.size() * ratio);
-        pixmap.setDevicePixelRatio(ratio);
-        pixmap.fill(Qt::transparent);
-        QPainter layer(&pixmap);
-        layer.setRenderHint(QPainter::Antialiasing, true);
-        layer.translate(-area.topLeft());
-        paint(&layer);
-        layer.end();
+        // Sliders of the same size and theme paint the same groove: they share its picture through the application's
+        // pixmap cache, each keeping a reference to it, so that a form of many sliders holds one.
+        const QString shared = QStringLiteral("nalu-rangeslider-groove-%1-%2-%3-%4-%5-%6")
+                                   .arg(QString::fromLatin1(key.toHex()))
+                                   .arg(area.x())
+                                   .arg(area.y())
+                                   .arg(area.width())
+                                   .arg(area.height())
+                                   .arg(ratio, 0, 'g', 17);
+        QPixmap pixmap;
+        if (!QPixmapCache::find(shared, &pixmap)) {
+            pixmap = QPixmap(area.size() * ratio);
+            pixmap.setDevicePixelRatio(ratio);
+            pixmap.fill(Qt::transparent);
+            QPainter layer(&pixmap);
+            layer.setRenderHint(QPainter::Antialiasing, true);
+            layer.translate(-area.topLeft());
+            paint(&layer);
+            layer.end();
+            QPixmapCache::insert(shared, pixmap);
+        }
         grooveCache = pixmap;
         grooveCacheKey = key;
         grooveCacheArea = area;

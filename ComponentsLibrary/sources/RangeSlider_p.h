@@ -106,8 +106,15 @@ public:
     void paintGroove(QPainter *painter, const QRectF &groove, int radius) override;
     void paintRange(QPainter *painter, const RangeSliderParts &parts) override;
 
-    // Value pop-ups.
+    // Value pop-ups. They are made when first needed (a hover that shows one, the keyboard opening one), as
+    // most sliders never show them: until then minPopup, maxPopup and their spin boxes are null.
     void createPopups();
+    void ensurePopups()
+    {
+        if (!minPopup) {
+            createPopups();
+        }
+    }
     // Shows, moves or hides the pop-ups for a pointer at pos.
     void updatePopups(const QPoint &pos);
     // Moves the pop-up of handle beside it; extra pixels away from the slider.

@@ -8,8 +8,10 @@
 
 #include "SliderPieces_p.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStyle>
@@ -54,6 +56,7 @@ void move(QWidget *w, QPoint pos, Qt::MouseButtons buttons = Qt::NoButton)
 }
 
 using Shown = QPair<bool, bool>;
+using IntPair = QPair<int, int>;
 
 // What is down: "min", "max", then "slider" when the slider says so.
 QString down(const RangeSlider &s)
@@ -66,7 +69,8 @@ QString down(const RangeSlider &s)
     return down.join(QLatin1Char(' '));
 }
 
-// A range slider shown at a known place in Fusion, with its two spin boxes (minimum first).
+// A range slider shown at a known place in Fusion. Its value pop-ups, each a spin box in a window, are made
+// when one first shows: until then there are none to look at, and none shows.
 template<typename Base = RangeSlider>
 struct Fixture
 {
@@ -79,17 +83,22 @@ struct Fixture
         slider.setSliderRange(low, high);
         slider.show();
         QVERIFY(QTest::qWaitForWindowExposed(&slider)); // a failure here is reported; the test then stops on it
-        spins = slider.template findChildren<QSpinBox *>();
-        QCOMPARE(spins.size(), 2);
     }
-    QWidget *popup(int i) const { return spins.at(i)->parentWidget(); }
+    // The spin box of the minimum (0) or the maximum (1) pop-up; null before the pop-ups are made.
+    QSpinBox *spin(int i) const
+    {
+        const QList<QSpinBox *> spins = slider.template findChildren<QSpinBox *>();
+        return spins.size() == 2 ? spins.at(i) : nullptr;
+    }
+    QWidget *popup(int i) const { return spin(i) ? spin(i)->parentWidget() : nullptr; }
+    bool shows(int i) const { return popup(i) && popup(i)->isVisible(); }
     QRect handle(int value) const { return slider.part(QStyle::SC_SliderHandle, value); }
     QRect groove() const { return slider.part(QStyle::SC_SliderGroove); }
     // Moves the pointer to p; then whether the minimum and the maximum pop-ups show.
     Shown hover(QPoint p)
     {
         move(&slider, p);
-        return {popup(0)->isVisible(), popup(1)->isVisible()};
+        return {shows(0), shows(1)};
     }
     QPoint at(Spot spot) const
     {
@@ -104,7 +113,6 @@ struct Fixture
     }
     std::unique_ptr<QStyle> style {QStyleFactory::create(QStringLiteral("Fusion"))};
     Probe<Base> slider;
-    QList<QSpinBox *> spins;
 };
 
 QColor blend(const QColor &u, const QColor &o) // o at 40 % opacity over u
@@ -176,8 +184,6 @@ private Q_SLOTS:
         QTEST(s.getMinHandleValue(), "low");
         QTEST(s.getMaxHandleValue(), "high");
         QTEST(log.joined(), "emitted");
-        for (QSpinBox *spin : s.findChildren<QSpinBox *>()) // the pop-ups offer only values within the bounds
-            QCOMPARE(qMakePair(spin->minimum(), spin->maximum()), qMakePair(s.minimum(), s.maximum()));
     }
 
     void minimumSizeHintHasEvenHeight() // tick marks change the parity of the base slider's height
@@ -282,12 +288,12 @@ private Q_SLOTS:
         const int extra = minimumHeight ? 4 : 0, h = f.slider.height();
         const int top = f.slider.mapToGlobal(QPoint(0, above ? 2 - h - extra : h - 1 + extra)).y();
         for (int i : {0, 1})
-            if (f.popup(i)->isVisible()) {
+            if (f.shows(i)) {
                 const QRect g(f.popup(i)->pos(), f.popup(i)->size()); // where it was moved to
                 const int centre = f.slider.mapToGlobal(f.handle(i ? 60 : 30).center()).x();
                 QVERIFY(qAbs((bool(i) != rtl ? g.left() : g.right() + 1) - centre) <= 1);
                 QCOMPARE(g.top(), top);
-                QCOMPARE(f.spins.at(i)->value(), i ? 60 : 30);
+                QCOMPARE(f.spin(i)->value(), i ? 60 : 30);
             }
     }
 
@@ -301,13 +307,13 @@ private Q_SLOTS:
     {
         QFETCH(bool, rtl);
         Fixture<> f(30, 60, QSize(300, 30), rtl);
-        QWidget *popup = f.popup(0);
-        QTimer *timer = popup->findChild<QTimer *>();
         const QRect handle = f.handle(30);
         // The zone beside (outside the range) and below the handle keeps a shown pop-up open, but never opens one.
         const QPoint zone(rtl ? handle.right() + 5 : handle.left() - 5, handle.bottom() + 5);
         QCOMPARE(f.hover(zone), Shown(false, false));
         QCOMPARE(f.hover(f.at(MinEdge)), Shown(true, false));
+        QWidget *popup = f.popup(0);
+        QTimer *timer = popup->findChild<QTimer *>();
         QCOMPARE(f.hover(zone), Shown(true, false));
         QCOMPARE(f.hover(QPoint(rtl ? handle.left() - 12 : handle.right() + 12, handle.bottom() + 8)),
                  Shown(false, false));
@@ -330,30 +336,61 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 3000);
     }
 
+    void popupSpinBoxesFollowBoundsAndNameTheHandle_data()
+    {
+        QTest::addColumn<QPair<int, int>>("before"); // bounds set before a pop-up first shows ({0, 0}: none)
+        QTest::addColumn<QPair<int, int>>("after"); // bounds set while the pop-ups show ({0, 0}: none)
+        QTest::addColumn<QPair<int, int>>("bounds"); // what the spin boxes then offer
+        QTest::newRow("default bounds") << qMakePair(0, 0) << qMakePair(0, 0) << qMakePair(0, 99);
+        QTest::newRow("bounds set first") << qMakePair(-50, 250) << qMakePair(0, 0) << qMakePair(-50, 250);
+        QTest::newRow("bounds set later") << qMakePair(0, 0) << qMakePair(5, 70) << qMakePair(5, 70);
+        QTest::newRow("bounds set first and later") << qMakePair(-9, 500) << qMakePair(20, 40) << qMakePair(20, 40);
+    }
+    void popupSpinBoxesFollowBoundsAndNameTheHandle()
+    {
+        QFETCH(IntPair, before);
+        QFETCH(IntPair, after);
+        Fixture<> f(30, 60);
+        if (before != IntPair(0, 0))
+            f.slider.setRange(before.first, before.second);
+        // Between the handles both pop-ups show, each with the value of its handle.
+        QCOMPARE(f.hover(f.at(Between)), Shown(true, true));
+        if (after != IntPair(0, 0))
+            f.slider.setRange(after.first, after.second);
+        for (int i : {0, 1}) {
+            QSpinBox *spin = f.spin(i);
+            QTEST(qMakePair(spin->minimum(), spin->maximum()), "bounds");
+            QCOMPARE(spin->value(), qBound(spin->minimum(), i ? 60 : 30, spin->maximum()));
+            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(spin);
+            QVERIFY(face);
+            QCOMPARE(face->text(QAccessible::Name), i ? QStringLiteral("Maximum") : QStringLiteral("Minimum"));
+        }
+    }
+
     void popupEditAppliesOnEnterOrFocusOutNotOnEscape()
     {
         Fixture<> f(10, 20);
         QSignalSpy spy(&f.slider, &RangeSlider::sliderRangeChanged);
         // Enter applies the typed value; the other handle is pushed along, the pop-up follows its handle.
         move(&f.slider, f.at(MinEdge));
-        f.spins.at(0)->selectAll();
-        QTest::keyClicks(f.spins.at(0), QStringLiteral("70"));
-        QTest::keyClick(f.spins.at(0), Qt::Key_Enter);
+        f.spin(0)->selectAll();
+        QTest::keyClicks(f.spin(0), QStringLiteral("70"));
+        QTest::keyClick(f.spin(0), Qt::Key_Enter);
         QCOMPARE(static_cast<QList<QVariantList>>(spy), QList<QVariantList>({{70, 70}}));
         const int centre = f.slider.mapToGlobal(f.handle(70).center()).x();
         QVERIFY(qAbs(f.popup(0)->pos().x() + f.popup(0)->width() - centre) <= 1);
         // Escape in the active pop-up hides it and changes nothing.
         QCOMPARE(f.hover(f.at(MaxEdge)), Shown(false, true));
         QApplication::setActiveWindow(f.popup(1));
-        QTest::keyClick(f.spins.at(1), Qt::Key_Escape);
+        QTest::keyClick(f.spin(1), Qt::Key_Escape);
         QVERIFY(!f.popup(1)->isVisible());
         QCOMPARE(spy.count(), 1);
         // Losing the focus hides the pop-up and applies the typed value.
         move(&f.slider, f.at(MaxEdge));
-        f.spins.at(1)->selectAll();
-        QTest::keyClicks(f.spins.at(1), QStringLiteral("90"));
+        f.spin(1)->selectAll();
+        QTest::keyClicks(f.spin(1), QStringLiteral("90"));
         QFocusEvent out(QEvent::FocusOut, Qt::OtherFocusReason);
-        QApplication::sendEvent(f.spins.at(1), &out);
+        QApplication::sendEvent(f.spin(1), &out);
         QVERIFY(!f.popup(1)->isVisible());
         QCOMPARE(f.slider.getMaxHandleValue(), 90);
     }
@@ -514,7 +551,58 @@ private Q_SLOTS:
             return s;
         };
         const auto used = make(), fresh = make();
-        QCOMPARE(paint(*used, {3, 40, 63, 12}), paint(*fresh, {12}));
+        const QImage repainted = paint(*used, {3, 40, 63, 12});
+        QPixmapCache::clear(); // the fresh slider paints its groove itself, not the picture the used one left
+        QCOMPARE(repainted, paint(*fresh, {12}));
+    }
+
+    void slidersShareOnlyTheSameGroove_data()
+    {
+        QTest::addColumn<QByteArray>("own"); // what the second slider has of its own
+        QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("border") << QByteArray("BorderBrush");
+        QTest::newRow("background") << QByteArray("BackgroundBrush");
+        QTest::newRow("corner radius") << QByteArray("CornerRadius");
+        QTest::newRow("size") << QByteArray("size");
+        QTest::newRow("colormap slider") << QByteArray("colormap");
+        QTest::newRow("disabled colormap slider") << QByteArray("disabled colormap");
+    }
+    // Sliders of one size and theme paint their groove from one picture, shared through the application's pixmap
+    // cache: a slider paints as it would alone, whichever slider painted before it.
+    void slidersShareOnlyTheSameGroove()
+    {
+        QFETCH(QByteArray, own);
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        ColormapModel colormaps;
+        colormaps.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
+        const auto make = [&](const QByteArray &mine) {
+            const bool colormap = mine.endsWith("colormap");
+            std::unique_ptr<RangeSlider> s(colormap ? new ColormapRangeSlider : new RangeSlider);
+            if (colormap)
+                static_cast<ColormapRangeSlider *>(s.get())->setColormapModel(&colormaps);
+            s->setStyle(style.get());
+            s->resize(mine == "size" ? 299 : 300, 24);
+            s->setSliderRange(20, 60);
+            s->setProperty("BorderBrush", QBrush(mine == "BorderBrush" ? Qt::red : Qt::darkBlue));
+            s->setProperty("BackgroundBrush", QBrush(mine == "BackgroundBrush" ? Qt::yellow : Qt::lightGray));
+            s->setProperty("CornerRadius", mine == "CornerRadius" ? 1 : 5);
+            s->setEnabled(!mine.startsWith("disabled"));
+            return s;
+        };
+        const auto picture = [](RangeSlider &s) {
+            QImage image(300, 24, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::white);
+            s.render(&image);
+            return image;
+        };
+        QPixmapCache::clear();
+        const auto first = make(QByteArray());
+        picture(*first); // leaves its groove in the cache
+        const auto second = make(own);
+        const QImage afterFirst = picture(*second);
+        QPixmapCache::clear();
+        const auto alone = make(own);
+        QCOMPARE(afterFirst, picture(*alone));
     }
 
     void declaredThemePropertyReadAtEachPaint()

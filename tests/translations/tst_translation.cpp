@@ -82,8 +82,16 @@ QWidget *make(const QString &component)
     }
     if (component == QLatin1String("card menu"))
         return new CardWidget(nullptr);
-    if (component == QLatin1String("slider pop-up"))
-        return new RangeSlider;
+    if (component == QLatin1String("slider pop-up")) {
+        // The value pop-ups are made when the pointer first shows them: between the handles, both show.
+        auto *slider = new RangeSlider;
+        slider->resize(200, 30);
+        const QPoint between(100, 15);
+        QMouseEvent move(QEvent::MouseMove, between, slider->mapToGlobal(between), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(slider, &move);
+        return slider;
+    }
     if (component == QLatin1String("CascadingListViewPanelPreview"))
         return new CascadingListViewPanelPreview;
     if (component == QLatin1String("ButtonConfig"))
@@ -297,6 +305,9 @@ private Q_SLOTS:
         colour->move(300, 0);
         colour->setColorDialogMode(ColorButton::Tool);
         QVERIFY(TestSupport::showExposed(window));
+        // The slider's value pop-ups are made when the pointer first shows them.
+        QVERIFY(TestSupport::hoverCentre(window, slider));
+        QCOMPARE(slider->findChildren<QSpinBox *>().size(), 2);
         QVERIFY(TestSupport::hoverCentre(window, area->verticalScrollBar()));
         popUp->menu()->popup(window.mapToGlobal(QPoint(0, 30)));
         for (QWidget *popup : slider->findChildren<QSpinBox *>())
