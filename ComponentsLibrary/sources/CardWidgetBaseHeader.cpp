@@ -9,6 +9,7 @@
 
 #include "ui_CardWidgetBaseHeader.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
@@ -46,7 +47,7 @@ public:
     {
         QToolButton *button = form->menuButton;
         if (button->accessibleName() == menuButtonName) {
-            menuButtonName = CardWidgetBaseHeader::tr("Menu");
+            menuButtonName = QCoreApplication::translate("Nalu::Components::CardWidgetBaseHeader", "Menu");
             button->setAccessibleName(menuButtonName);
         }
     }
