@@ -103,9 +103,10 @@ QList<CascadingListViewPanel *> chain(const CascadingListView &view)
     return panels;
 }
 
-void checkView(const CascadingListView &view, bool justRebuilt)
+// Checks the view and gives its chain of panels, which the next step picks from: nothing runs between the two.
+QList<CascadingListViewPanel *> checkView(const CascadingListView &view, bool justRebuilt)
 {
-    const QList<CascadingListViewPanel *> panels = chain(view);
+    QList<CascadingListViewPanel *> panels = chain(view);
     FUZZ_CHECK(panels.count() == view.getNumberOfPanels());
     FUZZ_CHECK(view.getNumberOfPanels() <= view.getMaximumNumberOfPanels());
     const QAbstractItemModel *model = view.getModel();
@@ -130,6 +131,7 @@ void checkView(const CascadingListView &view, bool justRebuilt)
             }
         }
     }
+    return panels;
 }
 
 } // namespace
@@ -189,10 +191,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         rebuilt = true;
     });
 
+    QList<CascadingListViewPanel *> panels = chain(*view);
     for (int step = 0; step < MaxSteps && !in.atEnd() && view; ++step) {
         bool justRebuilt = false;
         rebuilt = false;
-        const QList<CascadingListViewPanel *> panels = chain(*view);
         CascadingListViewPanel *panel = panels.isEmpty() ? nullptr : panels.at(in.pick(panels.count()));
         switch (in.pick(22)) {
         case 0:
@@ -330,7 +332,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         if (view) {
-            checkView(*view, justRebuilt && !rebuilt);
+            panels = checkView(*view, justRebuilt && !rebuilt);
         }
     }
     window.reset();
