@@ -182,8 +182,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             break;
         }
         case 13: {
-            // A pop-up edit: a value typed into one of the spin boxes, confirmed or abandoned.
-            const QList<QSpinBox *> spins = slider->findChildren<QSpinBox *>();
+            // A pop-up edit: a value typed into one of the spin boxes, confirmed or abandoned. The pop-ups are made
+            // on first need, which a hover over a handle is.
+            QList<QSpinBox *> spins = slider->findChildren<QSpinBox *>();
+            if (spins.isEmpty()) {
+                sendMouse(slider, QEvent::MouseMove, in.pointIn(slider), Qt::NoButton, held);
+                if (!slider) {
+                    break;
+                }
+                spins = slider->findChildren<QSpinBox *>();
+            }
             if (!spins.isEmpty()) {
                 QSpinBox *spin = spins.at(in.pick(spins.count()));
                 spin->setValue(in.anyInt());
