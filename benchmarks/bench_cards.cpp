@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 
-// Cards against plain group boxes: creating, showing and painting 500 of each, with heap use per widget.
+// Cards against plain group boxes: creating, showing and painting 500 of each, with heap use per widget; and
+// checking one card of an exclusive group of 10 and of 1 000 cards, to see whether the cost grows with the group.
 //
 // Run: build/benchmarks/bench_cards [-callgrind]   (QT_QPA_PLATFORM=offscreen without a display)
 
 #include <ComponentsLibrary/CardWidget.h>
+#include <ComponentsLibrary/CardWidgetGroup.h>
 
 #include <QElapsedTimer>
 #include <QGridLayout>
@@ -17,6 +19,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 using Nalu::Components::CardWidget;
 
@@ -89,6 +92,40 @@ private Q_SLOTS:
         {
             createShowPaint(makeCard);
         }
+    }
+
+    // Two members take turns: each check also unchecks the one checked before.
+    void checkInExclusiveGroup_data()
+    {
+        QTest::addColumn<int>("members");
+        QTest::newRow("10 cards") << 10;
+        QTest::newRow("1000 cards") << 1000;
+    }
+    void checkInExclusiveGroup()
+    {
+        QFETCH(int, members);
+        QWidget window;
+        Nalu::Components::CardWidgetGroup group;
+        group.setExclusive(true);
+        std::vector<CardWidget *> cards;
+        for (int i = 0; i < members; ++i) {
+            auto *card = new CardWidget(QStringLiteral("Card %1").arg(i), &window);
+            card->setCheckable(true);
+            group.addCardWidget(card);
+            cards.push_back(card);
+        }
+        // Members near the middle, so that neither end of a walk over the group is favoured.
+        CardWidget *const first = cards[std::size_t(members / 2 - 1)];
+        CardWidget *const second = cards[std::size_t(members / 2)];
+        first->setChecked(true);
+        bool turn = false;
+        QBENCHMARK
+        {
+            turn = !turn;
+            (turn ? second : first)->setChecked(true);
+        }
+        QVERIFY(first->isChecked() != second->isChecked());
+        QCOMPARE(group.getCheckedCardWidget(), turn ? second : first);
     }
 
     void groupBoxes()

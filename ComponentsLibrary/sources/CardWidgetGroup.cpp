@@ -7,7 +7,6 @@
 #include "WidgetGroup_p.h"
 
 #include <QPointer>
-#include <QVector>
 
 namespace Nalu {
 namespace Components {
@@ -115,13 +114,13 @@ void CardWidgetGroup::onCardWidgetCheckedChanged(bool checked)
     if (isExclusive() && checked) {
         // Receivers of the members' signals may delete members still ahead in the walk, or the sender.
         const QPointer<CardWidget> guardedSender = sender;
-        const QList<CardWidget *> cards = getCardWidgets();
-        const QVector<QPointer<CardWidget>> guarded(cards.cbegin(), cards.cend());
-        for (const QPointer<CardWidget> &card : guarded) {
-            if (card && card != sender && d->widgetGroup->getWidgets().contains(card.data())) {
-                card->setChecked(false);
-            }
-        }
+        d->widgetGroup->turnOthersOff(
+            sender,
+            [](QWidget *member) {
+                auto *card = qobject_cast<CardWidget *>(member);
+                return card && card->isChecked();
+            },
+            [](QWidget *member) { static_cast<CardWidget *>(member)->setChecked(false); });
         if (!guardedSender) {
             return;
         }

@@ -7,7 +7,6 @@
 #include "WidgetGroup_p.h"
 
 #include <QPointer>
-#include <QVector>
 
 namespace Nalu {
 namespace Components {
@@ -117,13 +116,13 @@ void ExpanderWidgetGroup::onExpanderWidgetExpandedChanged(bool expanded)
     if (expanded) {
         // Receivers of the members' signals may delete members still ahead in the walk, or the sender.
         const QPointer<ExpanderWidget> guardedSender = sender;
-        const QList<ExpanderWidget *> expanders = getExpanderWidgets();
-        const QVector<QPointer<ExpanderWidget>> guarded(expanders.cbegin(), expanders.cend());
-        for (const QPointer<ExpanderWidget> &expander : guarded) {
-            if (expander && expander != sender && d->widgetGroup->getWidgets().contains(expander.data())) {
-                expander->collapse();
-            }
-        }
+        d->widgetGroup->turnOthersOff(
+            sender,
+            [](QWidget *member) {
+                auto *expander = qobject_cast<ExpanderWidget *>(member);
+                return expander && expander->isExpanded();
+            },
+            [](QWidget *member) { static_cast<ExpanderWidget *>(member)->collapse(); });
         if (!guardedSender) {
             return;
         }

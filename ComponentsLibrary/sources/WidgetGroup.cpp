@@ -22,7 +22,10 @@ void WidgetGroup::addWidget(QWidget *widget)
     }
     m_widgets.append(widget);
     // The captured pointer is only compared, never dereferenced: the object is half destroyed by then.
-    connect(widget, &QObject::destroyed, this, [this, widget] { m_widgets.removeAll(widget); });
+    connect(widget, &QObject::destroyed, this, [this, widget] {
+        m_widgets.removeAll(widget);
+        ++m_departures;
+    });
     Q_EMIT widgetAdded(widget);
 }
 
@@ -31,8 +34,35 @@ void WidgetGroup::removeWidget(QWidget *widget)
     if (!widget || !m_widgets.removeOne(widget)) {
         return;
     }
+    ++m_departures;
     disconnect(widget, &QObject::destroyed, this, nullptr);
     Q_EMIT widgetRemoved(widget);
+}
+
+void WidgetGroup::turnOthersOff(const QWidget *keep, const std::function<bool(QWidget *)> &isOn,
+                                const std::function<void(QWidget *)> &turnOff)
+{
+    // A copy, as receivers may change the list. While no member has left, every pointer in the copy is a live
+    // member; once one has, each is looked up in the live list before use. In an exclusive group one member at
+    // most is on, so checking one costs a pass over plain pointers rather than a guard per member.
+    const QList<QWidget *> members = m_widgets;
+    const QPointer<WidgetGroup> self(this);
+    const quint64 departures = m_departures;
+    bool receiversRan = false;
+    for (QWidget *member : members) {
+        if (receiversRan) {
+            if (!self) {
+                return;
+            }
+            if (m_departures != departures && !m_widgets.contains(member)) {
+                continue;
+            }
+        }
+        if (member != keep && isOn(member)) {
+            receiversRan = true;
+            turnOff(member);
+        }
+    }
 }
 
 const QList<QWidget *> &WidgetGroup::getWidgets() const

@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QWidget>
 
+#include <functional>
+
 namespace Nalu {
 namespace Components {
 
@@ -40,6 +42,10 @@ public:
     QWidget *getWidget(int index) const;
     bool isExclusive() const;
     void setExclusive(bool exclusive);
+    /** @brief Turns off, with @p turnOff, every member other than @p keep that @p isOn answers true for. Members
+     * that receivers of what turnOff emits delete are skipped; so is the rest if they delete the group. */
+    void turnOthersOff(const QWidget *keep, const std::function<bool(QWidget *)> &isOn,
+                       const std::function<void(QWidget *)> &turnOff);
 
 Q_SIGNALS:
     void widgetAdded(QWidget *widget);
@@ -49,6 +55,8 @@ Q_SIGNALS:
 private:
     Q_DISABLE_COPY(WidgetGroup)
     QList<QWidget *> m_widgets;
+    // Counts members that left, so that a walk can tell cheaply whether its copy of the list is still exact.
+    quint64 m_departures = 0;
     bool m_exclusive = true;
 };
 
