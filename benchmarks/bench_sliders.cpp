@@ -62,19 +62,7 @@ private Q_SLOTS:
         QFETCH(int, kind);
         QFETCH(bool, changing);
         QFETCH(qreal, ratio);
-        std::unique_ptr<QSlider> slider;
-        if (kind == 0) {
-            slider = std::make_unique<QSlider>(Qt::Horizontal);
-        } else if (kind == 1) {
-            slider = std::make_unique<RangeSlider>();
-        } else {
-            auto colormap = std::make_unique<ColormapRangeSlider>();
-            colormap->setColormapModel(&model);
-            slider = std::move(colormap);
-        }
-        slider->setStyle(style.get());
-        theme(slider.get());
-        slider->resize(SliderSize);
+        const std::unique_ptr<QSlider> slider = makeSlider(kind);
         auto *range = qobject_cast<RangeSlider *>(slider.get());
         int step = 0;
         // Every row shows the same values; a changing row moves its (lower) handle by one value
@@ -115,22 +103,7 @@ private Q_SLOTS:
     {
         QFETCH(int, kind);
         QImage image(SliderSize, QImage::Format_ARGB32_Premultiplied);
-        const auto createAndRender = [&] {
-            std::unique_ptr<QSlider> slider;
-            if (kind == 0) {
-                slider = std::make_unique<QSlider>(Qt::Horizontal);
-            } else if (kind == 1) {
-                slider = std::make_unique<RangeSlider>();
-            } else {
-                auto colormap = std::make_unique<ColormapRangeSlider>();
-                colormap->setColormapModel(&model);
-                slider = std::move(colormap);
-            }
-            slider->setStyle(style.get());
-            theme(slider.get());
-            slider->resize(SliderSize);
-            slider->render(&image);
-        };
+        const auto createAndRender = [&] { makeSlider(kind)->render(&image); };
         // Warm-up: the style's and the painter's one-time caches are not the slider's own.
         createAndRender();
         QBENCHMARK
@@ -163,6 +136,25 @@ private Q_SLOTS:
     }
 
 private:
+    // kind 0: QSlider, 1: RangeSlider, 2: ColormapRangeSlider; themed, at the benchmarks' size.
+    std::unique_ptr<QSlider> makeSlider(int kind)
+    {
+        std::unique_ptr<QSlider> slider;
+        if (kind == 0) {
+            slider = std::make_unique<QSlider>(Qt::Horizontal);
+        } else if (kind == 1) {
+            slider = std::make_unique<RangeSlider>();
+        } else {
+            auto colormap = std::make_unique<ColormapRangeSlider>();
+            colormap->setColormapModel(&model);
+            slider = std::move(colormap);
+        }
+        slider->setStyle(style.get());
+        theme(slider.get());
+        slider->resize(SliderSize);
+        return slider;
+    }
+
     std::unique_ptr<QStyle> style;
     Nalu::Models::ColormapModel model;
 };
