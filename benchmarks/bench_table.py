@@ -19,6 +19,8 @@ import time
 
 # (benchmark, scenario, ours (function, tag), counterpart (function, tag), counterpart name, goal)
 # A goal is the highest ratio ours / counterpart that meets it; None: shown for information.
+# "bench_x@2" runs bench_x with QT_SCALE_FACTOR=2: every window, ours and the counterpart's,
+# then paints at device pixel ratio 2.
 SCENARIOS = [
     ("bench_sliders", "Range slider, fresh paint (400×24)",
      ("paint", "RangeSlider, value changed"), ("paint", "QSlider, value changed"), "QSlider", 1.6),
@@ -35,6 +37,8 @@ SCENARIOS = [
      ("createAndPaint", "ColormapRangeSlider gradient"), ("createAndPaint", "QSlider"), "QSlider", None),
     ("bench_cards", "500 cards: create, show, paint",
      ("cardWidgets", ""), ("groupBoxes", ""), "QGroupBox", 2.0),
+    ("bench_cards@2", "500 cards: create, show, paint at device pixel ratio 2",
+     ("cardWidgets", ""), ("groupBoxes", ""), "QGroupBox", 2.0),
     ("bench_cards", "Check one card of an exclusive group of 1 000 (growth from 10)",
      ("checkInExclusiveGroup", "1000 cards"), ("checkInExclusiveGroup", "10 cards"), "the same in a group of 10",
      None),
@@ -44,11 +48,19 @@ SCENARIOS = [
      ("expandCollapse", "ExpanderWidget"), ("expandCollapse", "KCollapsibleGroupBox"), "KCollapsibleGroupBox", 1.0),
     ("bench_peers", "200 colour buttons: create, show, first paint",
      ("createShowPaint", "ColorButton"), ("createShowPaint", "KColorButton"), "KColorButton", 1.0),
+    ("bench_peers@2", "200 expanders: create, show, first paint at device pixel ratio 2",
+     ("createShowPaint", "ExpanderWidget"), ("createShowPaint", "KCollapsibleGroupBox"), "KCollapsibleGroupBox", 1.0),
+    ("bench_peers@2", "200 colour buttons: create, show, first paint at device pixel ratio 2",
+     ("createShowPaint", "ColorButton"), ("createShowPaint", "KColorButton"), "KColorButton", 1.0),
     ("bench_cascading", "Cascading view, 100 000 items: set model to first paint",
      ("firstPaint", "CascadingListView"), ("firstPaint", "model traversal"), "one traversal of the model", 1.5),
     ("bench_cascading", "Cascading view, 100 000 items: set model to first paint",
      ("firstPaint", "CascadingListView"), ("firstPaint", "QColumnView"), "QColumnView", None),
     ("bench_cascading", "Cascading view, 100 000 items: select a six-level path",
+     ("selectPath", "CascadingListView"), ("selectPath", "QColumnView"), "QColumnView", 1.0),
+    ("bench_cascading@2", "Cascading view, 100 000 items: set model to first paint at device pixel ratio 2",
+     ("firstPaint", "CascadingListView"), ("firstPaint", "model traversal"), "one traversal of the model", 1.5),
+    ("bench_cascading@2", "Cascading view, 100 000 items: select a six-level path at device pixel ratio 2",
      ("selectPath", "CascadingListView"), ("selectPath", "QColumnView"), "QColumnView", 1.0),
     ("bench_flowlayout", "Flow layout, 10 000 items: setGeometry",
      ("layout", "FlowLayout setGeometry 10000"), ("layout", "QGridLayout setGeometry 10000"), "QGridLayout", 2.0),
@@ -58,6 +70,12 @@ SCENARIOS = [
     ("bench_flowlayout", "Flow layout growth: heightForWidth, 10 000 items",
      ("layout", "FlowLayout heightForWidth 10000"), ("layout", "FlowLayout heightForWidth 1000"), "itself at 1 000",
      12.0),
+    ("bench_flowlayout", "Flow layout growth: setGeometry, 100 000 items",
+     ("layout", "FlowLayout setGeometry 100000"), ("layout", "FlowLayout setGeometry 10000"), "itself at 10 000",
+     12.0),
+    ("bench_flowlayout", "Flow layout growth: heightForWidth, 100 000 items",
+     ("layout", "FlowLayout heightForWidth 100000"), ("layout", "FlowLayout heightForWidth 10000"),
+     "itself at 10 000", 12.0),
     ("bench_memory", "Heap per card",
      ("perWidget", "CardWidget"), ("perWidget", "QGroupBox"), "QGroupBox", None),
     ("bench_memory", "Heap per expander",
@@ -77,15 +95,18 @@ VALUE = re.compile(r'^\s+([\d,.]+) (instruction reads|bytes)\b')
 
 def run(build_dir, benchmark, rows):
     """Runs one benchmark for the rows asked for; returns ({(function, tag): (value, unit)}, Qt version)."""
-    path = os.path.join(build_dir, "benchmarks", benchmark)
+    name, _, scale = benchmark.partition("@")
+    path = os.path.join(build_dir, "benchmarks", name)
     if not os.path.exists(path):
         return None, None
     args = [path]
-    if benchmark != "bench_memory":
+    if name != "bench_memory":
         args.append("-callgrind")
     # One function:tag argument per row, so that nothing else is measured.
     args += sorted({f"{function}:{tag}" if tag else function for function, tag in rows})
     env = dict(os.environ, QT_QPA_PLATFORM=os.environ.get("QT_QPA_PLATFORM", "offscreen"))
+    if scale:
+        env["QT_SCALE_FACTOR"] = scale
     started = time.time()
     done = subprocess.run(args, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
     print(f"  {benchmark}: {time.time() - started:.0f} s", file=sys.stderr)
