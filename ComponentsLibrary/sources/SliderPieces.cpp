@@ -2,6 +2,8 @@
 
 #include "SliderPieces_p.h"
 
+#include "DevicePixels_p.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -11,21 +13,29 @@
 namespace Nalu {
 namespace Components {
 
-bool SliderPieces::copyable(const QPainter *painter, const QRectF &rect)
+int SliderPieces::copyRatio(const QPainter *painter, const QRectF &rect)
 {
     if (!painter || !painter->isActive()) {
-        return false;
+        return 0;
     }
+    const QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) {
+        return 0;
+    }
+    // Copies land on whole device pixels only at a whole number of device pixels per pixel, with no
+    // transformation but that scale and a move by whole device pixels.
+    const qreal ratio = Internal::deviceRatio(painter);
     const QTransform transform = painter->deviceTransform();
-    const bool wholePixels = transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx())
-        && transform.dy() == std::floor(transform.dy());
+    const bool wholePixels = ratio >= 1 && ratio <= 4 && ratio == std::floor(ratio)
+        && transform.type() <= QTransform::TxScale && transform.m11() == ratio && transform.m22() == ratio
+        && transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
     const bool finite = std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width())
         && std::isfinite(rect.height());
-    // Copies equal drawing only for the raster engine at one device pixel per pixel, painting over.
-    return wholePixels && finite && rect.width() > 0 && rect.height() > 0 && rect.width() < 1e5 && rect.height() < 1e4
-        && painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster
-        && painter->device()->devicePixelRatioF() == 1.0 && painter->opacity() == 1.0
+    // Copies equal drawing only when painting over.
+    const bool copies = wholePixels && finite && rect.width() > 0 && rect.height() > 0 && rect.width() < 1e5
+        && rect.height() < 1e4 && painter->opacity() == 1.0
         && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+    return copies ? int(ratio) : 0;
 }
 
 void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
@@ -34,7 +44,8 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     if (!painter || !painter->isActive()) {
         return;
     }
-    if (!copyable(painter, rect)) {
+    const int ratio = copyRatio(painter, rect);
+    if (ratio == 0) {
         painter->save();
         paint(painter, rect);
         painter->restore();
@@ -63,6 +74,7 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     key.radius = look.radius;
     key.flags = look.flags;
     key.stretched = stretched;
+    key.ratio = ratio;
     key.color = look.color;
     key.color2 = look.color2;
     Entry *found = nullptr;
@@ -73,25 +85,31 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
         }
     }
     if (!found) {
+        // Columns below are counted in pixels of the widget; the pictures hold ratio device pixels per pixel.
         Entry e;
         e.key = key;
-        e.pixmap = QPixmap(int(std::ceil(reference.right())) + 3, int(std::ceil(reference.bottom())) + 3);
+        e.width = int(std::ceil(reference.right())) + 3;
+        e.pixmap = QPixmap(QSize(e.width, int(std::ceil(reference.bottom())) + 3) * ratio);
+        e.pixmap.setDevicePixelRatio(ratio);
         e.pixmap.fill(Qt::transparent);
         {
             QPainter layer(&e.pixmap);
             paint(&layer, reference);
         }
-        e.leftEnd = e.rightStart = e.pixmap.width();
+        e.leftEnd = e.rightStart = e.width;
         if (stretched) {
             e.leftEnd = int(std::ceil(reference.left() + endWidth)) + 2;
             e.rightStart = int(std::floor(reference.right() - endWidth)) - 2;
             // An end made of more middle columns beside clear ones (a straight edge on whole pixels)
             // is drawn as part of the middle: one copy less.
             const QImage image = e.pixmap.toImage();
-            const auto columnIs = [&image](int x, int like) {
-                for (int y = 0; y < image.height(); ++y) {
-                    if (image.pixel(x, y) != (like < 0 ? 0u : image.pixel(like, y))) {
-                        return false;
+            // Whether the device columns of column x equal those of column like, or are clear for a negative like.
+            const auto columnIs = [&image, ratio](int x, int like) {
+                for (int i = 0; i < ratio; ++i) {
+                    for (int y = 0; y < image.height(); ++y) {
+                        if (image.pixel(x * ratio + i, y) != (like < 0 ? 0u : image.pixel(like * ratio, y))) {
+                            return false;
+                        }
                     }
                 }
                 return true;
@@ -105,11 +123,11 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
                 e.copyLeft = e.copyLeft || !columnIs(x, -1);
             }
             e.middleEnd = e.rightStart;
-            while (e.middleEnd < image.width() && columnIs(e.middleEnd, e.leftEnd)) {
+            while (e.middleEnd < e.width && columnIs(e.middleEnd, e.leftEnd)) {
                 ++e.middleEnd;
             }
             e.copyRight = false;
-            for (int x = e.middleEnd; x < image.width(); ++x) {
+            for (int x = e.middleEnd; x < e.width; ++x) {
                 e.copyRight = e.copyRight || !columnIs(x, -1);
             }
         }
@@ -128,49 +146,50 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
         painter->drawPixmap(origin, e.pixmap);
         return;
     }
-    const int height = e.pixmap.height();
+    const int height = e.pixmap.height(); // in device pixels
     const bool copyLeft = !middleOnly && e.copyLeft;
     const bool copyRight = !middleOnly && e.copyRight;
     const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
     const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
-    const int rightWidth = e.pixmap.width() - e.rightStart;
+    const int rightWidth = e.width - e.rightStart;
     // The middle column is kept repeated in a strip as wide as the widest middle asked so far, joined
-    // to the one end to copy if there is one: copying a strip costs far less than scaling or tiling
-    // one column, and each copy less is much saved.
-    const bool joinLeft = copyLeft && !copyRight;
+    // to the left end if that is copied, else to the right one if that is: copying a strip costs far
+    // less than scaling or tiling one column, and each copy less is much saved.
+    const bool joinLeft = copyLeft;
     const bool joinRight = copyRight && !copyLeft;
     QPixmap &strip = joinLeft || joinRight ? e.joined : e.middle;
     const int stripEnds = joinLeft ? e.leftEnd : joinRight ? rightWidth : 0;
-    if (strip.width() - stripEnds < to - from) {
+    if (strip.width() / ratio - stripEnds < to - from) {
         const int repeated = (to - from + 63) / 64 * 64;
-        strip = QPixmap(repeated + stripEnds, height);
+        strip = QPixmap(QSize(repeated + stripEnds, height / ratio) * ratio);
+        strip.setDevicePixelRatio(ratio);
         strip.fill(Qt::transparent);
         QPainter layer(&strip);
         layer.setCompositionMode(QPainter::CompositionMode_Source);
-        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, e.pixmap.copy(e.leftEnd, 0, 1, height).scaled(repeated, height));
+        QPixmap column = e.pixmap.copy(e.leftEnd * ratio, 0, 1, height).scaled(repeated * ratio, height);
+        column.setDevicePixelRatio(ratio);
+        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, column);
         if (joinLeft) {
-            layer.drawPixmap(0, 0, e.pixmap, 0, 0, e.leftEnd, height);
+            layer.drawPixmap(QPoint(0, 0), e.pixmap, QRect(0, 0, e.leftEnd * ratio, height));
         } else if (joinRight) {
-            layer.drawPixmap(repeated, 0, e.pixmap, e.rightStart, 0, rightWidth, height);
+            layer.drawPixmap(QPoint(repeated, 0), e.pixmap, QRect(e.rightStart * ratio, 0, rightWidth * ratio, height));
         }
     }
-    if (joinLeft) {
-        painter->drawPixmap(origin, strip, QRect(0, 0, e.leftEnd + to - from, height));
-        return;
-    }
+    const auto copy = [painter, ratio, height](int x, int y, const QPixmap &from, int sourceX, int width) {
+        painter->drawPixmap(QPoint(x, y), from, QRect(sourceX * ratio, 0, width * ratio, height));
+    };
     if (joinRight) {
-        const int repeated = strip.width() - rightWidth;
-        painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip,
-                            QRect(repeated - (to - from), 0, to - from + rightWidth, height));
+        const int repeated = strip.width() / ratio - rightWidth;
+        copy(origin.x() + from, origin.y(), strip, repeated - (to - from), to - from + rightWidth);
         return;
     }
-    if (copyLeft) {
-        painter->drawPixmap(origin, e.pixmap, QRect(0, 0, e.leftEnd, height));
+    if (joinLeft) {
+        copy(origin.x(), origin.y(), strip, 0, e.leftEnd + to - from);
+    } else {
+        copy(origin.x() + from, origin.y(), strip, 0, to - from);
     }
-    painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip, QRect(0, 0, to - from, height));
     if (copyRight) {
-        painter->drawPixmap(origin + QPoint(e.rightStart + cut, 0), e.pixmap,
-                            QRect(e.rightStart, 0, rightWidth, height));
+        copy(origin.x() + e.rightStart + cut, origin.y(), e.pixmap, e.rightStart, rightWidth);
     }
 }
 
@@ -203,15 +222,29 @@ void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor
     if (!painter) {
         return;
     }
-    // The four sides are blended one by one, twice over the corners, where a copy would round
-    // differently. So the ends are drawn, as a narrow frame clipped to them, and only the middle,
-    // where each pixel gets one side, is copied. The bounds are those of draw().
-    if (rect.width() <= 16 || !copyable(painter, rect)) {
+    const int ratio = rect.width() > 16 ? copyRatio(painter, rect) : 0;
+    if (ratio == 0) {
         painter->save();
         paint(painter, rect);
         painter->restore();
         return;
     }
+    const Look look {FrameKind, 0, color.isValid() ? 0 : InvalidColorFlag, color.rgba64()};
+    // At one device pixel per pixel the pen is one device pixel wide, and the raster engine blends the four
+    // sides one by one, twice over the corners, where a copy would round differently. Not when the colour is
+    // opaque and the top and bottom lie on pixel centres: then each corner pixel gets the colour whole from a
+    // side, before or after the other side's blend, and so the same value whatever lay beneath. Wider pens
+    // are filled as one outline, each pixel blended once.
+    const auto onCentre = [](qreal y) { return y - std::floor(y) == 0.5; };
+    const auto onEdge = [](qreal x) { return x == std::floor(x); };
+    if (ratio > 1
+        || (color.alpha() == 255 && onCentre(rect.top()) && onCentre(rect.bottom()) && onEdge(rect.left())
+            && onEdge(rect.right()))) {
+        draw(painter, rect, 0.5, look, paint);
+        return;
+    }
+    // Else the ends are drawn, as a narrow frame clipped to them, and only the middle, where each pixel
+    // gets one side, is copied. The bounds are those of draw().
     const int leftEnd = int(std::ceil(rect.left() + 0.5)) + 2;
     const int rightStart = int(std::floor(rect.right() - 0.5)) - 2;
     const int top = int(std::floor(rect.top())) - 2;
@@ -231,7 +264,7 @@ void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor
     painter->setClipRect(rightClip, ownClip ? Qt::ReplaceClip : Qt::IntersectClip);
     paint(painter, QRectF(rightStart - 2, rect.top(), rect.right() - rightStart + 2, rect.height()));
     painter->restore();
-    draw(painter, rect, 0.5, {FrameKind, 0, color.isValid() ? 0 : InvalidColorFlag, color.rgba64()}, paint, true);
+    draw(painter, rect, 0.5, look, paint, true);
 }
 
 } // namespace Components

@@ -51,8 +51,8 @@ public:
     // edges the shape differs from its middle (a corner radius, half a pen); a negative endWidth
     // means the shape is not stretchable and is only reused at the same width. paint() sets the
     // pen, brush and antialiasing it needs; painter's state is kept.
-    // Whether copies on painter equal drawing rect there.
-    static bool copyable(const QPainter *painter, const QRectF &rect);
+    // The device pixels per pixel at which copies on painter equal drawing rect there; 0 when they do not.
+    static int copyRatio(const QPainter *painter, const QRectF &rect);
     // With middleOnly, a stretched shape's ends are left to the caller.
     void draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
               bool middleOnly = false);
@@ -74,6 +74,7 @@ private:
         double x, y, width, height; // the shape as drawn into the pixmap
         double endWidth;
         int kind, radius, flags, stretched; // a short shape of the same size is copied whole, without a middle
+        int ratio; // device pixels per pixel of the pictures
         QRgba64 color, color2;
     };
     struct Entry
@@ -81,7 +82,8 @@ private:
         Key key;
         QPixmap pixmap;
         QPixmap middle; // the middle column of a stretched shape, repeated
-        QPixmap joined; // the same, joined to the one end that is copied
+        QPixmap joined; // the same, joined to the left end, or else to the right one, if that is copied
+        int width = 0; // of pixmap, in pixels: columns are counted in pixels, whatever the ratio
         int leftEnd = 0; // columns [0, leftEnd) and [rightStart, width) are the ends
         int rightStart = 0;
         // Columns [middleStart, middleEnd) are like the middle one; an end is copied only when
