@@ -7,6 +7,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -38,8 +39,7 @@ int SliderPieces::copyRatio(const QPainter *painter, const QRectF &rect)
     return copies ? int(ratio) : 0;
 }
 
-void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
-                        bool middleOnly)
+void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint)
 {
     if (!painter || !painter->isActive()) {
         return;
@@ -97,12 +97,17 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
             paint(&layer, reference);
         }
         e.leftEnd = e.rightStart = e.width;
+        const QImage image = e.pixmap.toImage();
+        e.clear = true;
+        for (int y = 0; y < image.height() && e.clear; ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            e.clear = std::all_of(line, line + image.width(), [](QRgb pixel) { return pixel == 0; });
+        }
         if (stretched) {
             e.leftEnd = int(std::ceil(reference.left() + endWidth)) + 2;
             e.rightStart = int(std::floor(reference.right() - endWidth)) - 2;
             // An end made of more middle columns beside clear ones (a straight edge on whole pixels)
             // is drawn as part of the middle: one copy less.
-            const QImage image = e.pixmap.toImage();
             // Whether the device columns of column x equal those of column like, or are clear for a negative like.
             const auto columnIs = [&image, ratio](int x, int like) {
                 for (int i = 0; i < ratio; ++i) {
@@ -130,6 +135,7 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
             for (int x = e.middleEnd; x < e.width; ++x) {
                 e.copyRight = e.copyRight || !columnIs(x, -1);
             }
+            e.middleClear = columnIs(e.leftEnd, -1);
         }
         if (entries.size() < MaxEntries) {
             entries.append(e);
@@ -142,15 +148,30 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     }
 
     Entry &e = *found;
+    if (e.clear) {
+        return;
+    }
     if (!stretched) {
         painter->drawPixmap(origin, e.pixmap);
         return;
     }
     const int height = e.pixmap.height(); // in device pixels
-    const bool copyLeft = !middleOnly && e.copyLeft;
-    const bool copyRight = !middleOnly && e.copyRight;
-    const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
-    const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
+    const auto copy = [painter, ratio, height](int x, int y, const QPixmap &from, int sourceX, int width) {
+        painter->drawPixmap(QPoint(x, y), from, QRect(sourceX * ratio, 0, width * ratio, height));
+    };
+    const bool copyLeft = e.copyLeft;
+    const bool copyRight = e.copyRight;
+    if (e.middleClear) { // only the ends, if they are not clear either
+        if (copyLeft) {
+            copy(origin.x(), origin.y(), e.pixmap, 0, e.middleStart);
+        }
+        if (copyRight) {
+            copy(origin.x() + e.middleEnd + cut, origin.y(), e.pixmap, e.middleEnd, e.width - e.middleEnd);
+        }
+        return;
+    }
+    const int from = copyLeft ? e.leftEnd : e.middleStart;
+    const int to = (copyRight ? e.rightStart : e.middleEnd) + cut;
     const int rightWidth = e.width - e.rightStart;
     // The middle column is kept repeated in a strip as wide as the widest middle asked so far, joined
     // to the left end if that is copied, else to the right one if that is: copying a strip costs far
@@ -175,9 +196,6 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
             layer.drawPixmap(QPoint(repeated, 0), e.pixmap, QRect(e.rightStart * ratio, 0, rightWidth * ratio, height));
         }
     }
-    const auto copy = [painter, ratio, height](int x, int y, const QPixmap &from, int sourceX, int width) {
-        painter->drawPixmap(QPoint(x, y), from, QRect(sourceX * ratio, 0, width * ratio, height));
-    };
     if (joinRight) {
         const int repeated = strip.width() / ratio - rightWidth;
         copy(origin.x() + from, origin.y(), strip, repeated - (to - from), to - from + rightWidth);
@@ -211,6 +229,66 @@ void SliderPieces::drawShape(QPainter *painter, const QRectF &rect, qreal endWid
          paint);
 }
 
+QImage SliderPieces::frameLayer(const QColor &color, const QRectF &rect, const QSize &size, int layer)
+{
+    // Both layers are made at once: the second is asked for right after the first.
+    FrameLayers &made = frameLayers;
+    if (made.color == color && made.rect == rect && made.size == size) {
+        return made.layers[layer];
+    }
+    // The raster engine strokes a rectangle with a one-pixel pen as four lines, top, right, bottom, left, each
+    // blended on its own. Each side is drawn alone here, in a band of its own, and each pixel gets the blends of
+    // its sides in that order, one per layer. The last band holds the whole frame as drawn.
+    const QLineF lines[4] = {{rect.topLeft(), rect.topRight()},
+                             {rect.topRight(), rect.bottomRight()},
+                             {rect.bottomRight(), rect.bottomLeft()},
+                             {rect.bottomLeft(), rect.topLeft()}};
+    QImage bands(size.width(), size.height() * 5, QImage::Format_ARGB32_Premultiplied);
+    bands.fill(Qt::transparent);
+    {
+        QPainter p(&bands);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPen pen(color, 1);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        for (const QLineF &line : lines) {
+            p.drawLine(line);
+            p.translate(0, size.height());
+        }
+        p.setPen(QPen(color, 1));
+        p.drawRect(rect);
+    }
+    const auto pixel = [&bands, &size](int band, int x, int y) {
+        return reinterpret_cast<const QRgb *>(bands.constScanLine(band * size.height() + y))[x];
+    };
+    for (QImage &image : made.layers) {
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+    for (int y = 0; y < size.height(); ++y) {
+        auto *first = reinterpret_cast<QRgb *>(made.layers[0].scanLine(y));
+        auto *second = reinterpret_cast<QRgb *>(made.layers[1].scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            QRgb blends[4];
+            int count = 0;
+            for (int side = 0; side < 4; ++side) {
+                if (const QRgb blend = pixel(side, x, y)) {
+                    blends[count++] = blend;
+                }
+            }
+            // An opaque colour given whole makes the pixel the same whatever lay beneath, before or after
+            // another blend: then the pixel is copied as drawn, in the first layer.
+            const bool asDrawn = count <= 1
+                || (color.alpha() == 255 && count == 2 && (qAlpha(blends[0]) == 255 || qAlpha(blends[1]) == 255));
+            first[x] = asDrawn ? pixel(4, x, y) : blends[0];
+            second[x] = asDrawn ? 0 : blends[1];
+        }
+    }
+    made.color = color;
+    made.rect = rect;
+    made.size = size;
+    return made.layers[layer];
+}
+
 void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor &color)
 {
     const auto paint = [color](QPainter *p, const QRectF &area) {
@@ -222,49 +300,40 @@ void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor
     if (!painter) {
         return;
     }
+    // Short frames would be kept at each width.
     const int ratio = rect.width() > 16 ? copyRatio(painter, rect) : 0;
-    if (ratio == 0) {
+    const int flags = color.isValid() ? 0 : InvalidColorFlag;
+    if (ratio > 1) {
+        // The pen is more than one device pixel wide: the raster engine fills its outline, each pixel blended once.
+        draw(painter, rect, 0.5, {FrameKind, 0, flags, color.rgba64()}, paint);
+        return;
+    }
+    // At one device pixel per pixel, corner pixels are blended twice (once per side); copying them, drawn in
+    // one picture, would round differently. So they are copied in two layers, blended in turn. With the top
+    // and bottom three pixels apart or more, no pixel gets more than one horizontal and one vertical side.
+    if (ratio == 0 || rect.height() < 3) {
         painter->save();
         paint(painter, rect);
         painter->restore();
         return;
     }
-    const Look look {FrameKind, 0, color.isValid() ? 0 : InvalidColorFlag, color.rgba64()};
-    // At one device pixel per pixel the pen is one device pixel wide, and the raster engine blends the four
-    // sides one by one, twice over the corners, where a copy would round differently. Not when the colour is
-    // opaque and the top and bottom lie on pixel centres: then each corner pixel gets the colour whole from a
-    // side, before or after the other side's blend, and so the same value whatever lay beneath. Wider pens
-    // are filled as one outline, each pixel blended once.
+    // An opaque frame with its top and bottom on pixel centres and its sides on pixel edges has one layer: there
+    // each corner pixel gets one side's blend whole, before or after the other side's.
     const auto onCentre = [](qreal y) { return y - std::floor(y) == 0.5; };
     const auto onEdge = [](qreal x) { return x == std::floor(x); };
-    if (ratio > 1
-        || (color.alpha() == 255 && onCentre(rect.top()) && onCentre(rect.bottom()) && onEdge(rect.left())
-            && onEdge(rect.right()))) {
-        draw(painter, rect, 0.5, look, paint);
+    const bool oneLayer = color.alpha() == 255 && onCentre(rect.top()) && onCentre(rect.bottom()) && onEdge(rect.left())
+        && onEdge(rect.right());
+    if (oneLayer) {
+        draw(painter, rect, 0.5, {FrameKind, 0, flags, color.rgba64()}, paint);
         return;
     }
-    // Else the ends are drawn, as a narrow frame clipped to them, and only the middle, where each pixel
-    // gets one side, is copied. The bounds are those of draw().
-    const int leftEnd = int(std::ceil(rect.left() + 0.5)) + 2;
-    const int rightStart = int(std::floor(rect.right() - 0.5)) - 2;
-    const int top = int(std::floor(rect.top())) - 2;
-    const int height = int(std::ceil(rect.height())) + 5;
-    const int left = int(std::floor(rect.left())) - 2;
-    const QRect leftClip(left, top, leftEnd - left, height);
-    const QRect rightClip(rightStart, top, int(std::ceil(rect.right())) + 3 - rightStart, height);
-    painter->save();
-    // Without a clip of the caller's, the second clip can simply replace the first.
-    const bool ownClip = !painter->hasClipping();
-    painter->setClipRect(leftClip, Qt::IntersectClip);
-    paint(painter, QRectF(rect.left(), rect.top(), leftEnd + 2 - rect.left(), rect.height()));
-    if (!ownClip) {
-        painter->restore();
-        painter->save();
+    for (int layer = 0; layer < 2; ++layer) {
+        draw(painter, rect, 0.5, {FrameKind, 0, flags | (layer + 1), color.rgba64()},
+             [this, color, layer](QPainter *p, const QRectF &area) {
+                 const QPaintDevice *device = p->device();
+                 p->drawImage(0, 0, frameLayer(color, area, QSize(device->width(), device->height()), layer));
+             });
     }
-    painter->setClipRect(rightClip, ownClip ? Qt::ReplaceClip : Qt::IntersectClip);
-    paint(painter, QRectF(rightStart - 2, rect.top(), rect.right() - rightStart + 2, rect.height()));
-    painter->restore();
-    draw(painter, rect, 0.5, look, paint, true);
 }
 
 } // namespace Components
