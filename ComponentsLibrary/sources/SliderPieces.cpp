@@ -231,7 +231,7 @@ void SliderPieces::drawShape(QPainter *painter, const QRectF &rect, qreal endWid
 
 QImage SliderPieces::frameLayer(const QColor &color, const QRectF &rect, const QSize &size, int layer)
 {
-    // Both layers are made at once: the second is asked for right after the first.
+    // Both layers are made at once: the second is asked for right after the first, in the same drawFrame().
     FrameLayers &made = frameLayers;
     if (made.color == color && made.rect == rect && made.size == size) {
         return made.layers[layer];
@@ -334,6 +334,7 @@ void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor
                  p->drawImage(0, 0, frameLayer(color, area, QSize(device->width(), device->height()), layer));
              });
     }
+    frameLayers = FrameLayers(); // kept in the pieces now, if they were made
 }
 
 } // namespace Components
