@@ -58,6 +58,12 @@ public:
     QPointer<Models::ColormapModel> colormapModel;
     QPointer<Models::HistogramModel> histogramModel;
     QList<QMetaObject::Connection> modelConnections;
+    // The gradient of the range, kept with what its stops were made from: inserting each stop is dear, while
+    // the colormap and the state rarely change between paints.
+    QLinearGradient gradient;
+    QMap<double, QColor> gradientColors;
+    bool gradientEnabled = false;
+    bool gradientValid = false;
 
     // Assistive technologies read the name of the colormap in the description; it follows the model.
     void describeColormap()
@@ -157,6 +163,7 @@ void ColormapRangeSliderPrivate::paintGroove(QPainter *painter, const QRectF &gr
     const bool enabled = q->isEnabled();
     const QColor border = base->themeBrush(RangeSliderPrivate::BorderIndex).color();
     QByteArray key;
+    key.reserve(64); // one allocation for the whole key
     appendKey(key, groove.x(), groove.y(), groove.width(), groove.height(), radius, border.rgba64(), 'c', enabled);
     base->paintGrooveCached(painter, groove.toAlignedRect(), key, [&](QPainter *layer) {
         QPen pen(border, 1);
@@ -230,11 +237,18 @@ void ColormapRangeSliderPrivate::paintRange(QPainter *painter, const RangeSlider
         }
         return;
     }
-    QLinearGradient gradient = mirror ? QLinearGradient(box.topRight(), box.bottomLeft())
-                                      : QLinearGradient(box.topLeft(), box.bottomRight());
-    for (auto it = stops.constBegin(); it != stops.constEnd(); ++it) {
-        gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
+    const bool enabled = q->isEnabled();
+    if (!gradientValid || gradientEnabled != enabled || gradientColors != stops) {
+        gradient = QLinearGradient();
+        for (auto it = stops.constBegin(); it != stops.constEnd(); ++it) {
+            gradient.setColorAt(qBound(0.0, it.key(), 1.0), shade(it.value()));
+        }
+        gradientColors = stops;
+        gradientEnabled = enabled;
+        gradientValid = true;
     }
+    gradient.setStart(mirror ? box.topRight() : box.topLeft());
+    gradient.setFinalStop(mirror ? box.bottomLeft() : box.bottomRight());
     painter->setBrush(gradient);
     painter->drawRect(fillUnderFrame(box, parts.state));
     base->pieces.drawFrame(painter, box, parts.state);

@@ -2,39 +2,50 @@
 
 #include "SliderPieces_p.h"
 
+#include "DevicePixels_p.h"
+
 #include <QPaintEngine>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace Nalu {
 namespace Components {
 
-bool SliderPieces::copyable(const QPainter *painter, const QRectF &rect)
+int SliderPieces::copyRatio(const QPainter *painter, const QRectF &rect)
 {
     if (!painter || !painter->isActive()) {
-        return false;
+        return 0;
     }
+    const QPaintEngine *engine = painter->paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster) {
+        return 0;
+    }
+    // Copies land on whole device pixels only at a whole number of device pixels per pixel, with no
+    // transformation but that scale and a move by whole device pixels.
+    const qreal ratio = Internal::deviceRatio(painter);
     const QTransform transform = painter->deviceTransform();
-    const bool wholePixels = transform.type() <= QTransform::TxTranslate && transform.dx() == std::floor(transform.dx())
-        && transform.dy() == std::floor(transform.dy());
+    const bool wholePixels = ratio >= 1 && ratio <= 4 && ratio == std::floor(ratio)
+        && transform.type() <= QTransform::TxScale && transform.m11() == ratio && transform.m22() == ratio
+        && transform.dx() == std::floor(transform.dx()) && transform.dy() == std::floor(transform.dy());
     const bool finite = std::isfinite(rect.x()) && std::isfinite(rect.y()) && std::isfinite(rect.width())
         && std::isfinite(rect.height());
-    // Copies equal drawing only for the raster engine at one device pixel per pixel, painting over.
-    return wholePixels && finite && rect.width() > 0 && rect.height() > 0 && rect.width() < 1e5 && rect.height() < 1e4
-        && painter->paintEngine() && painter->paintEngine()->type() == QPaintEngine::Raster
-        && painter->device()->devicePixelRatioF() == 1.0 && painter->opacity() == 1.0
+    // Copies equal drawing only when painting over.
+    const bool copies = wholePixels && finite && rect.width() > 0 && rect.height() > 0 && rect.width() < 1e5
+        && rect.height() < 1e4 && painter->opacity() == 1.0
         && painter->compositionMode() == QPainter::CompositionMode_SourceOver;
+    return copies ? int(ratio) : 0;
 }
 
-void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
-                        bool middleOnly)
+void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint)
 {
     if (!painter || !painter->isActive()) {
         return;
     }
-    if (!copyable(painter, rect)) {
+    const int ratio = copyRatio(painter, rect);
+    if (ratio == 0) {
         painter->save();
         paint(painter, rect);
         painter->restore();
@@ -63,6 +74,7 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     key.radius = look.radius;
     key.flags = look.flags;
     key.stretched = stretched;
+    key.ratio = ratio;
     key.color = look.color;
     key.color2 = look.color2;
     Entry *found = nullptr;
@@ -73,25 +85,36 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
         }
     }
     if (!found) {
+        // Columns below are counted in pixels of the widget; the pictures hold ratio device pixels per pixel.
         Entry e;
         e.key = key;
-        e.pixmap = QPixmap(int(std::ceil(reference.right())) + 3, int(std::ceil(reference.bottom())) + 3);
+        e.width = int(std::ceil(reference.right())) + 3;
+        e.pixmap = QPixmap(QSize(e.width, int(std::ceil(reference.bottom())) + 3) * ratio);
+        e.pixmap.setDevicePixelRatio(ratio);
         e.pixmap.fill(Qt::transparent);
         {
             QPainter layer(&e.pixmap);
             paint(&layer, reference);
         }
-        e.leftEnd = e.rightStart = e.pixmap.width();
+        e.leftEnd = e.rightStart = e.width;
+        const QImage image = e.pixmap.toImage();
+        e.clear = true;
+        for (int y = 0; y < image.height() && e.clear; ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            e.clear = std::all_of(line, line + image.width(), [](QRgb pixel) { return pixel == 0; });
+        }
         if (stretched) {
             e.leftEnd = int(std::ceil(reference.left() + endWidth)) + 2;
             e.rightStart = int(std::floor(reference.right() - endWidth)) - 2;
             // An end made of more middle columns beside clear ones (a straight edge on whole pixels)
             // is drawn as part of the middle: one copy less.
-            const QImage image = e.pixmap.toImage();
-            const auto columnIs = [&image](int x, int like) {
-                for (int y = 0; y < image.height(); ++y) {
-                    if (image.pixel(x, y) != (like < 0 ? 0u : image.pixel(like, y))) {
-                        return false;
+            // Whether the device columns of column x equal those of column like, or are clear for a negative like.
+            const auto columnIs = [&image, ratio](int x, int like) {
+                for (int i = 0; i < ratio; ++i) {
+                    for (int y = 0; y < image.height(); ++y) {
+                        if (image.pixel(x * ratio + i, y) != (like < 0 ? 0u : image.pixel(like * ratio, y))) {
+                            return false;
+                        }
                     }
                 }
                 return true;
@@ -105,13 +128,14 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
                 e.copyLeft = e.copyLeft || !columnIs(x, -1);
             }
             e.middleEnd = e.rightStart;
-            while (e.middleEnd < image.width() && columnIs(e.middleEnd, e.leftEnd)) {
+            while (e.middleEnd < e.width && columnIs(e.middleEnd, e.leftEnd)) {
                 ++e.middleEnd;
             }
             e.copyRight = false;
-            for (int x = e.middleEnd; x < image.width(); ++x) {
+            for (int x = e.middleEnd; x < e.width; ++x) {
                 e.copyRight = e.copyRight || !columnIs(x, -1);
             }
+            e.middleClear = columnIs(e.leftEnd, -1);
         }
         if (entries.size() < MaxEntries) {
             entries.append(e);
@@ -124,53 +148,66 @@ void SliderPieces::draw(QPainter *painter, const QRectF &rect, qreal endWidth, c
     }
 
     Entry &e = *found;
+    if (e.clear) {
+        return;
+    }
     if (!stretched) {
         painter->drawPixmap(origin, e.pixmap);
         return;
     }
-    const int height = e.pixmap.height();
-    const bool copyLeft = !middleOnly && e.copyLeft;
-    const bool copyRight = !middleOnly && e.copyRight;
-    const int from = middleOnly || copyLeft ? e.leftEnd : e.middleStart;
-    const int to = (middleOnly || copyRight ? e.rightStart : e.middleEnd) + cut;
-    const int rightWidth = e.pixmap.width() - e.rightStart;
+    const int height = e.pixmap.height(); // in device pixels
+    const auto copy = [painter, ratio, height](int x, int y, const QPixmap &from, int sourceX, int width) {
+        painter->drawPixmap(QPoint(x, y), from, QRect(sourceX * ratio, 0, width * ratio, height));
+    };
+    const bool copyLeft = e.copyLeft;
+    const bool copyRight = e.copyRight;
+    if (e.middleClear) { // only the ends, if they are not clear either
+        if (copyLeft) {
+            copy(origin.x(), origin.y(), e.pixmap, 0, e.middleStart);
+        }
+        if (copyRight) {
+            copy(origin.x() + e.middleEnd + cut, origin.y(), e.pixmap, e.middleEnd, e.width - e.middleEnd);
+        }
+        return;
+    }
+    const int from = copyLeft ? e.leftEnd : e.middleStart;
+    const int to = (copyRight ? e.rightStart : e.middleEnd) + cut;
+    const int rightWidth = e.width - e.rightStart;
     // The middle column is kept repeated in a strip as wide as the widest middle asked so far, joined
-    // to the one end to copy if there is one: copying a strip costs far less than scaling or tiling
-    // one column, and each copy less is much saved.
-    const bool joinLeft = copyLeft && !copyRight;
+    // to the left end if that is copied, else to the right one if that is: copying a strip costs far
+    // less than scaling or tiling one column, and each copy less is much saved.
+    const bool joinLeft = copyLeft;
     const bool joinRight = copyRight && !copyLeft;
     QPixmap &strip = joinLeft || joinRight ? e.joined : e.middle;
     const int stripEnds = joinLeft ? e.leftEnd : joinRight ? rightWidth : 0;
-    if (strip.width() - stripEnds < to - from) {
+    if (strip.width() / ratio - stripEnds < to - from) {
         const int repeated = (to - from + 63) / 64 * 64;
-        strip = QPixmap(repeated + stripEnds, height);
+        strip = QPixmap(QSize(repeated + stripEnds, height / ratio) * ratio);
+        strip.setDevicePixelRatio(ratio);
         strip.fill(Qt::transparent);
         QPainter layer(&strip);
         layer.setCompositionMode(QPainter::CompositionMode_Source);
-        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, e.pixmap.copy(e.leftEnd, 0, 1, height).scaled(repeated, height));
+        QPixmap column = e.pixmap.copy(e.leftEnd * ratio, 0, 1, height).scaled(repeated * ratio, height);
+        column.setDevicePixelRatio(ratio);
+        layer.drawPixmap(joinLeft ? e.leftEnd : 0, 0, column);
         if (joinLeft) {
-            layer.drawPixmap(0, 0, e.pixmap, 0, 0, e.leftEnd, height);
+            layer.drawPixmap(QPoint(0, 0), e.pixmap, QRect(0, 0, e.leftEnd * ratio, height));
         } else if (joinRight) {
-            layer.drawPixmap(repeated, 0, e.pixmap, e.rightStart, 0, rightWidth, height);
+            layer.drawPixmap(QPoint(repeated, 0), e.pixmap, QRect(e.rightStart * ratio, 0, rightWidth * ratio, height));
         }
     }
-    if (joinLeft) {
-        painter->drawPixmap(origin, strip, QRect(0, 0, e.leftEnd + to - from, height));
-        return;
-    }
     if (joinRight) {
-        const int repeated = strip.width() - rightWidth;
-        painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip,
-                            QRect(repeated - (to - from), 0, to - from + rightWidth, height));
+        const int repeated = strip.width() / ratio - rightWidth;
+        copy(origin.x() + from, origin.y(), strip, repeated - (to - from), to - from + rightWidth);
         return;
     }
-    if (copyLeft) {
-        painter->drawPixmap(origin, e.pixmap, QRect(0, 0, e.leftEnd, height));
+    if (joinLeft) {
+        copy(origin.x(), origin.y(), strip, 0, e.leftEnd + to - from);
+    } else {
+        copy(origin.x() + from, origin.y(), strip, 0, to - from);
     }
-    painter->drawPixmap(QPoint(origin.x() + from, origin.y()), strip, QRect(0, 0, to - from, height));
     if (copyRight) {
-        painter->drawPixmap(origin + QPoint(e.rightStart + cut, 0), e.pixmap,
-                            QRect(e.rightStart, 0, rightWidth, height));
+        copy(origin.x() + e.rightStart + cut, origin.y(), e.pixmap, e.rightStart, rightWidth);
     }
 }
 
@@ -192,6 +229,66 @@ void SliderPieces::drawShape(QPainter *painter, const QRectF &rect, qreal endWid
          paint);
 }
 
+QImage SliderPieces::frameLayer(const QColor &color, const QRectF &rect, const QSize &size, int layer)
+{
+    // Both layers are made at once: the second is asked for right after the first, in the same drawFrame().
+    FrameLayers &made = frameLayers;
+    if (made.color == color && made.rect == rect && made.size == size) {
+        return made.layers[layer];
+    }
+    // The raster engine strokes a rectangle with a one-pixel pen as four lines, top, right, bottom, left, each
+    // blended on its own. Each side is drawn alone here, in a band of its own, and each pixel gets the blends of
+    // its sides in that order, one per layer. The last band holds the whole frame as drawn.
+    const QLineF lines[4] = {{rect.topLeft(), rect.topRight()},
+                             {rect.topRight(), rect.bottomRight()},
+                             {rect.bottomRight(), rect.bottomLeft()},
+                             {rect.bottomLeft(), rect.topLeft()}};
+    QImage bands(size.width(), size.height() * 5, QImage::Format_ARGB32_Premultiplied);
+    bands.fill(Qt::transparent);
+    {
+        QPainter p(&bands);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        QPen pen(color, 1);
+        pen.setCapStyle(Qt::FlatCap);
+        p.setPen(pen);
+        for (const QLineF &line : lines) {
+            p.drawLine(line);
+            p.translate(0, size.height());
+        }
+        p.setPen(QPen(color, 1));
+        p.drawRect(rect);
+    }
+    const auto pixel = [&bands, &size](int band, int x, int y) {
+        return reinterpret_cast<const QRgb *>(bands.constScanLine(band * size.height() + y))[x];
+    };
+    for (QImage &image : made.layers) {
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    }
+    for (int y = 0; y < size.height(); ++y) {
+        auto *first = reinterpret_cast<QRgb *>(made.layers[0].scanLine(y));
+        auto *second = reinterpret_cast<QRgb *>(made.layers[1].scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            QRgb blends[4];
+            int count = 0;
+            for (int side = 0; side < 4; ++side) {
+                if (const QRgb blend = pixel(side, x, y)) {
+                    blends[count++] = blend;
+                }
+            }
+            // An opaque colour given whole makes the pixel the same whatever lay beneath, before or after
+            // another blend: then the pixel is copied as drawn, in the first layer.
+            const bool asDrawn = count <= 1
+                || (color.alpha() == 255 && count == 2 && (qAlpha(blends[0]) == 255 || qAlpha(blends[1]) == 255));
+            first[x] = asDrawn ? pixel(4, x, y) : blends[0];
+            second[x] = asDrawn ? 0 : blends[1];
+        }
+    }
+    made.color = color;
+    made.rect = rect;
+    made.size = size;
+    return made.layers[layer];
+}
+
 void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor &color)
 {
     const auto paint = [color](QPainter *p, const QRectF &area) {
@@ -203,35 +300,41 @@ void SliderPieces::drawFrame(QPainter *painter, const QRectF &rect, const QColor
     if (!painter) {
         return;
     }
-    // The four sides are blended one by one, twice over the corners, where a copy would round
-    // differently. So the ends are drawn, as a narrow frame clipped to them, and only the middle,
-    // where each pixel gets one side, is copied. The bounds are those of draw().
-    if (rect.width() <= 16 || !copyable(painter, rect)) {
+    // Short frames would be kept at each width.
+    const int ratio = rect.width() > 16 ? copyRatio(painter, rect) : 0;
+    const int flags = color.isValid() ? 0 : InvalidColorFlag;
+    if (ratio > 1) {
+        // The pen is more than one device pixel wide: the raster engine fills its outline, each pixel blended once.
+        draw(painter, rect, 0.5, {FrameKind, 0, flags, color.rgba64()}, paint);
+        return;
+    }
+    // At one device pixel per pixel, corner pixels are blended twice (once per side); copying them, drawn in
+    // one picture, would round differently. So they are copied in two layers, blended in turn. With the top
+    // and bottom three pixels apart or more, no pixel gets more than one horizontal and one vertical side.
+    if (ratio == 0 || rect.height() < 3) {
         painter->save();
         paint(painter, rect);
         painter->restore();
         return;
     }
-    const int leftEnd = int(std::ceil(rect.left() + 0.5)) + 2;
-    const int rightStart = int(std::floor(rect.right() - 0.5)) - 2;
-    const int top = int(std::floor(rect.top())) - 2;
-    const int height = int(std::ceil(rect.height())) + 5;
-    const int left = int(std::floor(rect.left())) - 2;
-    const QRect leftClip(left, top, leftEnd - left, height);
-    const QRect rightClip(rightStart, top, int(std::ceil(rect.right())) + 3 - rightStart, height);
-    painter->save();
-    // Without a clip of the caller's, the second clip can simply replace the first.
-    const bool ownClip = !painter->hasClipping();
-    painter->setClipRect(leftClip, Qt::IntersectClip);
-    paint(painter, QRectF(rect.left(), rect.top(), leftEnd + 2 - rect.left(), rect.height()));
-    if (!ownClip) {
-        painter->restore();
-        painter->save();
+    // An opaque frame with its top and bottom on pixel centres and its sides on pixel edges has one layer: there
+    // each corner pixel gets one side's blend whole, before or after the other side's.
+    const auto onCentre = [](qreal y) { return y - std::floor(y) == 0.5; };
+    const auto onEdge = [](qreal x) { return x == std::floor(x); };
+    const bool oneLayer = color.alpha() == 255 && onCentre(rect.top()) && onCentre(rect.bottom()) && onEdge(rect.left())
+        && onEdge(rect.right());
+    if (oneLayer) {
+        draw(painter, rect, 0.5, {FrameKind, 0, flags, color.rgba64()}, paint);
+        return;
     }
-    painter->setClipRect(rightClip, ownClip ? Qt::ReplaceClip : Qt::IntersectClip);
-    paint(painter, QRectF(rightStart - 2, rect.top(), rect.right() - rightStart + 2, rect.height()));
-    painter->restore();
-    draw(painter, rect, 0.5, {FrameKind, 0, color.isValid() ? 0 : InvalidColorFlag, color.rgba64()}, paint, true);
+    for (int layer = 0; layer < 2; ++layer) {
+        draw(painter, rect, 0.5, {FrameKind, 0, flags | (layer + 1), color.rgba64()},
+             [this, color, layer](QPainter *p, const QRectF &area) {
+                 const QPaintDevice *device = p->device();
+                 p->drawImage(0, 0, frameLayer(color, area, QSize(device->width(), device->height()), layer));
+             });
+    }
+    frameLayers = FrameLayers(); // kept in the pieces now, if they were made
 }
 
 } // namespace Components

@@ -28,7 +28,8 @@ namespace Components {
 // whole pixels only. A short shape is copied whole; a long one as its two ends with its middle
 // column repeated in between, since the middle columns of a horizontal rectangle, framed or with
 // rounded ends, are all alike whatever its width. A shape is one layer (one fill, or one stroke),
-// so every pixel receives exactly what drawing the shape there would give it.
+// so every pixel receives exactly what drawing the shape there would give it. Pictures hold as many
+// device pixels per pixel as the painter's device, when that is a whole number; else shapes are drawn.
 class SliderPieces
 {
 public:
@@ -47,23 +48,25 @@ public:
     };
     using Paint = std::function<void(QPainter *, const QRectF &)>;
 
+    // The device pixels per pixel at which copies on painter equal drawing rect there; 0 when they do not.
+    static int copyRatio(const QPainter *painter, const QRectF &rect);
     // Draws what paint() would draw for rect on painter. endWidth: how far from the left and right
     // edges the shape differs from its middle (a corner radius, half a pen); a negative endWidth
     // means the shape is not stretchable and is only reused at the same width. paint() sets the
     // pen, brush and antialiasing it needs; painter's state is kept.
-    // Whether copies on painter equal drawing rect there.
-    static bool copyable(const QPainter *painter, const QRectF &rect);
-    // With middleOnly, a stretched shape's ends are left to the caller.
-    void draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint,
-              bool middleOnly = false);
+    void draw(QPainter *painter, const QRectF &rect, qreal endWidth, const Look &look, const Paint &paint);
     // draw() for a shape filled with brush; kind, radius and flags tell shapes apart. Brushes other than
     // solid colours are drawn directly.
     void drawShape(QPainter *painter, const QRectF &rect, qreal endWidth, int kind, int radius, int flags,
                    const QBrush &brush, const Paint &paint);
-    // Strokes rect with a one-pixel pen of color, antialiased, as QPainter::drawRect() does.
+    // Strokes rect with a one-pixel pen of color, antialiased, as QPainter::drawRect() does; copied in one or
+    // two layers.
     void drawFrame(QPainter *painter, const QRectF &rect, const QColor &color);
 
 private:
+    // Layer layer (0 or 1) of a frame stroked around rect with a one-pixel pen of color, in an image of size.
+    QImage frameLayer(const QColor &color, const QRectF &rect, const QSize &size, int layer);
+
     // Kept apart from the kinds of the callers, which count from 0.
     static constexpr int FrameKind = -1;
     // Set in a look's flags for an invalid colour, whose rgba64() is that of a valid one.
@@ -74,6 +77,7 @@ private:
         double x, y, width, height; // the shape as drawn into the pixmap
         double endWidth;
         int kind, radius, flags, stretched; // a short shape of the same size is copied whole, without a middle
+        int ratio; // device pixels per pixel of the pictures
         QRgba64 color, color2;
     };
     struct Entry
@@ -81,7 +85,8 @@ private:
         Key key;
         QPixmap pixmap;
         QPixmap middle; // the middle column of a stretched shape, repeated
-        QPixmap joined; // the same, joined to the one end that is copied
+        QPixmap joined; // the same, joined to the left end, or else to the right one, if that is copied
+        int width = 0; // of pixmap, in pixels: columns are counted in pixels, whatever the ratio
         int leftEnd = 0; // columns [0, leftEnd) and [rightStart, width) are the ends
         int rightStart = 0;
         // Columns [middleStart, middleEnd) are like the middle one; an end is copied only when
@@ -90,8 +95,18 @@ private:
         int middleEnd = 0;
         bool copyLeft = true;
         bool copyRight = true;
+        bool clear = false; // nothing to copy
+        bool middleClear = false;
     };
     static constexpr int MaxEntries = 12;
+    // The two layers of the last frame made.
+    struct FrameLayers
+    {
+        QColor color;
+        QRectF rect;
+        QSize size;
+        QImage layers[2];
+    } frameLayers;
     QVector<Entry> entries;
     int nextEntry = 0;
 };

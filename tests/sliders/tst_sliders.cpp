@@ -620,7 +620,8 @@ private Q_SLOTS:
 
     // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
     // another width, moved by whole pixels, at several fractional offsets, opaque or translucent, on
-    // images of one and of more device pixels per pixel.
+    // images of one and of more device pixels per pixel, over every value a channel beneath can have
+    // (frames are copied in layers where their sides blend twice).
     void keptShapesLandAsDrawn_data()
     {
         QTest::addColumn<qreal>("ratio");
@@ -639,27 +640,98 @@ private Q_SLOTS:
             Nalu::Helpers::drawRoundedRectShape(r, 4, Nalu::Helpers::TopLeftCorner | Nalu::Helpers::BottomLeftCorner,
                                                 p);
         };
+        QImage direct(QSize(300, 20) * ratio, QImage::Format_ARGB32_Premultiplied),
+            copied(direct.size(), direct.format());
+        direct.setDevicePixelRatio(ratio);
+        copied.setDevicePixelRatio(ratio);
         for (const qreal x : {10.0, 10.5, 11.25, 12.0})
             for (const qreal w : {1.5, 9.0, 30.0, 250.5})
                 for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
                     const QRectF r(x, 4.5 + kind * 0.25, w, 9);
                     const QColor color(30, 120, 200, kind ? 150 : 255);
-                    QImage direct(QSize(300, 20) * ratio, QImage::Format_ARGB32_Premultiplied),
-                        copied(direct.size(), direct.format());
-                    direct.setDevicePixelRatio(ratio);
-                    copied.setDevicePixelRatio(ratio);
-                    direct.fill(Qt::white);
-                    copied.fill(Qt::white);
-                    QPainter d(&direct), c(&copied);
-                    d.setRenderHint(QPainter::Antialiasing);
-                    d.setPen(QPen(color, 1));
-                    kind == 2 ? rounded(&d, r) : d.drawRect(r);
-                    kind == 2 ? pieces.drawShape(&c, r, 4, 7, 4, 0, QColor(200, 40, 90, 200), rounded)
-                              : pieces.drawFrame(&c, r, color);
-                    d.end();
-                    c.end();
-                    QVERIFY2(direct == copied, qPrintable(QStringLiteral("%1 %2 %3").arg(x).arg(w).arg(kind)));
+                    // Each channel of a pixel is blended with the same channel beneath only.
+                    for (int beneath = 0; beneath < 256; beneath += kind == 2 ? 51 : 1) {
+                        direct.fill(qRgba(beneath, beneath, beneath, beneath));
+                        copied.fill(qRgba(beneath, beneath, beneath, beneath));
+                        QPainter d(&direct), c(&copied);
+                        d.setRenderHint(QPainter::Antialiasing);
+                        d.setPen(QPen(color, 1));
+                        kind == 2 ? rounded(&d, r) : d.drawRect(r);
+                        kind == 2 ? pieces.drawShape(&c, r, 4, 7, 4, 0, QColor(200, 40, 90, 200), rounded)
+                                  : pieces.drawFrame(&c, r, color);
+                        d.end();
+                        c.end();
+                        QVERIFY2(direct == copied,
+                                 qPrintable(QStringLiteral("%1 %2 %3 over %4").arg(x).arg(w).arg(kind).arg(beneath)));
+                    }
                 }
+    }
+
+    // What the sliders keep from one paint to the next follows every change of what they paint: after a change,
+    // a slider used before paints as a new one.
+    void changeShowsInNextPaint_data()
+    {
+        QTest::addColumn<bool>("colormap");
+        QTest::addColumn<QByteArray>("change");
+        for (const bool colormap : {false, true}) {
+            const char *kind = colormap ? "colormap" : "range";
+            // The range's colour: the range brush, or the colormap.
+            for (const char *change : {"frame colour", "range colour", "disabled", "ratio", "size", "right to left"})
+                QTest::addRow("%s, %s", kind, change) << colormap << QByteArray(change);
+        }
+    }
+    void changeShowsInNextPaint()
+    {
+        QFETCH(bool, colormap);
+        QFETCH(QByteArray, change);
+        ColormapModel colormaps;
+        colormaps.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
+        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
+        const auto make = [&] {
+            std::unique_ptr<RangeSlider> s(colormap ? new ColormapRangeSlider : new RangeSlider);
+            if (auto *c = qobject_cast<ColormapRangeSlider *>(s.get()))
+                c->setColormapModel(&colormaps);
+            s->setStyle(style.get());
+            s->resize(300, 24);
+            s->setSliderRange(20, 70);
+            s->setProperty("CornerRadius", 4);
+            s->setProperty("DefaultBrush", QBrush(QColor(40, 90, 200)));
+            s->setProperty("RangeBrush", QBrush(QColor(200, 90, 40)));
+            return s;
+        };
+        qreal ratio = 1;
+        const auto paint = [&ratio](RangeSlider &s) {
+            QImage image(s.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(ratio);
+            image.fill(Qt::white);
+            s.render(&image);
+            return image;
+        };
+        const auto apply = [&](RangeSlider &s) {
+            if (change == "frame colour")
+                s.setProperty("DefaultBrush", QBrush(QColor(40, 200, 90)));
+            else if (change == "range colour" && !colormap)
+                s.setProperty("RangeBrush", QBrush(QColor(90, 40, 200)));
+            else if (change == "range colour")
+                colormaps.setCurrentColormap(Nalu::Models::Colormaps::grayscale());
+            else if (change == "disabled")
+                s.setEnabled(false);
+            else if (change == "ratio")
+                ratio = 2;
+            else if (change == "size")
+                s.resize(250, 24);
+            else if (change == "right to left")
+                s.setLayoutDirection(Qt::RightToLeft);
+        };
+        const auto used = make();
+        const QImage before = paint(*used);
+        apply(*used);
+        const QImage after = paint(*used);
+        QVERIFY(after != before);
+        const auto fresh = make();
+        apply(*fresh);
+        QPixmapCache::clear(); // the fresh slider paints its groove itself
+        QCOMPARE(after, paint(*fresh));
     }
 
     void orientationAndStyleSelectors() // the theme styles these by their selector properties
