@@ -230,6 +230,15 @@ void CascadingListView::updatePanelsVisibility()
         d->panels.at(i)->setVisible(wanted.at(i));
     }
     preview->setVisible(previewWanted);
+    // A splitter that is not visible yet neither shows the handles of panels shown meanwhile nor tells the layouts
+    // around it: the first show would lay out every panel at the sizes measured before, then again once the
+    // splitter catches up. Bring it and them up to date now, so that the first layout is the final one.
+    if (!d->panelsSplitter->isVisible()) {
+        QEvent layoutRequest(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(d->panelsSplitter, &layoutRequest);
+        d->panelsSplitter->updateGeometry();
+        d->form->panelsContainer->updateGeometry();
+    }
     contents->setVisible(true);
     // A widget that is hidden now must not keep the keyboard; Qt has passed it on already.
     if (focusWidget && focusWidget->isVisible()) {

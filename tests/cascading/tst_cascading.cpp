@@ -285,6 +285,40 @@ private Q_SLOTS:
         }
     }
 
+    // Shown for the first time, the view lays the panels out at their final widths at once: the layouts around the
+    // panels' splitter must not keep the size hints they had before the panels were made.
+    void firstShowLaysOutThePanelsOnce_data()
+    {
+        QTest::addColumn<bool>("persistent");
+        QTest::addColumn<bool>("titles");
+        QTest::newRow("persistent") << true << false;
+        QTest::newRow("persistent, titles") << true << true;
+        QTest::newRow("on demand") << false << false;
+    }
+    void firstShowLaysOutThePanelsOnce()
+    {
+        QFETCH(bool, persistent);
+        QFETCH(bool, titles);
+        Model model(QStringLiteral("A/B/C/D/E/F G"));
+        View view(nullptr, nullptr);
+        view.setPersistentPanels(persistent);
+        view.setPanelsTitlesVisible(titles);
+        view.setModel(&model);
+        view.resize(500, 300);
+        view.show();
+        const auto widths = [&view] {
+            QList<int> list;
+            for (const auto *container : view.findChildren<CascadingListViewPanelContainer *>()) {
+                list << (container->isVisible() ? container->width() : -1);
+            }
+            return list;
+        };
+        const QList<int> shown = widths();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::qWait(20);
+        QCOMPARE(shown, widths());
+    }
+
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
     void randomBrowsingKeepsTheChainConsistent()
     {
