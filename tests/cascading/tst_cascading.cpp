@@ -285,8 +285,9 @@ private Q_SLOTS:
         }
     }
 
-    // Shown for the first time, the view lays the panels out at their final widths at once: the layouts around the
-    // panels' splitter must not keep the size hints they had before the panels were made.
+    // Shown for the first time, the view lays the panels out at their final sizes at once: the layouts around the
+    // panels' splitter must not keep the size hints they had before the panels were made, and the horizontal scroll
+    // bar of panels wider than the view must take its room in that same layout.
     void firstShowLaysOutThePanelsOnce_data()
     {
         QTest::addColumn<bool>("persistent");
@@ -306,17 +307,17 @@ private Q_SLOTS:
         view.setModel(&model);
         view.resize(500, 300);
         view.show();
-        const auto widths = [&view] {
-            QList<int> list;
+        const auto sizes = [&view] {
+            QList<QSize> list;
             for (const auto *container : view.findChildren<CascadingListViewPanelContainer *>()) {
-                list << (container->isVisible() ? container->width() : -1);
+                list << (container->isVisible() ? container->size() : QSize());
             }
             return list;
         };
-        const QList<int> shown = widths();
+        const QList<QSize> shown = sizes();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QTest::qWait(20);
-        QCOMPARE(shown, widths());
+        QCOMPARE(shown, sizes());
     }
 
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
