@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 
 // Browsing a large tree: the cascading list view next to QColumnView on the same
-// QStandardItemModel (100 000 items, six levels), in the same run.
+// QStandardItemModel (100 000 items, six levels; the rows tagged "1000000 items" use one of 1 000 000 items, six
+// levels too, built once on first use and outside every measure), in the same run.
 //
 // firstPaint: build the view, set the model, show it and run the event loop until the first
 // paint event (the views are closed after the measure). The reference row "model traversal" visits every item once
 // through rowCount() and index(), the least any view must do to learn how deep the model is. selectPath: make the items
 // of a path current from the top level down to a leaf, one level at a time, letting the event loop lay out and paint
 // after each step; two paths alternate so that every iteration also closes the previous path. deepChain: build and
-// show a view over a chain of 100 to 1000 levels of one item each.
+// show a view over a chain of 100 to 1000 levels of one item each. insertRows: a shown view over its own copy of the
+// 100 000-item tree, with a path open down to a leaf, while 1 000 or 10 000 rows are appended to the top level one
+// at a time (one rowsInserted each, the items made before the measure); then the event loop runs until the view has
+// repainted.
 #include "BenchSupport.h"
 
 #include <ComponentsLibrary/CascadingListView.h>
@@ -28,20 +32,43 @@ using namespace Nalu::Components;
 namespace {
 
 constexpr int ItemCount = 100000;
-constexpr std::array<int, 6> Branching = {6, 6, 7, 7, 7, 7}; // 100 842 items without the budget
+constexpr int Levels = 6;
+using Shape = std::array<int, Levels>;
+constexpr Shape Branching = {6, 6, 7, 7, 7, 7}; // 100 842 items without the budget
+constexpr int LargeItemCount = 1000000;
+constexpr Shape LargeBranching = {10, 10, 10, 10, 10, 10}; // 1 111 110 items without the budget
 const QSize ViewSize(900, 400);
+const QString LargeTag = QStringLiteral(", 1000000 items");
+
+// "Item level.row": made once per level and row and shared by the items, a million items take long to build
+// under callgrind.
+const QString &label(int level, int row)
+{
+    static std::array<std::array<QString, 10>, Levels> labels;
+    QString &text = labels.at(level).at(row);
+    if (text.isNull()) {
+        text = QStringLiteral("Item %1.%2").arg(level).arg(row);
+    }
+    return text;
+}
 
 // Depth-first, so that a short budget only trims the last branches.
-void fill(QStandardItem *parent, int level, int &budget)
+void fill(QStandardItem *parent, const Shape &shape, int level, int &budget)
 {
-    for (int row = 0; row < Branching[level] && budget > 0; ++row) {
-        auto *item = new QStandardItem(QStringLiteral("Item %1.%2").arg(level).arg(row));
+    for (int row = 0; row < shape[level] && budget > 0; ++row) {
+        auto *item = new QStandardItem(label(level, row));
         --budget;
         parent->appendRow(item);
-        if (level + 1 < int(Branching.size())) {
-            fill(item, level + 1, budget);
+        if (level + 1 < Levels) {
+            fill(item, shape, level + 1, budget);
         }
     }
+}
+
+void fill(QStandardItemModel &model, const Shape &shape, int count)
+{
+    int budget = count;
+    fill(model.invisibleRootItem(), shape, 0, budget);
 }
 
 int traverse(const QAbstractItemModel &model, const QModelIndex &parent)
@@ -89,30 +116,50 @@ class BenchCascading : public QObject
     Q_OBJECT
 
     QStandardItemModel model;
+    // Made by the first row that needs it: a million items take long to build under callgrind.
+    std::unique_ptr<QStandardItemModel> largeModel;
+
+    // The model of the current data row and its number of items.
+    QStandardItemModel &modelForRow(int &count)
+    {
+        if (!QString::fromLatin1(QTest::currentDataTag()).endsWith(LargeTag)) {
+            count = ItemCount;
+            return model;
+        }
+        if (!largeModel) {
+            largeModel = std::make_unique<QStandardItemModel>();
+            fill(*largeModel, LargeBranching, LargeItemCount);
+        }
+        count = LargeItemCount;
+        return *largeModel;
+    }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        int budget = ItemCount;
-        fill(model.invisibleRootItem(), 0, budget);
+        fill(model, Branching, ItemCount);
         QCOMPARE(traverse(model, {}), ItemCount);
     }
 
     void firstPaint_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("model traversal") << 0;
-        QTest::newRow("CascadingListView") << 1;
-        QTest::newRow("QColumnView") << 2;
+        for (const QString &tag : {QString(), LargeTag}) {
+            QTest::addRow("model traversal%s", qPrintable(tag)) << 0;
+            QTest::addRow("CascadingListView%s", qPrintable(tag)) << 1;
+            QTest::addRow("QColumnView%s", qPrintable(tag)) << 2;
+        }
     }
     void firstPaint()
     {
         QFETCH(int, kind);
+        int count = 0;
+        QStandardItemModel &model = modelForRow(count);
         // The views live on until the measure ends: closing them is not part of the first paint.
         std::vector<std::unique_ptr<QWidget>> shown;
-        const auto run = [this, kind, &shown] {
+        const auto run = [&model, count, kind, &shown] {
             if (kind == 0) {
-                return traverse(model, {}) == ItemCount;
+                return traverse(model, {}) == count;
             }
             std::unique_ptr<QWidget> view;
             if (kind == 1) {
@@ -140,14 +187,18 @@ private Q_SLOTS:
     void selectPath_data()
     {
         QTest::addColumn<bool>("cascading");
-        QTest::newRow("CascadingListView") << true;
-        QTest::newRow("QColumnView") << false;
+        for (const QString &tag : {QString(), LargeTag}) {
+            QTest::addRow("CascadingListView%s", qPrintable(tag)) << true;
+            QTest::addRow("QColumnView%s", qPrintable(tag)) << false;
+        }
     }
     void selectPath()
     {
         QFETCH(bool, cascading);
+        int count = 0;
+        QStandardItemModel &model = modelForRow(count);
         const std::array<QModelIndexList, 2> paths = {pathTo(model, 1), pathTo(model, 4)};
-        QCOMPARE(paths[0].size(), int(Branching.size()));
+        QCOMPARE(paths[0].size(), Levels);
 
         CascadingListView cascadingView(&model, nullptr);
         QColumnView columnView;
@@ -156,7 +207,7 @@ private Q_SLOTS:
         view.resize(ViewSize);
         QVERIFY(showUntilPainted(view));
         const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
-        QCOMPARE(panels.size(), int(Branching.size()));
+        QCOMPARE(panels.size(), Levels);
 
         int which = 0;
         const auto selectNextPath = [&] {
@@ -181,6 +232,64 @@ private Q_SLOTS:
         // The last step really opened the leaf in both views.
         const QModelIndex leaf = paths[which].last();
         QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), leaf);
+    }
+
+    void insertRows_data()
+    {
+        QTest::addColumn<bool>("cascading");
+        QTest::addColumn<int>("rows");
+        for (int rows : {1000, 10000}) {
+            QTest::addRow("CascadingListView %d", rows) << true << rows;
+            QTest::addRow("QColumnView %d", rows) << false << rows;
+        }
+    }
+    void insertRows()
+    {
+        QFETCH(bool, cascading);
+        QFETCH(int, rows);
+        QStandardItemModel tree;
+        fill(tree, Branching, ItemCount);
+        CascadingListView cascadingView(&tree, nullptr);
+        QColumnView columnView;
+        columnView.setModel(&tree);
+        QWidget &view = cascading ? static_cast<QWidget &>(cascadingView) : columnView;
+        view.resize(ViewSize);
+        QVERIFY(showUntilPainted(view));
+        // A path open down to a leaf, so that every level is listed while the top level grows.
+        const QModelIndexList path = pathTo(tree, 1);
+        const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
+        for (int level = 0; level < path.size(); ++level) {
+            if (cascading) {
+                panels[level]->setCurrentIndex(path[level]);
+            } else {
+                columnView.setCurrentIndex(path[level]);
+            }
+            QCoreApplication::processEvents();
+        }
+        std::vector<QStandardItem *> items;
+        items.reserve(rows);
+        for (int row = 0; row < rows; ++row) {
+            items.push_back(new QStandardItem(QStringLiteral("New %1").arg(row)));
+        }
+        const int before = tree.rowCount();
+        bool painted = false;
+        QBENCHMARK_ONCE
+        {
+            for (QStandardItem *item : items) {
+                tree.appendRow(item);
+            }
+            BenchSupport::PaintWatcher watcher;
+            qApp->installEventFilter(&watcher);
+            for (int round = 0; round < 1000 && !watcher.painted; ++round) {
+                QCoreApplication::processEvents();
+            }
+            qApp->removeEventFilter(&watcher);
+            painted = watcher.painted;
+        }
+        QVERIFY(painted);
+        QCOMPARE(tree.rowCount(), before + rows);
+        // The open path stayed open.
+        QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), path.last());
     }
 
     // Building a view over a chain of one item per level, as deep as the maximum allows: the cost of the panels

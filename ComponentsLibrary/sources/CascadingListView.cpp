@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QMetaEnum>
 #include <QPointer>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
 
@@ -26,6 +28,44 @@
 
 namespace Nalu {
 namespace Components {
+
+namespace {
+
+// QAbstractScrollArea shows a scroll bar "as needed" only one pass of the event loop after its range grew, so a
+// resize that makes the panels overflow lays them out twice, at the full height and then above the scroll bar.
+// Giving the bar its range before the area lays itself out for the new size shows it in that same layout.
+class ScrollBarAhead : public QObject
+{
+public:
+    explicit ScrollBarAhead(QScrollArea *area)
+        : QObject(area)
+        , area(area)
+    {
+        area->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == area && event->type() == QEvent::Resize) {
+            QScrollBar *bar = area->horizontalScrollBar();
+            const QWidget *contents = area->widget();
+            if (contents && area->widgetResizable() && area->horizontalScrollBarPolicy() == Qt::ScrollBarAsNeeded
+                && bar->maximum() <= bar->minimum()) {
+                const int available = static_cast<QResizeEvent *>(event)->size().width() - 2 * area->frameWidth();
+                const int needed = std::max(contents->minimumSizeHint().width(), contents->minimumWidth()) - available;
+                if (needed > 0) {
+                    bar->setRange(0, needed);
+                }
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QScrollArea *const area;
+};
+
+} // namespace
 
 class CascadingListViewPrivate
 {
@@ -122,6 +162,7 @@ CascadingListView::CascadingListView(QAbstractItemModel *model, QWidget *parent)
 
     d->form->scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     d->form->scrollArea->setHorizontalScrollBar(new MinimizedScrollBar(d->form->scrollArea, Qt::Horizontal));
+    new ScrollBarAhead(d->form->scrollArea);
     // The panels take the focus; the area that scrolls them into view need not be a stop of its own.
     d->form->scrollArea->setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Maximum);
@@ -230,6 +271,15 @@ void CascadingListView::updatePanelsVisibility()
         d->panels.at(i)->setVisible(wanted.at(i));
     }
     preview->setVisible(previewWanted);
+    // A splitter that is not visible yet neither shows the handles of panels shown meanwhile nor tells the layouts
+    // around it: the first show would lay out every panel at the sizes measured before, then again once the
+    // splitter catches up. Bring it and them up to date now, so that the first layout is the final one.
+    if (!d->panelsSplitter->isVisible()) {
+        QEvent layoutRequest(QEvent::LayoutRequest);
+        QCoreApplication::sendEvent(d->panelsSplitter, &layoutRequest);
+        d->panelsSplitter->updateGeometry();
+        d->form->panelsContainer->updateGeometry();
+    }
     contents->setVisible(true);
     // A widget that is hidden now must not keep the keyboard; Qt has passed it on already.
     if (focusWidget && focusWidget->isVisible()) {

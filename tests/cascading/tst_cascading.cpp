@@ -285,6 +285,41 @@ private Q_SLOTS:
         }
     }
 
+    // Shown for the first time, the view lays the panels out at their final sizes at once: the layouts around the
+    // panels' splitter must not keep the size hints they had before the panels were made, and the horizontal scroll
+    // bar of panels wider than the view must take its room in that same layout.
+    void firstShowLaysOutThePanelsOnce_data()
+    {
+        QTest::addColumn<bool>("persistent");
+        QTest::addColumn<bool>("titles");
+        QTest::newRow("persistent") << true << false;
+        QTest::newRow("persistent, titles") << true << true;
+        QTest::newRow("on demand") << false << false;
+    }
+    void firstShowLaysOutThePanelsOnce()
+    {
+        QFETCH(bool, persistent);
+        QFETCH(bool, titles);
+        Model model(QStringLiteral("A/B/C/D/E/F G"));
+        View view(nullptr, nullptr);
+        view.setPersistentPanels(persistent);
+        view.setPanelsTitlesVisible(titles);
+        view.setModel(&model);
+        view.resize(500, 300);
+        view.show();
+        const auto sizes = [&view] {
+            QList<QSize> list;
+            for (const auto *container : view.findChildren<CascadingListViewPanelContainer *>()) {
+                list << (container->isVisible() ? container->size() : QSize());
+            }
+            return list;
+        };
+        const QList<QSize> shown = sizes();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::qWait(20);
+        QCOMPARE(shown, sizes());
+    }
+
     // Random trees, resets, clicks, clears and arrow keys; CASCADING_SEED=n reproduces a failure.
     void randomBrowsingKeepsTheChainConsistent()
     {

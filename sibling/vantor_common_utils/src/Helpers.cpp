@@ -147,7 +147,8 @@ int Helpers::getModelMaxDepth(const QAbstractItemModel *model, int maximumDepth)
 
     // Depth-first walk with an explicit stack of open parents, so that a deep model costs heap,
     // not call stack. Each item is visited once: one index() and one rowCount(), the least any
-    // walk over the whole model can do.
+    // walk over the whole model can do; the loop around them is kept to a few instructions, as
+    // the walk runs over every item of the model.
     struct OpenParent
     {
         QModelIndex index;
@@ -155,26 +156,26 @@ int Helpers::getModelMaxDepth(const QAbstractItemModel *model, int maximumDepth)
         int nextRow;
     };
     std::vector<OpenParent> open;
+    open.reserve(16);
     open.push_back({QModelIndex(), model->rowCount(), 0});
     int maxDepth = 1;
     // Once the walk is that deep the answer is known: nothing further down is asked for.
-    while (!open.empty() && maxDepth < maximumDepth) {
-        // Walk the rows of the innermost open parent until one of them has children of its own.
-        const QModelIndex parent = open.back().index;
-        const int parentRows = open.back().rows;
-        int row = open.back().nextRow;
-        QModelIndex child;
-        int rows = 0;
-        while (row < parentRows && rows <= 0) {
-            child = model->index(row++, 0, parent);
-            rows = child.isValid() ? model->rowCount(child) : 0;
+    while (maxDepth < maximumDepth) {
+        OpenParent &top = open.back();
+        if (top.nextRow >= top.rows) {
+            open.pop_back();
+            if (open.empty()) {
+                break;
+            }
+            continue;
         }
-        open.back().nextRow = row;
+        const QModelIndex child = model->index(top.nextRow++, 0, top.index);
+        // An invalid child must not be asked for its rows: that would be the top level again.
+        const int rows = child.isValid() ? model->rowCount(child) : 0;
         if (rows > 0) {
+            // top is not used past this point: the push may move the stack.
             open.push_back({child, rows, 0});
             maxDepth = std::max(maxDepth, int(open.size()));
-        } else {
-            open.pop_back();
         }
     }
     return maxDepth;
