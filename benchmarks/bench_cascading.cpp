@@ -97,6 +97,20 @@ QList<CascadingListViewPanel *> panelsInOrder(const CascadingListView &view)
     return panels;
 }
 
+// Makes the items of @p path current one level at a time, through the cascading view's @p panels
+// or, when there are none, through @p columnView, letting the event loop run after each step.
+void openPath(const QModelIndexList &path, const QList<CascadingListViewPanel *> &panels, QColumnView &columnView)
+{
+    for (int level = 0; level < path.size(); ++level) {
+        if (!panels.isEmpty()) {
+            panels[level]->setCurrentIndex(path[level]);
+        } else {
+            columnView.setCurrentIndex(path[level]);
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
 // The indexes from the top level down to a leaf, always taking child @p row (clamped).
 QModelIndexList pathTo(const QAbstractItemModel &model, int row)
 {
@@ -212,15 +226,7 @@ private Q_SLOTS:
         int which = 0;
         const auto selectNextPath = [&] {
             which = 1 - which;
-            const QModelIndexList &path = paths[which];
-            for (int level = 0; level < path.size(); ++level) {
-                if (cascading) {
-                    panels[level]->setCurrentIndex(path[level]);
-                } else {
-                    columnView.setCurrentIndex(path[level]);
-                }
-                QCoreApplication::processEvents();
-            }
+            openPath(paths[which], cascading ? panels : QList<CascadingListViewPanel *>(), columnView);
         };
         // Warm-up: both paths opened once, so that deferred layouts of the first show are done.
         selectNextPath();
@@ -258,14 +264,7 @@ private Q_SLOTS:
         // A path open down to a leaf, so that every level is listed while the top level grows.
         const QModelIndexList path = pathTo(tree, 1);
         const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
-        for (int level = 0; level < path.size(); ++level) {
-            if (cascading) {
-                panels[level]->setCurrentIndex(path[level]);
-            } else {
-                columnView.setCurrentIndex(path[level]);
-            }
-            QCoreApplication::processEvents();
-        }
+        openPath(path, cascading ? panels : QList<CascadingListViewPanel *>(), columnView);
         std::vector<QStandardItem *> items;
         items.reserve(rows);
         for (int row = 0; row < rows; ++row) {
