@@ -97,19 +97,42 @@ QList<CascadingListViewPanel *> panelsInOrder(const CascadingListView &view)
     return panels;
 }
 
-// Makes the items of @p path current one level at a time, through the cascading view's @p panels
-// or, when there are none, through @p columnView, letting the event loop run after each step.
-void openPath(const QModelIndexList &path, const QList<CascadingListViewPanel *> &panels, QColumnView &columnView)
+// Both views over one model, the one a data row measures shown at the benchmark size. Opening a path makes its items
+// current one level at a time, through the cascading view's panels or the column view, letting the event loop run
+// after each step.
+struct ShownView
 {
-    for (int level = 0; level < path.size(); ++level) {
-        if (!panels.isEmpty()) {
-            panels[level]->setCurrentIndex(path[level]);
-        } else {
-            columnView.setCurrentIndex(path[level]);
+    CascadingListView cascadingView;
+    QColumnView columnView;
+    const bool cascading;
+    bool shown = false;
+    QList<CascadingListViewPanel *> panels;
+
+    ShownView(QAbstractItemModel &model, bool cascadingRow)
+        : cascadingView(&model, nullptr)
+        , cascading(cascadingRow)
+    {
+        columnView.setModel(&model);
+        QWidget &view = cascading ? static_cast<QWidget &>(cascadingView) : columnView;
+        view.resize(ViewSize);
+        shown = showUntilPainted(view);
+        if (cascading) {
+            panels = panelsInOrder(cascadingView);
         }
-        QCoreApplication::processEvents();
     }
-}
+    void open(const QModelIndexList &path)
+    {
+        for (int level = 0; level < path.size(); ++level) {
+            if (cascading) {
+                panels[level]->setCurrentIndex(path[level]);
+            } else {
+                columnView.setCurrentIndex(path[level]);
+            }
+            QCoreApplication::processEvents();
+        }
+    }
+    QModelIndex current() const { return cascading ? panels.last()->currentIndex() : columnView.currentIndex(); }
+};
 
 // The indexes from the top level down to a leaf, always taking child @p row (clamped).
 QModelIndexList pathTo(const QAbstractItemModel &model, int row)
@@ -214,19 +237,14 @@ private Q_SLOTS:
         const std::array<QModelIndexList, 2> paths = {pathTo(model, 1), pathTo(model, 4)};
         QCOMPARE(paths[0].size(), Levels);
 
-        CascadingListView cascadingView(&model, nullptr);
-        QColumnView columnView;
-        columnView.setModel(&model);
-        QWidget &view = cascading ? static_cast<QWidget &>(cascadingView) : columnView;
-        view.resize(ViewSize);
-        QVERIFY(showUntilPainted(view));
-        const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
-        QCOMPARE(panels.size(), Levels);
+        ShownView shown(model, cascading);
+        QVERIFY(shown.shown);
+        QCOMPARE(shown.panels.size(), cascading ? Levels : 0);
 
         int which = 0;
         const auto selectNextPath = [&] {
             which = 1 - which;
-            openPath(paths[which], cascading ? panels : QList<CascadingListViewPanel *>(), columnView);
+            shown.open(paths[which]);
         };
         // Warm-up: both paths opened once, so that deferred layouts of the first show are done.
         selectNextPath();
@@ -236,8 +254,7 @@ private Q_SLOTS:
             selectNextPath();
         }
         // The last step really opened the leaf in both views.
-        const QModelIndex leaf = paths[which].last();
-        QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), leaf);
+        QCOMPARE(shown.current(), paths[which].last());
     }
 
     void insertRows_data()
@@ -255,16 +272,11 @@ private Q_SLOTS:
         QFETCH(int, rows);
         QStandardItemModel tree;
         fill(tree, Branching, ItemCount);
-        CascadingListView cascadingView(&tree, nullptr);
-        QColumnView columnView;
-        columnView.setModel(&tree);
-        QWidget &view = cascading ? static_cast<QWidget &>(cascadingView) : columnView;
-        view.resize(ViewSize);
-        QVERIFY(showUntilPainted(view));
+        ShownView shown(tree, cascading);
+        QVERIFY(shown.shown);
         // A path open down to a leaf, so that every level is listed while the top level grows.
         const QModelIndexList path = pathTo(tree, 1);
-        const QList<CascadingListViewPanel *> panels = panelsInOrder(cascadingView);
-        openPath(path, cascading ? panels : QList<CascadingListViewPanel *>(), columnView);
+        shown.open(path);
         std::vector<QStandardItem *> items;
         items.reserve(rows);
         for (int row = 0; row < rows; ++row) {
@@ -288,7 +300,7 @@ private Q_SLOTS:
         QVERIFY(painted);
         QCOMPARE(tree.rowCount(), before + rows);
         // The open path stayed open.
-        QCOMPARE(cascading ? panels.last()->currentIndex() : columnView.currentIndex(), path.last());
+        QCOMPARE(shown.current(), path.last());
     }
 
     // Building a view over a chain of one item per level, as deep as the maximum allows: the cost of the panels
