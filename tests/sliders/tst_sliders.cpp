@@ -150,7 +150,8 @@ void probeColours()
     QFETCH(QByteArray, state);
     QFETCH(bool, rtl);
     const int tall = state.contains("tall") ? 24 : 0; // a minimum height that heightens the groove and handles
-    Fixture<Slider> f(30, 70, QSize(300, tall ? 48 : 30), rtl);
+    // A range box no whole number of sections wide: the last section overhangs.
+    Fixture<Slider> f(25, 74, QSize(300, tall ? 48 : 30), rtl);
     const QPair<const char *, QColor> theme[]
         = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
            {"RangeBrush", red},        {"RangeBrushDisabled", QColor(100, 0, 0)},
@@ -172,7 +173,7 @@ void probeColours()
     }
     if (model == "deleted")
         colormaps.reset();
-    const QRect groove = f.groove(), minRect = f.handle(30), maxRect = f.handle(70);
+    const QRect groove = f.groove(), minRect = f.handle(25), maxRect = f.handle(74);
     if (state == "drag")
         QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(Between));
     if (state == "hover")
