@@ -65,10 +65,7 @@ QVector<int> innerRuns(const QImage &image, int y, int from, int to)
 class HighlightStyle : public QProxyStyle
 {
 public:
-    HighlightStyle()
-        : QProxyStyle(QStringLiteral("Fusion"))
-    {
-    }
+    using QProxyStyle::QProxyStyle;
     QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
     {
         return icon == SP_CustomBase && widget ? QIcon::fromTheme(widget->property("highlightedIcon").toString())
@@ -112,7 +109,7 @@ private Q_SLOTS:
                               .toUtf8()));
         QIcon::setThemeSearchPaths({QFileInfo(iconDir.path()).path()});
         QIcon::setThemeName(QFileInfo(iconDir.path()).fileName());
-        QApplication::setStyle(new HighlightStyle);
+        QApplication::setStyle(new HighlightStyle(QStringLiteral("Fusion")));
     }
 
     // The check mark and the expand indicator come from the scalable icons at the device size: across the middle,
