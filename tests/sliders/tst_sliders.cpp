@@ -9,12 +9,10 @@
 #include "SliderPieces_p.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QTest>
