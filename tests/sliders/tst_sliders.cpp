@@ -9,16 +9,16 @@
 #include "SliderPieces_p.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSignalSpy>
 #include <QSpinBox>
-#include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include "TestSupport.h"
 
@@ -31,6 +31,18 @@ using Nalu::Models::ColormapModel;
 // handles, midway between the handle centres, on the groove below the range.
 enum Spot { MinEdge, MaxEdge, Tie, Between, LeftOfRange };
 Q_DECLARE_METATYPE(Spot)
+// How a slider shows its value pop-ups.
+enum PopupOption { PopupsAbove = 1, NoPopups = 2, TallSlider = 4, Mirrored = 8 };
+
+// A theme colour declared as a property: it changes without an event, so it must be read at each paint.
+class DeclaredThemeSlider : public RangeSlider
+{
+    Q_OBJECT
+    Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
+
+public:
+    QBrush rangeBrush {Qt::red};
+};
 
 namespace {
 
@@ -61,11 +73,10 @@ using IntPair = QPair<int, int>;
 // What is down: "min", "max", then "slider" when the slider says so.
 QString down(const RangeSlider &s)
 {
-    QStringList down;
-    for (const auto &[on, name] : {std::pair(s.isMinimumHandleDown(), "min"), std::pair(s.isMaximumHandleDown(), "max"),
-                                   std::pair(s.isSliderDown(), "slider")})
-        if (on)
-            down << QLatin1String(name);
+    QStringList down {s.isMinimumHandleDown() ? QStringLiteral("min") : QString(),
+                      s.isMaximumHandleDown() ? QStringLiteral("max") : QString(),
+                      s.isSliderDown() ? QStringLiteral("slider") : QString()};
+    down.removeAll(QString());
     return down.join(QLatin1Char(' '));
 }
 
@@ -115,11 +126,6 @@ struct Fixture
     Probe<Base> slider;
 };
 
-QColor blend(const QColor &u, const QColor &o) // o at 40 % opacity over u
-{
-    return mixed(u, o, 0.4);
-}
-
 // Empty when the pixel is near the wanted colour (an invalid one wants either square of the chessboard).
 QString mismatch(QWidget &w, QPoint p, const QColor &want)
 {
@@ -134,17 +140,108 @@ QString mismatch(QWidget &w, QPoint p, const QColor &want)
 
 const QColor red(255, 0, 0), green(0, 160, 0), blue(0, 0, 255), yellow(255, 255, 0), magenta(255, 0, 255);
 
+// Shows a slider of the row's theme and state, then compares the colours painted (see paintsColoursOfEachPart).
+template<typename Slider>
+void probeColours()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(QByteArray, state);
+    QFETCH(bool, rtl);
+    const int tall = state.contains("tall") ? 24 : 0; // a minimum height that heightens the groove and handles
+    // A range box no whole number of sections wide: the last section overhangs.
+    Fixture<Slider> f(25, 74, QSize(300, tall ? 48 : 30), rtl);
+    const QPair<const char *, QColor> theme[]
+        = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
+           {"RangeBrush", red},        {"RangeBrushDisabled", QColor(100, 0, 0)},
+           {"DefaultBrush", blue},     {"DefaultBrushDisabled", QColor(0, 0, 100)},
+           {"SunkenBrush", yellow},    {"HoverBrush", magenta},
+           {"HoverBrushDisabled", red}};
+    for (const auto &entry : theme)
+        f.slider.setProperty(entry.first, QBrush(entry.second));
+    f.slider.setProperty("CornerRadius", 3);
+    f.slider.setMinimumHeight(tall);
+    f.slider.setEnabled(!state.contains("disabled"));
+    const Colormap gradient(QStringLiteral("g"), QMap<double, QColor> {{0.0, red}, {1.0, blue}});
+    const Colormap discrete(QStringLiteral("d"), QVector<QColor> {red, green, blue, yellow});
+    auto colormaps = std::make_unique<ColormapModel>();
+    colormaps->setCurrentColormap(model == "gradient" ? &gradient : model == "discrete" ? &discrete : nullptr);
+    if constexpr (std::is_same_v<Slider, ColormapRangeSlider>) {
+        f.slider.setBoundColormapToRange(state.contains("bound"));
+        f.slider.setColormapModel(colormaps.get());
+    }
+    if (model == "deleted")
+        colormaps.reset();
+    const QRect groove = f.groove(), minRect = f.handle(25), maxRect = f.handle(74);
+    if (state == "drag")
+        QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(Between));
+    if (state == "hover")
+        QCursor::setPos(f.slider.mapToGlobal(maxRect.center()));
+    QFETCH(QColor, left);
+    QFETCH(QColor, right);
+    QFETCH(QColor, handle);
+    QFETCH(QVector<QColor>, inside);
+    const int y = tall ? groove.top() + tall - 3 : groove.center().y();
+    QCOMPARE(mismatch(f.slider, {(groove.left() + (rtl ? maxRect : minRect).left()) / 2, y}, left), QString());
+    QCOMPARE(mismatch(f.slider, {((rtl ? minRect : maxRect).right() + groove.right()) / 2, y}, right), QString());
+    // The outer half, clear of the grip lines.
+    const QPoint outerHalf(rtl ? maxRect.left() + 1 : maxRect.right() - 1, tall ? maxRect.top() + tall - 2 : y);
+    QCOMPARE(mismatch(f.slider, outerHalf, handle), QString());
+    const int minCentre = minRect.center().x(), width = qAbs(maxRect.center().x() - minCentre);
+    for (int i = 0; i < inside.size(); ++i) {
+        const int along = inside.size() == 1 ? width / 2 : i < 4 ? 2 + (width - 4) * i / 3 : width - 1;
+        QCOMPARE(mismatch(f.slider, {minCentre + (rtl ? -along : along), y}, inside.at(i)), QString());
+    }
+}
+
+// A slider painted off screen in Fusion, themed as all others made here; colormap sliders show `colormaps`.
+struct Offscreen
+{
+    Offscreen(const QByteArray &kind, int alpha = 255, int radius = 4) // kind: range, declared, gradient, discrete
+        : alpha(alpha)
+        , radius(radius)
+    {
+        colormaps.setCurrentColormap(kind == "discrete" ? Nalu::Models::Colormaps::categorical10()
+                                                        : Nalu::Models::Colormaps::viridisLike());
+        slider = make(kind);
+    }
+    std::unique_ptr<RangeSlider> make(const QByteArray &kind)
+    {
+        std::unique_ptr<RangeSlider> s(kind == "range"          ? new RangeSlider
+                                           : kind == "declared" ? static_cast<RangeSlider *>(new DeclaredThemeSlider)
+                                                                : new ColormapRangeSlider);
+        if (auto *c = qobject_cast<ColormapRangeSlider *>(s.get()))
+            c->setColormapModel(&colormaps);
+        s->setStyle(style.get());
+        s->resize(333, 24);
+        s->setSliderRange(20, 70);
+        int hue = 0;
+        for (const char *name : {"BorderBrush", "BackgroundBrush", "RangeBrush", "DefaultBrush"})
+            s->setProperty(name, QBrush(QColor::fromHsv(hue += 80, 200, 200, alpha)));
+        s->setProperty("BorderBrushDisabled", s->property("BorderBrush")); // disabling changes the groove's inside only
+        s->setProperty("CornerRadius", radius);
+        return s;
+    }
+    QImage paint() const
+    {
+        QImage image(slider->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::white);
+        slider->render(&image);
+        return image;
+    }
+    std::unique_ptr<QStyle> style {QStyleFactory::create(QStringLiteral("Fusion"))};
+    ColormapModel colormaps;
+    int alpha, radius;
+    qreal ratio = 1;
+    std::unique_ptr<RangeSlider> slider;
+};
+
+// A change to an off-screen slider, or to how it is painted; it may put another slider in its place.
+using Step = std::function<void(Offscreen &)>;
+
 } // namespace
 
-// A theme colour declared as a property: it changes without an event, so it must be read at each paint.
-class DeclaredThemeSlider : public Probe<RangeSlider>
-{
-    Q_OBJECT
-    Q_PROPERTY(QBrush RangeBrush MEMBER rangeBrush)
-
-public:
-    QBrush rangeBrush {Qt::red};
-};
+Q_DECLARE_METATYPE(QVector<Step>)
 
 class TestSliders : public QObject
 {
@@ -256,44 +353,62 @@ private Q_SLOTS:
         QCOMPARE(down(f.slider), QString());
     }
 
-    void popupsShowBesideHoveredHandle_data()
+    // Hovering shows the pop-up of each handle reached, beside the handle; its spin box offers the slider's bounds,
+    // set before the pop-ups are made or while they show, and names its handle.
+    void popupsShowBesideHoveredHandleWithItsValue_data()
     {
         QTest::addColumn<Spot>("where");
-        QTest::addColumn<bool>("above");
-        QTest::addColumn<bool>("allowed");
-        QTest::addColumn<int>("minimumHeight");
+        QTest::addColumn<int>("options");
         QTest::addColumn<Shown>("shown"); // the minimum and the maximum pop-up
-        QTest::addColumn<bool>("rtl");
-        QTest::newRow("min handle, tall slider") << MinEdge << false << true << 40 << Shown(true, false) << false;
-        QTest::newRow("max handle, above") << MaxEdge << true << true << 0 << Shown(false, true) << false;
-        QTest::newRow("between handles, above") << Between << true << true << 0 << Shown(true, true) << false;
-        QTest::newRow("not allowed") << Between << false << false << 0 << Shown(false, false) << false;
-        QTest::newRow("min handle, right to left") << MinEdge << false << true << 0 << Shown(true, false) << true;
-        QTest::newRow("between handles, right to left") << Between << false << true << 0 << Shown(true, true) << true;
+        QTest::addColumn<IntPair>("bounds"); // set before hovering
+        QTest::addColumn<IntPair>("later"); // set while the pop-ups show, unless empty
+        const IntPair none(0, 0), fixed(0, 99);
+        QTest::newRow("min handle, tall slider") << MinEdge << int(TallSlider) << Shown(true, false) << fixed << none;
+        QTest::newRow("max handle, above") << MaxEdge << int(PopupsAbove) << Shown(false, true) << fixed << none;
+        QTest::newRow("between handles, above, bounds set first")
+            << Between << int(PopupsAbove) << Shown(true, true) << IntPair(-50, 250) << none;
+        QTest::newRow("not allowed") << Between << int(NoPopups) << Shown(false, false) << fixed << none;
+        QTest::newRow("min handle, right to left") << MinEdge << int(Mirrored) << Shown(true, false) << fixed << none;
+        QTest::newRow("between handles, right to left, bounds set later")
+            << Between << int(Mirrored) << Shown(true, true) << fixed << IntPair(5, 70);
+        QTest::newRow("bounds set first and later")
+            << Between << 0 << Shown(true, true) << IntPair(-9, 500) << IntPair(20, 40);
     }
-    void popupsShowBesideHoveredHandle()
+    void popupsShowBesideHoveredHandleWithItsValue()
     {
-        QFETCH(Spot, where);
-        QFETCH(bool, above);
-        QFETCH(bool, allowed);
-        QFETCH(int, minimumHeight);
-        QFETCH(bool, rtl);
+        QFETCH(int, options);
+        QFETCH(IntPair, bounds);
+        QFETCH(IntPair, later);
+        const bool above = options & PopupsAbove, rtl = options & Mirrored;
+        const int minimumHeight = options & TallSlider ? 40 : 0;
         Fixture<> f(30, 60, QSize(300, qMax(30, minimumHeight)), rtl);
         f.slider.setMinimumHeight(minimumHeight);
         f.slider.setPopupPosition(above ? RangeSlider::Above : RangeSlider::Below);
-        f.slider.setCanShowInputPopups(allowed);
-        QTEST(f.hover(f.at(where)), "shown");
+        f.slider.setCanShowInputPopups(!(options & NoPopups));
+        f.slider.setRange(bounds.first, bounds.second);
+        QFETCH(Spot, where);
+        const Shown shown = f.hover(f.at(where));
+        QTEST(shown, "shown");
         // Beside the handle centre: the minimum pop-up hangs left of it, the maximum one right of it (mirrored
         // from right to left); 4 pixels farther from a slider taller than the style's.
         const int extra = minimumHeight ? 4 : 0, h = f.slider.height();
         const int top = f.slider.mapToGlobal(QPoint(0, above ? 2 - h - extra : h - 1 + extra)).y();
         for (int i : {0, 1})
-            if (f.shows(i)) {
+            if (i ? shown.second : shown.first) {
                 const QRect g(f.popup(i)->pos(), f.popup(i)->size()); // where it was moved to
                 const int centre = f.slider.mapToGlobal(f.handle(i ? 60 : 30).center()).x();
                 QVERIFY(qAbs((bool(i) != rtl ? g.left() : g.right() + 1) - centre) <= 1);
                 QCOMPARE(g.top(), top);
-                QCOMPARE(f.spin(i)->value(), i ? 60 : 30);
+            }
+        if (later != IntPair())
+            f.slider.setRange(later.first, later.second);
+        for (int i : {0, 1})
+            if (QSpinBox *spin = (i ? shown.second : shown.first) ? f.spin(i) : nullptr) {
+                QCOMPARE(qMakePair(spin->minimum(), spin->maximum()), later != IntPair() ? later : bounds);
+                QCOMPARE(spin->value(), i ? f.slider.getMaxHandleValue() : f.slider.getMinHandleValue());
+                QAccessibleInterface *face = QAccessible::queryAccessibleInterface(spin);
+                QVERIFY(face);
+                QCOMPARE(face->text(QAccessible::Name), i ? QStringLiteral("Maximum") : QStringLiteral("Minimum"));
             }
     }
 
@@ -336,37 +451,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(!popup->isVisible(), 3000);
     }
 
-    void popupSpinBoxesFollowBoundsAndNameTheHandle_data()
-    {
-        QTest::addColumn<QPair<int, int>>("before"); // bounds set before a pop-up first shows ({0, 0}: none)
-        QTest::addColumn<QPair<int, int>>("after"); // bounds set while the pop-ups show ({0, 0}: none)
-        QTest::addColumn<QPair<int, int>>("bounds"); // what the spin boxes then offer
-        QTest::newRow("default bounds") << qMakePair(0, 0) << qMakePair(0, 0) << qMakePair(0, 99);
-        QTest::newRow("bounds set first") << qMakePair(-50, 250) << qMakePair(0, 0) << qMakePair(-50, 250);
-        QTest::newRow("bounds set later") << qMakePair(0, 0) << qMakePair(5, 70) << qMakePair(5, 70);
-        QTest::newRow("bounds set first and later") << qMakePair(-9, 500) << qMakePair(20, 40) << qMakePair(20, 40);
-    }
-    void popupSpinBoxesFollowBoundsAndNameTheHandle()
-    {
-        QFETCH(IntPair, before);
-        QFETCH(IntPair, after);
-        Fixture<> f(30, 60);
-        if (before != IntPair(0, 0))
-            f.slider.setRange(before.first, before.second);
-        // Between the handles both pop-ups show, each with the value of its handle.
-        QCOMPARE(f.hover(f.at(Between)), Shown(true, true));
-        if (after != IntPair(0, 0))
-            f.slider.setRange(after.first, after.second);
-        for (int i : {0, 1}) {
-            QSpinBox *spin = f.spin(i);
-            QTEST(qMakePair(spin->minimum(), spin->maximum()), "bounds");
-            QCOMPARE(spin->value(), qBound(spin->minimum(), i ? 60 : 30, spin->maximum()));
-            QAccessibleInterface *face = QAccessible::queryAccessibleInterface(spin);
-            QVERIFY(face);
-            QCOMPARE(face->text(QAccessible::Name), i ? QStringLiteral("Maximum") : QStringLiteral("Minimum"));
-        }
-    }
-
     void popupEditAppliesOnEnterOrFocusOutNotOnEscape()
     {
         Fixture<> f(10, 20);
@@ -395,243 +479,128 @@ private Q_SLOTS:
         QCOMPARE(f.slider.getMaxHandleValue(), 90);
     }
 
-    void paintsThemeColoursOfEachState_data()
+    // The colours painted beside the range, on the maximum handle's outer half and along the range: at its middle,
+    // or in each section of a discrete colormap from the minimum handle on. An invalid colour wants the chessboard.
+    void paintsColoursOfEachPart_data()
     {
-        QTest::addColumn<QByteArray>("state");
-        QTest::addColumn<QColor>("box"); // the range box, laid at 40 % over the range bar
-        QTest::addColumn<QColor>("handle"); // the maximum handle's outer half
-        QTest::addColumn<QColor>("groove");
+        QTest::addColumn<QByteArray>("model"); // a colormap slider's, or empty for a range slider
+        QTest::addColumn<QByteArray>("state"); // disabled, drag (the range), hover (the maximum handle), bound, tall
         QTest::addColumn<bool>("rtl");
-        QTest::newRow("idle") << QByteArray("idle") << blue << blue << green << false;
-        QTest::newRow("disabled") << QByteArray("disabled") << QColor(0, 0, 100) << QColor(0, 0, 100)
-                                  << QColor(Qt::gray) << false;
-        QTest::newRow("range dragged") << QByteArray("drag") << yellow << yellow << green << false;
-        QTest::newRow("hovered handle") << QByteArray("hover") << blue << magenta << green << false;
-        QTest::newRow("idle, right to left") << QByteArray("idle") << blue << blue << green << true;
-        QTest::newRow("hovered handle, right to left") << QByteArray("hover") << blue << magenta << green << true;
-    }
-    void paintsThemeColoursOfEachState()
-    {
-        QFETCH(QByteArray, state);
-        QFETCH(QColor, box);
-        QFETCH(QColor, handle);
-        QFETCH(QColor, groove);
-        QFETCH(bool, rtl);
-        Fixture<> f(30, 70, QSize(300, 30), rtl);
-        const QPair<const char *, QColor> theme[]
-            = {{"BackgroundBrush", green}, {"BackgroundBrushDisabled", Qt::gray},
-               {"RangeBrush", red},        {"RangeBrushDisabled", QColor(100, 0, 0)},
-               {"DefaultBrush", blue},     {"DefaultBrushDisabled", QColor(0, 0, 100)},
-               {"SunkenBrush", yellow},    {"HoverBrush", magenta},
-               {"HoverBrushDisabled", red}};
-        for (const auto &entry : theme)
-            f.slider.setProperty(entry.first, QBrush(entry.second));
-        f.slider.setProperty("CornerRadius", 3);
-        const QRect minRect = f.handle(30), maxRect = f.handle(70), grooveRect = f.groove();
-        const int y = grooveRect.center().y();
-        f.slider.setEnabled(state != "disabled");
-        if (state == "drag")
-            QTest::mousePress(&f.slider, Qt::LeftButton, {}, f.at(Between));
-        if (state == "hover")
-            QCursor::setPos(f.slider.mapToGlobal(maxRect.center()));
-        const QPoint gap((minRect.center().x() + maxRect.center().x()) / 2, y);
-        QCOMPARE(mismatch(f.slider, gap, blend(state == "disabled" ? QColor(100, 0, 0) : red, box)), QString());
-        // The outer half, clear of the grip lines; then the groove beside the range.
-        QCOMPARE(mismatch(f.slider, {rtl ? maxRect.left() + 1 : maxRect.right() - 1, y}, handle), QString());
-        QCOMPARE(mismatch(f.slider, {(grooveRect.left() + std::min(minRect.left(), maxRect.left())) / 2, y}, groove),
-                 QString());
-        // A changed theme property shows at the next paint (no stale picture).
-        f.slider.setProperty(state == "disabled" ? "RangeBrushDisabled" : "RangeBrush", QBrush(Qt::white));
-        QCOMPARE(mismatch(f.slider, gap, blend(Qt::white, box)), QString());
-    }
-
-    void colormapPaintsGrooveRangeAndHandles_data()
-    {
-        QTest::addColumn<QByteArray>("model");
-        QTest::addColumn<bool>("bound");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<int>("minimumHeight");
-        QTest::addColumn<bool>("rtl");
-        QTest::newRow("no current colormap") << QByteArray("none") << false << true << 0 << false;
-        QTest::newRow("deleted model") << QByteArray("deleted") << false << true << 0 << false;
-        QTest::newRow("gradient") << QByteArray("gradient") << false << true << 0 << false;
-        QTest::newRow("gradient, disabled") << QByteArray("gradient") << false << false << 0 << false;
-        QTest::newRow("discrete, bound, disabled") << QByteArray("discrete") << true << false << 0 << false;
-        QTest::newRow("discrete, tall") << QByteArray("discrete") << false << true << 24 << false;
+        QTest::addColumn<QColor>("left");
+        QTest::addColumn<QColor>("right");
+        QTest::addColumn<QColor>("handle");
+        QTest::addColumn<QVector<QColor>>("inside");
+        const QColor chess, dim(0, 0, 100), purple(128, 0, 127), grey(Qt::gray);
+        const QVector<QColor> sections {red, green, blue, yellow, yellow}; // the last one overhangs to the end
+        QVector<QColor> darkSections;
+        for (const QColor &c : sections)
+            darkSections << c.darker(200);
+        const auto row = [](const char *name, const char *model, const char *state, bool rtl) -> QTestData & {
+            return QTest::newRow(name) << QByteArray(model) << QByteArray(state) << rtl;
+        };
+        row("idle", "", "", false) << green << green << blue << QVector<QColor> {mixed(red, blue, 0.4)};
+        row("disabled", "", "disabled", false)
+            << grey << grey << dim << QVector<QColor> {mixed(QColor(100, 0, 0), dim, 0.4)};
+        row("range dragged", "", "drag", false)
+            << green << green << yellow << QVector<QColor> {mixed(red, yellow, 0.4)};
+        row("hovered handle", "", "hover", false)
+            << green << green << magenta << QVector<QColor> {mixed(red, blue, 0.4)};
+        row("idle, right to left", "", "", true) << green << green << blue << QVector<QColor> {mixed(red, blue, 0.4)};
+        row("hovered handle, right to left", "", "hover", true)
+            << green << green << magenta << QVector<QColor> {mixed(red, blue, 0.4)};
+        row("no current colormap", "none", "", false) << chess << chess << blue << QVector<QColor> {chess};
+        row("deleted colormap model", "deleted", "", false) << chess << chess << blue << QVector<QColor> {chess};
+        row("gradient", "gradient", "", false) << red << blue << blue << QVector<QColor> {purple};
+        row("gradient, disabled", "gradient", "disabled", false)
+            << red.darker(200) << blue.darker(200) << dim << QVector<QColor> {purple.darker(200)};
+        row("discrete, bound, disabled", "discrete", "bound disabled", false) << chess << chess << dim << darkSections;
+        row("discrete, tall", "discrete", "tall", false) << red << yellow << blue << sections;
         // From right to left the colormap runs from the minimum handle, on the right, to the left.
-        QTest::newRow("gradient, right to left") << QByteArray("gradient") << false << true << 0 << true;
-        QTest::newRow("discrete, right to left") << QByteArray("discrete") << false << true << 0 << true;
+        row("gradient, right to left", "gradient", "", true) << blue << red << blue << QVector<QColor> {purple};
+        row("discrete, right to left", "discrete", "", true) << yellow << red << blue << sections;
     }
-    void colormapPaintsGrooveRangeAndHandles()
+    void paintsColoursOfEachPart()
     {
         QFETCH(QByteArray, model);
-        QFETCH(bool, bound);
-        QFETCH(bool, enabled);
-        QFETCH(int, minimumHeight);
-        QFETCH(bool, rtl);
-        const QVector<QColor> colours {red, green, blue, yellow};
-        const Colormap gradient(QStringLiteral("g"), QMap<double, QColor> {{0.0, red}, {1.0, blue}});
-        const Colormap discrete(QStringLiteral("d"), colours);
-        auto colormapModel = std::make_unique<ColormapModel>();
-        colormapModel->setCurrentColormap(model == "gradient" ? &gradient : model == "discrete" ? &discrete : nullptr);
-        Fixture<ColormapRangeSlider> f(25, 74, QSize(300, minimumHeight ? 2 * minimumHeight : 24), rtl);
-        f.slider.setMinimumHeight(minimumHeight);
-        f.slider.setBoundColormapToRange(bound);
-        f.slider.setEnabled(enabled);
-        f.slider.setProperty("DefaultBrush", QBrush(QColor(200, 200, 200)));
-        f.slider.setProperty("DefaultBrushDisabled", QBrush(QColor(200, 200, 200).darker(200)));
-        f.slider.setColormapModel(colormapModel.get());
-        if (model == "deleted")
-            colormapModel.reset();
-        const QRect groove = f.groove(), maxRect = f.handle(74);
-        const int minCentre = f.handle(25).center().x(), maxCentre = maxRect.center().x();
-        const int first = std::min(minCentre, maxCentre), last = std::max(minCentre, maxCentre), toMax = rtl ? -1 : 1;
-        const int y = minimumHeight ? groove.top() + minimumHeight - 3 : groove.center().y();
-        const auto shade = [enabled](QColor c) { return enabled ? c : c.darker(200); };
-        const bool coloured = model == "gradient" || model == "discrete", outer = coloured && !bound;
-        // Outside the range the first and last colours or the chessboard; the handle, heightened with the groove
-        // under a larger minimum height; inside, the gradient's middle colour, or four equal sections covering the
-        // box from one handle centre to the other, or the chessboard.
-        QVector<QPair<QPoint, QColor>> checks {
-            {{rtl ? (last + groove.right()) / 2 : (groove.left() + first) / 2, y}, outer ? shade(red) : QColor()},
-            {{rtl ? (groove.left() + first) / 2 : (last + groove.right()) / 2, y},
-             outer ? shade(model == "discrete" ? yellow : blue) : QColor()},
-            {{rtl ? maxRect.left() + 1 : maxRect.right() - 1, minimumHeight ? maxRect.top() + minimumHeight - 2 : y},
-             shade(QColor(200, 200, 200))},
-            {{(minCentre + maxCentre) / 2, y}, coloured ? shade(QColor(128, 0, 127)) : QColor()}};
-        checks.resize(model == "discrete" ? 3 : 4);
-        for (int i = 0; model == "discrete" && i < 5; ++i) {
-            const int x = minCentre + toMax * (i < 4 ? 2 + (last - first - 4) * i / 3 : last - first - 1);
-            checks.append({{x, y}, shade(colours.value(i, yellow))});
-        }
-        for (const auto &check : checks)
-            QCOMPARE(mismatch(f.slider, check.first, check.second), QString());
+        model.isEmpty() ? probeColours<RangeSlider>() : probeColours<ColormapRangeSlider>();
     }
 
-    // After value changes, the picture (drawn from shapes kept from earlier paints) equals a new slider's.
-    void repaintAfterChangesEqualsFreshPaint_data()
+    // Sliders keep pictures of their parts from one paint to the next, and share their groove's with sliders of
+    // the same look: after each change a slider paints as a new one given the same changes, painting alone.
+    void keptPicturesFollowEachChange_data()
     {
-        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<QByteArray>("kind");
         QTest::addColumn<int>("alpha"); // of the theme colours
         QTest::addColumn<int>("radius");
-        QTest::newRow("range slider") << QByteArray() << 255 << 4;
-        QTest::newRow("range slider, translucent, square") << QByteArray() << 120 << 0;
-        QTest::newRow("gradient") << QByteArray("gradient") << 255 << 3;
-        QTest::newRow("gradient, translucent, round") << QByteArray("gradient") << 120 << 30;
-        QTest::newRow("discrete") << QByteArray("discrete") << 255 << 5;
+        QTest::addColumn<QVector<Step>>("steps"); // the slider used is painted after each
+        const auto set = [](const char *name, const QVariant &value) -> Step {
+            return [=](Offscreen &o) { o.slider->setProperty(name, value); };
+        };
+        const auto low = [](int low) -> Step { return [=](Offscreen &o) { o.slider->setSliderRange(low, 64); }; };
+        const auto another = [](const char *kind, const Step &own) -> Step {
+            return [=](Offscreen &o) {
+                o.slider = o.make(kind);
+                own(o);
+            };
+        };
+        const auto row
+            = [](const QByteArray &name, const char *kind, const QVector<Step> &steps, int alpha = 255,
+                 int radius = 4) { QTest::newRow(name.constData()) << QByteArray(kind) << alpha << radius << steps; };
+        const QVector<Step> moves {low(3), low(40), low(63), low(12)};
+        row("moved", "range", moves);
+        row("moved, translucent, square", "range", moves, 120, 0);
+        row("gradient moved", "gradient", moves, 255, 3);
+        row("gradient moved, translucent, round", "gradient", moves, 120, 30);
+        row("discrete moved", "discrete", moves, 255, 5);
+        const QPair<const char *, Step> changes[]
+            = {{"frame colour", set("DefaultBrush", QBrush(QColor(40, 200, 90)))},
+               {"range colour",
+                [](Offscreen &o) {
+                    o.slider->setProperty("RangeBrush", QBrush(QColor(90, 40, 200)));
+                    o.colormaps.setCurrentColormap(Nalu::Models::Colormaps::grayscale());
+                }},
+               {"disabled", [](Offscreen &o) { o.slider->setEnabled(false); }},
+               {"ratio", [](Offscreen &o) { o.ratio = 2; }},
+               {"size", [](Offscreen &o) { o.slider->resize(250, 24); }},
+               {"right to left", [](Offscreen &o) { o.slider->setLayoutDirection(Qt::RightToLeft); }}};
+        for (const char *kind : {"range", "gradient"})
+            for (const auto &change : changes)
+                row(QByteArray(kind) + ", " + change.first, kind, {change.second});
+        row("declared range colour", "declared", {changes[1].second});
+        // A slider painted after another, with a groove like it or not.
+        row("another slider, moved", "range", {another("range", low(12))});
+        row("another slider's border", "range", {another("range", set("BorderBrush", QBrush(Qt::red)))});
+        row("another slider's background", "range", {another("range", set("BackgroundBrush", QBrush(Qt::yellow)))});
+        row("another slider's corner radius", "range", {another("range", set("CornerRadius", 1))});
+        row("another slider's size", "range", {another("range", changes[4].second)});
+        row("colormap slider after range slider", "range", {another("gradient", low(20))});
     }
-    void repaintAfterChangesEqualsFreshPaint()
+    void keptPicturesFollowEachChange()
     {
-        QFETCH(QByteArray, model);
+        QFETCH(QByteArray, kind);
         QFETCH(int, alpha);
         QFETCH(int, radius);
-        ColormapModel colormaps;
-        colormaps.setCurrentColormap(model == "gradient" ? Nalu::Models::Colormaps::viridisLike()
-                                                         : Nalu::Models::Colormaps::categorical10());
-        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
-        QImage image(333, 24, QImage::Format_ARGB32_Premultiplied);
-        const auto paint = [&image](RangeSlider &s, const QVector<int> &lows) {
-            for (int low : lows) { // moving the minimum handle from one value to the next
-                s.setSliderRange(low, 64);
-                image.fill(Qt::white);
-                s.render(&image);
-            }
-            return image;
-        };
-        const auto make = [&] {
-            std::unique_ptr<RangeSlider> s(model.isEmpty() ? new RangeSlider : new ColormapRangeSlider);
-            if (auto *c = qobject_cast<ColormapRangeSlider *>(s.get()))
-                c->setColormapModel(&colormaps);
-            s->setStyle(style.get());
-            s->resize(image.size());
-            int hue = 0;
-            for (const char *name : {"BorderBrush", "BackgroundBrush", "RangeBrush", "DefaultBrush"})
-                s->setProperty(name, QBrush(QColor::fromHsv(hue += 80, 200, 200, alpha)));
-            s->setProperty("CornerRadius", radius);
-            return s;
-        };
-        const auto used = make(), fresh = make();
-        const QImage repainted = paint(*used, {3, 40, 63, 12});
-        QPixmapCache::clear(); // the fresh slider paints its groove itself, not the picture the used one left
-        QCOMPARE(repainted, paint(*fresh, {12}));
-    }
-
-    void slidersShareOnlyTheSameGroove_data()
-    {
-        QTest::addColumn<QByteArray>("own"); // what the second slider has of its own
-        QTest::newRow("nothing") << QByteArray();
-        QTest::newRow("border") << QByteArray("BorderBrush");
-        QTest::newRow("background") << QByteArray("BackgroundBrush");
-        QTest::newRow("corner radius") << QByteArray("CornerRadius");
-        QTest::newRow("size") << QByteArray("size");
-        QTest::newRow("colormap slider") << QByteArray("colormap");
-        QTest::newRow("disabled colormap slider") << QByteArray("disabled colormap");
-    }
-    // Sliders of one size and theme paint their groove from one picture, shared through the application's pixmap
-    // cache: a slider paints as it would alone, whichever slider painted before it.
-    void slidersShareOnlyTheSameGroove()
-    {
-        QFETCH(QByteArray, own);
-        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
-        ColormapModel colormaps;
-        colormaps.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
-        const auto make = [&](const QByteArray &mine) {
-            const bool colormap = mine.endsWith("colormap");
-            std::unique_ptr<RangeSlider> s(colormap ? new ColormapRangeSlider : new RangeSlider);
-            if (colormap)
-                static_cast<ColormapRangeSlider *>(s.get())->setColormapModel(&colormaps);
-            s->setStyle(style.get());
-            s->resize(mine == "size" ? 299 : 300, 24);
-            s->setSliderRange(20, 60);
-            s->setProperty("BorderBrush", QBrush(mine == "BorderBrush" ? Qt::red : Qt::darkBlue));
-            s->setProperty("BackgroundBrush", QBrush(mine == "BackgroundBrush" ? Qt::yellow : Qt::lightGray));
-            s->setProperty("CornerRadius", mine == "CornerRadius" ? 1 : 5);
-            s->setEnabled(!mine.startsWith("disabled"));
-            return s;
-        };
-        const auto picture = [](RangeSlider &s) {
-            QImage image(300, 24, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::white);
-            s.render(&image);
-            return image;
-        };
-        QPixmapCache::clear();
-        const auto first = make(QByteArray());
-        picture(*first); // leaves its groove in the cache
-        const auto second = make(own);
-        const QImage afterFirst = picture(*second);
-        QPixmapCache::clear();
-        const auto alone = make(own);
-        QCOMPARE(afterFirst, picture(*alone));
-    }
-
-    void declaredThemePropertyReadAtEachPaint()
-    {
-        DeclaredThemeSlider s;
-        s.resize(200, 24);
-        s.setSliderRange(20, 80);
-        const QRect low = s.part(QStyle::SC_SliderHandle, 20), high = s.part(QStyle::SC_SliderHandle, 80);
-        const QPoint bar((low.center().x() + high.center().x()) / 2, low.center().y());
-        const QColor before = s.grab().toImage().pixelColor(bar);
-        s.rangeBrush = QBrush(Qt::blue);
-        const QColor after = s.grab().toImage().pixelColor(bar);
-        QVERIFY2(before.red() > before.blue() && after.blue() > after.red(), qPrintable(after.name()));
+        QFETCH(QVector<Step>, steps);
+        Offscreen used(kind, alpha, radius), fresh(kind, alpha, radius);
+        const QImage before = used.paint();
+        QImage after;
+        for (const Step &step : steps) {
+            step(used);
+            after = used.paint();
+        }
+        QVERIFY(after != before);
+        for (const Step &step : steps)
+            step(fresh);
+        QPixmapCache::clear(); // the new slider paints its groove itself
+        QCOMPARE(after, fresh.paint());
     }
 
     // The shapes kept by the sliders land exactly as drawing them there would: whole, stretched from
     // another width, moved by whole pixels, at several fractional offsets, opaque or translucent, on
     // images of one and of more device pixels per pixel, over every value a channel beneath can have
     // (frames are copied in layers where their sides blend twice).
-    void keptShapesLandAsDrawn_data()
-    {
-        QTest::addColumn<qreal>("ratio");
-        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
-            QTest::addRow("ratio %g", ratio) << ratio;
-        }
-    }
     void keptShapesLandAsDrawn()
     {
-        QFETCH(qreal, ratio);
         SliderPieces pieces;
         const auto rounded = [](QPainter *p, const QRectF &r) {
             p->setRenderHint(QPainter::Antialiasing);
@@ -640,98 +609,31 @@ private Q_SLOTS:
             Nalu::Helpers::drawRoundedRectShape(r, 4, Nalu::Helpers::TopLeftCorner | Nalu::Helpers::BottomLeftCorner,
                                                 p);
         };
-        QImage direct(QSize(300, 20) * ratio, QImage::Format_ARGB32_Premultiplied),
-            copied(direct.size(), direct.format());
-        direct.setDevicePixelRatio(ratio);
-        copied.setDevicePixelRatio(ratio);
-        for (const qreal x : {10.0, 10.5, 11.25, 12.0})
-            for (const qreal w : {1.5, 9.0, 30.0, 250.5})
-                for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
-                    const QRectF r(x, 4.5 + kind * 0.25, w, 9);
-                    const QColor color(30, 120, 200, kind ? 150 : 255);
-                    // Each channel of a pixel is blended with the same channel beneath only.
-                    for (int beneath = 0; beneath < 256; beneath += kind == 2 ? 51 : 1) {
-                        direct.fill(qRgba(beneath, beneath, beneath, beneath));
-                        copied.fill(qRgba(beneath, beneath, beneath, beneath));
-                        QPainter d(&direct), c(&copied);
-                        d.setRenderHint(QPainter::Antialiasing);
-                        d.setPen(QPen(color, 1));
-                        kind == 2 ? rounded(&d, r) : d.drawRect(r);
-                        kind == 2 ? pieces.drawShape(&c, r, 4, 7, 4, 0, QColor(200, 40, 90, 200), rounded)
-                                  : pieces.drawFrame(&c, r, color);
-                        d.end();
-                        c.end();
-                        QVERIFY2(direct == copied,
-                                 qPrintable(QStringLiteral("%1 %2 %3 over %4").arg(x).arg(w).arg(kind).arg(beneath)));
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0})
+            for (const qreal x : {10.0, 10.5, 11.25, 12.0})
+                for (const qreal w : {1.5, 9.0, 30.0, 250.5})
+                    for (const int kind : {0, 1, 2}) { // opaque frame, translucent frame, shape with rounded corners
+                        const QRectF r(x, 4.5 + kind * 0.25, w, 9);
+                        const QColor color(30, 120, 200, kind ? 150 : 255);
+                        // Each channel of a pixel is blended with the same channel beneath only.
+                        for (int beneath = 0; beneath < 256; beneath += kind == 2 ? 51 : 1) {
+                            QImage direct(QSize(300, 20) * ratio, QImage::Format_ARGB32_Premultiplied);
+                            direct.setDevicePixelRatio(ratio);
+                            direct.fill(qRgba(beneath, beneath, beneath, beneath));
+                            QImage copied = direct;
+                            QPainter d(&direct), c(&copied);
+                            d.setRenderHint(QPainter::Antialiasing);
+                            d.setPen(QPen(color, 1));
+                            kind == 2 ? rounded(&d, r) : d.drawRect(r);
+                            kind == 2 ? pieces.drawShape(&c, r, 4, 7, 4, 0, QColor(200, 40, 90, 200), rounded)
+                                      : pieces.drawFrame(&c, r, color);
+                            d.end();
+                            c.end();
+                            QVERIFY2(direct == copied,
+                                     qPrintable(
+                                         QString::asprintf("ratio %g: %g %g %d over %d", ratio, x, w, kind, beneath)));
+                        }
                     }
-                }
-    }
-
-    // What the sliders keep from one paint to the next follows every change of what they paint: after a change,
-    // a slider used before paints as a new one.
-    void changeShowsInNextPaint_data()
-    {
-        QTest::addColumn<bool>("colormap");
-        QTest::addColumn<QByteArray>("change");
-        for (const bool colormap : {false, true}) {
-            const char *kind = colormap ? "colormap" : "range";
-            // The range's colour: the range brush, or the colormap.
-            for (const char *change : {"frame colour", "range colour", "disabled", "ratio", "size", "right to left"})
-                QTest::addRow("%s, %s", kind, change) << colormap << QByteArray(change);
-        }
-    }
-    void changeShowsInNextPaint()
-    {
-        QFETCH(bool, colormap);
-        QFETCH(QByteArray, change);
-        ColormapModel colormaps;
-        colormaps.setCurrentColormap(Nalu::Models::Colormaps::viridisLike());
-        const std::unique_ptr<QStyle> style(QStyleFactory::create(QStringLiteral("Fusion")));
-        const auto make = [&] {
-            std::unique_ptr<RangeSlider> s(colormap ? new ColormapRangeSlider : new RangeSlider);
-            if (auto *c = qobject_cast<ColormapRangeSlider *>(s.get()))
-                c->setColormapModel(&colormaps);
-            s->setStyle(style.get());
-            s->resize(300, 24);
-            s->setSliderRange(20, 70);
-            s->setProperty("CornerRadius", 4);
-            s->setProperty("DefaultBrush", QBrush(QColor(40, 90, 200)));
-            s->setProperty("RangeBrush", QBrush(QColor(200, 90, 40)));
-            return s;
-        };
-        qreal ratio = 1;
-        const auto paint = [&ratio](RangeSlider &s) {
-            QImage image(s.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-            image.setDevicePixelRatio(ratio);
-            image.fill(Qt::white);
-            s.render(&image);
-            return image;
-        };
-        const auto apply = [&](RangeSlider &s) {
-            if (change == "frame colour")
-                s.setProperty("DefaultBrush", QBrush(QColor(40, 200, 90)));
-            else if (change == "range colour" && !colormap)
-                s.setProperty("RangeBrush", QBrush(QColor(90, 40, 200)));
-            else if (change == "range colour")
-                colormaps.setCurrentColormap(Nalu::Models::Colormaps::grayscale());
-            else if (change == "disabled")
-                s.setEnabled(false);
-            else if (change == "ratio")
-                ratio = 2;
-            else if (change == "size")
-                s.resize(250, 24);
-            else if (change == "right to left")
-                s.setLayoutDirection(Qt::RightToLeft);
-        };
-        const auto used = make();
-        const QImage before = paint(*used);
-        apply(*used);
-        const QImage after = paint(*used);
-        QVERIFY(after != before);
-        const auto fresh = make();
-        apply(*fresh);
-        QPixmapCache::clear(); // the fresh slider paints its groove itself
-        QCOMPARE(after, paint(*fresh));
     }
 
     void orientationAndStyleSelectors() // the theme styles these by their selector properties
