@@ -217,7 +217,6 @@ private Q_SLOTS:
         delete toolBar;
 
         group->setOrientation(Qt::Vertical);
-        QVERIFY(qobject_cast<QVBoxLayout *>(group->layout()));
         QCOMPARE(group->layout()->spacing(), 2 * m); // the rebuilt layout keeps the workflow spacing
         QVERIFY(showExposed(*group));
         QTRY_COMPARE(buttons.at(1)->y() - buttons.at(0)->geometry().bottom() - 1, 2 * m);
