@@ -324,7 +324,7 @@ private Q_SLOTS:
         }
         QCOMPARE(drawn, expected);
     }
-    void pressOpensMenuOnlyInTheZoneOfASplitButton_data()
+    void splitButtonPaintsIndicatorAndOpensMenuOnlyInItsZone_data()
     {
         QTest::addColumn<bool>("indicator");
         QTest::addColumn<bool>("checkable");
@@ -338,7 +338,7 @@ private Q_SLOTS:
         QTest::newRow("split checkable, bottom left") << true << true << QPoint(12, 54) << false << "toggled on";
         QTest::newRow("split checkable, menu zone") << true << true << QPoint(51, 51) << true << "pressed";
     }
-    void pressOpensMenuOnlyInTheZoneOfASplitButton()
+    void splitButtonPaintsIndicatorAndOpensMenuOnlyInItsZone()
     {
         QFETCH(bool, indicator);
         QFETCH(bool, checkable);
@@ -556,7 +556,7 @@ private Q_SLOTS:
         QVERIFY(!button || button->getColor().rgba() == (accepted ? QColor(40, 50, 60).rgba() : start.rgba()));
     }
 
-    void popupAppliesEveryBrowsedColour()
+    void setColorAnnouncesChangesAndPopupAppliesEveryBrowsedColour()
     {
         QWidget window;
         auto *button = new ColorButton(QColor(1, 2, 3, 200), &window);

@@ -263,7 +263,7 @@ private Q_SLOTS:
         QVERIFY(button->isHidden());
     }
 
-    void indicatorFontAndMarginsFollowState()
+    void indicatorFontMarginsAndMenuButtonFollowState()
     {
         CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
         QLabel *title = child(&header, "title"), *indicator = child(&header, "expandIndicator");
@@ -453,7 +453,7 @@ private Q_SLOTS:
         QCOMPARE(frame.getContentsWidget(), designed);
     }
 
-    void checkedCardShowsHighlightAndMark()
+    void checkableCardTogglesOnLeftReleaseAndShowsHighlightAndMark()
     {
         QWidget window;
         auto *card = new CardWidget(QStringLiteral("Card"), &window);
