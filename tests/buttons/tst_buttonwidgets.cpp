@@ -261,15 +261,12 @@ private Q_SLOTS:
         const QColor link = enabled ? QColor(0, 255, 0) : QColor(0, 100, 0);
         ButtonGroupWidget group;
         group.setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
-        for (const auto &[name, colour] :
-             QList<QPair<const char *, QColor>> {{"BackgroundBrush", QColor(0, 0, 255)},
-                                                 {"BackgroundBrushDisabled", QColor(0, 0, 100)},
-                                                 {"BorderBrush", QColor(255, 0, 0)},
-                                                 {"BorderBrushDisabled", QColor(100, 0, 0)},
-                                                 {"WorkflowLinkBrush", QColor(0, 255, 0)},
-                                                 {"WorkflowLinkBrushDisabled", QColor(0, 100, 0)}}) {
-            group.setProperty(name, QBrush(colour));
-        }
+        group.setProperty("BackgroundBrush", QBrush(QColor(0, 0, 255)));
+        group.setProperty("BackgroundBrushDisabled", QBrush(QColor(0, 0, 100)));
+        group.setProperty("BorderBrush", QBrush(QColor(255, 0, 0)));
+        group.setProperty("BorderBrushDisabled", QBrush(QColor(100, 0, 0)));
+        group.setProperty("WorkflowLinkBrush", QBrush(QColor(0, 255, 0)));
+        group.setProperty("WorkflowLinkBrushDisabled", QBrush(QColor(0, 100, 0)));
         group.setProperty("CornerRadius", 6);
         group.setAttribute(Qt::WA_TranslucentBackground, translucent);
         group.setOrientation(orientation);
