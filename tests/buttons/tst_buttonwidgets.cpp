@@ -101,6 +101,14 @@ struct PopupWatcher : QObject
     QPointer<QWidget> popup;
 };
 
+// A group of three push buttons named "Button 0", "Button 1" and "Button 2".
+struct Scene
+{
+    ButtonGroupWidget group;
+    QList<QAbstractButton *> buttons = addButtons(group, 3);
+};
+using Step = std::function<void(Scene &)>;
+
 QWidgetAction *widgetAction(const QMenu *menu)
 {
     return menu && menu->actions().size() == 1 ? qobject_cast<QWidgetAction *>(menu->actions().constFirst()) : nullptr;
@@ -119,6 +127,8 @@ QToolButton *choice(const QString &text)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Step)
+
 class tst_ButtonWidgets : public QObject
 {
     Q_OBJECT
@@ -126,76 +136,63 @@ class tst_ButtonWidgets : public QObject
 private Q_SLOTS:
     void visibleIndicesFollowMembership_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("which");
+        QTest::addColumn<Step>("step"); // done on a shown group of three
         QTest::addColumn<QVector<int>>("indices"); // "Button_VisibleIndex" of each member
         QTest::addColumn<int>("visibleCount");
-        QTest::newRow("all shown") << "" << 0 << QVector<int> {0, 1, 2} << 3;
-        QTest::newRow("hide middle") << "hide" << 1 << QVector<int> {0, -1, 1} << 2;
-        QTest::newRow("remove first") << "remove" << 0 << QVector<int> {0, 1} << 2;
-        QTest::newRow("delete middle") << "delete" << 1 << QVector<int> {0, 1} << 2;
-        QTest::newRow("add one") << "add" << 0 << QVector<int> {0, 1, 2, 3} << 4;
-        QTest::newRow("hide the group") << "hide group" << 0 << QVector<int> {-1, -1, -1} << 0;
-        QTest::newRow("bad input ignored") << "bad input" << 1 << QVector<int> {0, 1, 2} << 3;
+        QTest::newRow("all shown") << Step([](Scene &) {}) << QVector<int> {0, 1, 2} << 3;
+        QTest::newRow("hide middle") << Step([](Scene &s) { s.buttons.at(1)->hide(); }) << QVector<int> {0, -1, 1} << 2;
+        QTest::newRow("remove first") << Step([](Scene &s) {
+            s.group.removeButton(s.buttons.at(0));
+            QVERIFY(!s.buttons.at(0)->parent());
+            delete s.buttons.at(0);
+        }) << QVector<int> {0, 1} << 2;
+        QTest::newRow("delete middle") << Step([](Scene &s) { delete s.buttons.at(1); }) << QVector<int> {0, 1} << 2;
+        QTest::newRow("add one") << Step([](Scene &s) { s.group.addButton(new QPushButton); }) // shown a moment later
+                                 << QVector<int> {0, 1, 2, 3} << 4;
+        QTest::newRow("hide the group") << Step([](Scene &s) { s.group.hide(); }) << QVector<int> {-1, -1, -1} << 0;
+        QTest::newRow("bad input ignored") << Step([](Scene &s) {
+            s.group.setButtons({nullptr, s.buttons.at(1)});
+            s.group.removeButton(nullptr);
+            auto *child = new QCheckBox(&s.group); // a child, but no member: it stays
+            s.group.removeButton(child);
+            QVERIFY(child->parent() == &s.group && !s.group.getButton(-1) && !s.group.getButton(3));
+        }) << QVector<int> {0, 1, 2} << 3;
     }
     void visibleIndicesFollowMembership()
     {
-        QFETCH(QString, action);
-        QFETCH(int, which);
+        QFETCH(Step, step);
         QFETCH(QVector<int>, indices);
-        ButtonGroupWidget group;
-        const QList<QAbstractButton *> buttons = addButtons(group, 3);
-        QVERIFY(showExposed(group));
-        std::unique_ptr<QAbstractButton> removed;
-        if (action == QLatin1String("hide group")) {
-            group.hide();
-        } else if (action == QLatin1String("hide")) {
-            buttons.at(which)->hide();
-        } else if (action == QLatin1String("remove")) {
-            removed.reset(buttons.at(which));
-            group.removeButton(removed.get());
-            QVERIFY(!removed->parent());
-        } else if (action == QLatin1String("delete")) {
-            delete buttons.at(which); // while in the group
-        } else if (action == QLatin1String("add")) {
-            group.addButton(new QPushButton); // shown by the layout a moment later
-        } else if (action == QLatin1String("bad input")) {
-            group.setButtons({nullptr, buttons.at(which)});
-            group.removeButton(nullptr);
-            auto *child = new QCheckBox(&group); // a child, but no member: it stays
-            group.removeButton(child);
-            QCOMPARE(child->parent(), &group);
-            QVERIFY(!group.getButton(-1) && !group.getButton(3));
-        }
-        QTRY_COMPARE(visibleIndices(group), indices);
-        QTEST(group.property("ButtonGroupWidget_VisibleCount").toInt(), "visibleCount");
+        Scene s;
+        QVERIFY(showExposed(s.group));
+        step(s);
+        QTRY_COMPARE(visibleIndices(s.group), indices);
+        QTEST(s.group.property("ButtonGroupWidget_VisibleCount").toInt(), "visibleCount");
         // Whatever walks the members sees the current ones only.
-        QCOMPARE(group.layout()->count(), group.getButtons().size());
-        group.setWorkflow(true);
-        group.setOrientation(Qt::Vertical);
-        QVERIFY(!renderSelf(group).isNull());
+        QCOMPARE(s.group.layout()->count(), s.group.getButtons().size());
+        s.group.setWorkflow(true);
+        s.group.setOrientation(Qt::Vertical);
+        QVERIFY(!renderSelf(s.group).isNull());
     }
 
     void exclusiveGroupKeepsOneMemberChecked()
     {
-        ButtonGroupWidget group;
-        const QList<QAbstractButton *> buttons = addButtons(group, 3);
-        QVERIFY(showExposed(group));
-        group.setExclusive(true);
-        QCOMPARE(checkStates(group), QStringLiteral("checkable, checkable, checkable"));
+        Scene s;
+        QVERIFY(showExposed(s.group));
+        s.group.setExclusive(true);
+        QCOMPARE(checkStates(s.group), QStringLiteral("checkable, checkable, checkable"));
         SignalLog log;
-        log.record(&group, &ButtonGroupWidget::buttonClicked, QStringLiteral("clicked"));
+        log.record(&s.group, &ButtonGroupWidget::buttonClicked, QStringLiteral("clicked"));
         for (int i : {1, 2, 2}) { // clicking the checked member again keeps it checked
-            QTest::mouseClick(buttons.at(i), Qt::LeftButton, {}, buttons.at(i)->rect().center());
+            QTest::mouseClick(s.buttons.at(i), Qt::LeftButton, {}, s.buttons.at(i)->rect().center());
         }
         QCOMPARE(log.joined(), QStringLiteral("clicked Button 1, clicked Button 2, clicked Button 2"));
-        QCOMPARE(checkStates(group), QStringLiteral("checkable, checkable, checked"));
-        QCOMPARE(group.getCheckedButton(), buttons.at(2));
-        group.addButton(new QPushButton);
-        QCOMPARE(checkStates(group), QStringLiteral("checkable, checkable, checked, checkable"));
-        group.setExclusive(false);
-        QVERIFY(!group.getCheckedButton());
-        QCOMPARE(checkStates(group), QStringLiteral("plain, plain, plain, plain"));
+        QCOMPARE(checkStates(s.group), QStringLiteral("checkable, checkable, checked"));
+        QCOMPARE(s.group.getCheckedButton(), s.buttons.at(2));
+        s.group.addButton(new QPushButton);
+        QCOMPARE(checkStates(s.group), QStringLiteral("checkable, checkable, checked, checkable"));
+        s.group.setExclusive(false);
+        QVERIFY(!s.group.getCheckedButton());
+        QCOMPARE(checkStates(s.group), QStringLiteral("plain, plain, plain, plain"));
     }
 
     void layoutFollowsOrientationAndWorkflow()
@@ -220,7 +217,6 @@ private Q_SLOTS:
         delete toolBar;
 
         group->setOrientation(Qt::Vertical);
-        QVERIFY(qobject_cast<QVBoxLayout *>(group->layout()));
         QCOMPARE(group->layout()->spacing(), 2 * m); // the rebuilt layout keeps the workflow spacing
         QVERIFY(showExposed(*group));
         QTRY_COMPARE(buttons.at(1)->y() - buttons.at(0)->geometry().bottom() - 1, 2 * m);
@@ -325,21 +321,7 @@ private Q_SLOTS:
         }
         QCOMPARE(drawn, expected);
     }
-    void popUpPaintsIndicatorOnlyWhenAsked()
-    {
-        ToolButtonPopUp popUp;
-        QPalette palette = popUp.palette();
-        palette.setColor(QPalette::WindowText, Qt::magenta);
-        popUp.setPalette(palette);
-        popUp.setFixedSize(60, 60);
-        for (bool draw : {false, true}) {
-            popUp.setDrawPopUpIndicator(draw);
-            // For 60 x 60 the triangle runs through (45, 46), (48, 58) and (51, 46).
-            QCOMPARE(popUp.grab().toImage().pixelColor(48, 52) == QColor(Qt::magenta), draw);
-        }
-    }
-
-    void pressOpensMenuOnlyInTheZoneOfASplitButton_data()
+    void splitButtonPaintsIndicatorAndOpensMenuOnlyInItsZone_data()
     {
         QTest::addColumn<bool>("indicator");
         QTest::addColumn<bool>("checkable");
@@ -353,7 +335,7 @@ private Q_SLOTS:
         QTest::newRow("split checkable, bottom left") << true << true << QPoint(12, 54) << false << "toggled on";
         QTest::newRow("split checkable, menu zone") << true << true << QPoint(51, 51) << true << "pressed";
     }
-    void pressOpensMenuOnlyInTheZoneOfASplitButton()
+    void splitButtonPaintsIndicatorAndOpensMenuOnlyInItsZone()
     {
         QFETCH(bool, indicator);
         QFETCH(bool, checkable);
@@ -365,6 +347,11 @@ private Q_SLOTS:
         popUp.setDrawPopUpIndicator(indicator);
         popUp.setCheckable(checkable);
         popUp.move(120, 150);
+        QPalette palette = popUp.palette();
+        palette.setColor(QPalette::WindowText, Qt::magenta);
+        popUp.setPalette(palette);
+        // For 60 x 60 the indicator's triangle runs through (45, 46), (48, 58) and (51, 46).
+        QCOMPARE(popUp.grab().toImage().pixelColor(48, 52) == QColor(Qt::magenta), indicator);
         QVERIFY(showExposed(popUp));
         QMenu *ownMenu = popUp.menu();
         SignalLog log;
@@ -458,25 +445,6 @@ private Q_SLOTS:
                 <= 2);
         QVERIFY(horizontal ? qAbs(menu.top() - button.bottom()) <= 2 : qAbs(menu.left() - button.right()) <= 2);
     }
-    void setColorNotifiesOnlyOnChange_data()
-    {
-        QTest::addColumn<QColor>("color");
-        QTest::addColumn<int>("emitted");
-        QTest::newRow("same") << QColor(200, 100, 50) << 0;
-        QTest::newRow("other alpha") << QColor(200, 100, 50, 99) << 1;
-        QTest::newRow("invalid") << QColor() << 1;
-    }
-    void setColorNotifiesOnlyOnChange()
-    {
-        QFETCH(QColor, color);
-        QFETCH(int, emitted);
-        ColorButton button(QColor(200, 100, 50));
-        QSignalSpy spy(&button, &ColorButton::colorChanged);
-        button.setColor(color);
-        QCOMPARE(button.getColor(), color);
-        QCOMPARE(spy, emitted ? QList<QVariantList>({{color}}) : QList<QVariantList>());
-    }
-
     void swatchPaintsColourOverChessboard_data()
     {
         QTest::addColumn<QColor>("color");
@@ -585,17 +553,25 @@ private Q_SLOTS:
         QVERIFY(!button || button->getColor().rgba() == (accepted ? QColor(40, 50, 60).rgba() : start.rgba()));
     }
 
-    void popupAppliesEveryBrowsedColour()
+    void setColorAnnouncesChangesAndPopupAppliesEveryBrowsedColour()
     {
         QWidget window;
         auto *button = new ColorButton(QColor(1, 2, 3, 200), &window);
+        QSignalSpy spy(button, &ColorButton::colorChanged);
+        // Set directly: only a change is announced, the alpha counts, an invalid colour is a colour.
+        for (const QColor &color :
+             {QColor(1, 2, 3, 200), QColor(1, 2, 3), QColor(1, 2, 3), QColor(), QColor(1, 2, 3, 200)}) {
+            button->setColor(color);
+            QCOMPARE(button->getColor(), color);
+        }
+        QCOMPARE(spy, (QList<QVariantList> {{QColor(1, 2, 3)}, {QColor()}, {QColor(1, 2, 3, 200)}}));
+        spy.clear();
         button->setGeometry(10, 10, 80, 30);
         button->setColorDialogMode(ColorButton::Popup);
         QPointer<QMenu> menu = button->menu();
         QColorDialog *dialog = menu ? menu->findChild<QColorDialog *>() : nullptr;
         QVERIFY(dialog);
         QVERIFY(showExposed(window));
-        QSignalSpy spy(button, &ColorButton::colorChanged);
 
         // A click opens the menu with the dialog showing the button's colour; that is no change.
         bool opened = false;

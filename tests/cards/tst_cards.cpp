@@ -257,14 +257,13 @@ private Q_SLOTS:
         QMenu menu;
         auto *button = child<QToolButton>(&header, "menuButton");
         header.setMenu(&menu);
-        QCOMPARE(header.getMenu(), &menu);
         QVERIFY(!button->isHidden());
         QCOMPARE(header.sizeHint().width(), base + button->sizeHint().width());
         header.setMenu(nullptr);
         QVERIFY(button->isHidden());
     }
 
-    void indicatorFontAndMarginsFollowState()
+    void indicatorFontMarginsAndMenuButtonFollowState()
     {
         CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
         QLabel *title = child(&header, "title"), *indicator = child(&header, "expandIndicator");
@@ -272,6 +271,10 @@ private Q_SLOTS:
         title->setProperty("CardWidgetBase_Title_DefaultFont", QFont(QStringLiteral("Sans"), 19));
         header.setExpandable(true);
         header.resize(300, 40);
+        auto *button = child<QToolButton>(&header, "menuButton");
+        style->toolButtonHint = QSize(33, 27);
+        const auto reset = qScopeGuard([this] { style->toolButtonHint = QSize(); });
+        button->setStyle(style); // a new style: the button asks for its size hint again
         // Expanded, inverted, minimized, right to left: the icon's colour tells which name was looked up.
         const QList<std::tuple<bool, bool, bool, bool, QColor>> rows {{true, false, false, true, Qt::red},
                                                                       {false, false, false, true, Qt::magenta},
@@ -289,6 +292,8 @@ private Q_SLOTS:
             QCOMPARE(indicator->pixmap(Qt::ReturnByValue).size(), QSize(size, size));
             QCOMPARE(pixel(indicator, size / 2, size / 2), colour);
         }
+        // Minimized, the menu button's hint is halved, each side rounded down.
+        QVERIFY(button->maximumSize() == QSize(16, 13) && title->minimumHeight() == 13);
         QCOMPARE(header.layout()->contentsMargins(), QMargins(7, 5, 4, 5));
         QCOMPARE(title->font().pointSize(), 7);
         // A theme change takes effect at the next paint.
@@ -296,39 +301,14 @@ private Q_SLOTS:
         header.grab();
         QCOMPARE(title->font().pointSize(), 8);
         header.setMinimized(false);
+        QVERIFY(button->maximumSize() == QSize(33, 27) && title->minimumHeight() == 27);
         QCOMPARE(header.layout()->contentsMargins(), QMargins(7, 4, 4, 6));
         QCOMPARE(title->font().pointSize(), 19);
     }
 
-    void minimizedMenuButtonHalvesHintRoundingDown()
-    {
-        const QSize hint(33, 27), minimized(16, 13); // each side halved, rounded down
-        CardWidgetBaseHeader header(QStringLiteral("Title"), nullptr);
-        auto *button = child<QToolButton>(&header, "menuButton");
-        QLabel *title = child(&header, "title");
-        style->toolButtonHint = hint;
-        const auto reset = qScopeGuard([this] { style->toolButtonHint = QSize(); });
-        button->setStyle(style); // a new style: the button asks for its size hint again
-        QCOMPARE(button->sizeHint(), hint);
-        for (const bool on : {true, false}) {
-            header.setMinimized(on);
-            QCOMPARE(button->maximumSize(), on ? minimized : hint);
-            QCOMPARE(title->minimumHeight(), on ? minimized.height() : hint.height());
-        }
-    }
-
     // The rounded pixmap, the image contents of cards.
-    void roundedPixmapPaintsSquareAndRoundCorners_data()
-    {
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<QColor>("fill"); // disabled: red at 60 % opacity over white
-        QTest::newRow("enabled") << true << QColor(255, 0, 0);
-        QTest::newRow("disabled") << false << QColor(255, 102, 102);
-    }
     void roundedPixmapPaintsSquareAndRoundCorners()
     {
-        QFETCH(bool, enabled);
-        QFETCH(QColor, fill);
         QPixmap hiDpi(200, 100);
         hiDpi.setDevicePixelRatio(2);
         RoundedPixmap widget(hiDpi);
@@ -340,22 +320,25 @@ private Q_SLOTS:
         widget.setPixmap(pixmap);
         QCOMPARE(spy.count(), 2);
         widget.resize(60, 40);
-        widget.setEnabled(enabled);
         widget.setProperty("CornerRadius", 12);
         widget.setProperty("BorderBrush", QBrush(Qt::blue));
         widget.setStraightCornerFlags(Nalu::Helpers::StraightCornerFlags(9)); // left corners square
-        const QImage out = rendered(widget);
-        for (const QPoint &p : {QPoint(30, 20), QPoint(1, 1), QPoint(1, 38)}) {
-            QCOMPARE(colourMismatch(out.pixelColor(p), fill, 2), QString());
+        // Disabled: red at 60 % opacity over white.
+        for (const auto &[enabled, fill] :
+             {std::pair(true, QColor(255, 0, 0)), std::pair(false, QColor(255, 102, 102))}) {
+            widget.setEnabled(enabled);
+            const QImage out = rendered(widget);
+            for (const QPoint &p : {QPoint(30, 20), QPoint(1, 1), QPoint(1, 38)}) {
+                QCOMPARE(colourMismatch(out.pixelColor(p), fill, 2), QString());
+            }
+            QVERIFY(out.pixelColor(58, 1) == QColor(Qt::white) && out.pixelColor(58, 38) == QColor(Qt::white));
+            int blue = 0; // the outline along the rounded corner stays at full opacity
+            for (int i = 0; i < 144; ++i) {
+                const QColor c = out.pixelColor(48 + i % 12, i / 12);
+                blue += c.blue() - c.red() > 150 && c.blue() - c.green() > 150;
+            }
+            QVERIFY(blue > 0);
         }
-        QCOMPARE(out.pixelColor(58, 1), QColor(Qt::white));
-        QCOMPARE(out.pixelColor(58, 38), QColor(Qt::white));
-        int blue = 0; // the outline along the rounded corner stays at full opacity
-        for (int i = 0; i < 144; ++i) {
-            const QColor c = out.pixelColor(48 + i % 12, i / 12);
-            blue += c.blue() - c.red() > 150 && c.blue() - c.green() > 150;
-        }
-        QVERIFY(blue > 0);
         RoundedPixmap().grab(); // a null pixmap paints only the outline
     }
 
@@ -364,8 +347,6 @@ private Q_SLOTS:
         CardWidgetBase frame(QStringLiteral("t"), QStringLiteral("s"), nullptr);
         auto *header = frame.findChild<CardWidgetBaseHeader *>();
         const QList<QWidget *> initial = parts(frame);
-        QCOMPARE(initial.size(), 3);
-        QCOMPARE(initial.at(0), header);
         QCOMPARE(QList<bool>({initial.at(1)->isHidden(), initial.at(2)->isHidden()}), QList<bool>({true, true}));
         const char *selectors[] = {"CardWidgetBase_Header", "CardWidgetBase_Contents", "CardWidgetBase_Footer"};
         for (int i = 0; i < 3; ++i) {
@@ -472,29 +453,7 @@ private Q_SLOTS:
         QCOMPARE(frame.getContentsWidget(), designed);
     }
 
-    void leftReleaseTogglesCheckableCard_data()
-    {
-        QTest::addColumn<bool>("checkable");
-        QTest::addColumn<int>("button");
-        QTest::newRow("left") << true << int(Qt::LeftButton);
-        QTest::newRow("right") << true << int(Qt::RightButton);
-        QTest::newRow("not checkable") << false << int(Qt::LeftButton);
-    }
-    void leftReleaseTogglesCheckableCard()
-    {
-        QFETCH(bool, checkable);
-        QFETCH(int, button);
-        CardWidget card(QStringLiteral("Card"), nullptr);
-        card.setContentsWidget(new QLabel(QStringLiteral("contents")));
-        card.setCheckable(checkable);
-        QVERIFY(showExposed(card));
-        for (bool expected : {checkable && button == Qt::LeftButton, false}) { // the highlight lets the second through
-            QTest::mouseClick(card.getContentsWidget(), Qt::MouseButton(button));
-            QCOMPARE(card.isChecked(), expected);
-        }
-    }
-
-    void checkedCardShowsHighlightAndMark()
+    void checkableCardTogglesOnLeftReleaseAndShowsHighlightAndMark()
     {
         QWidget window;
         auto *card = new CardWidget(QStringLiteral("Card"), &window);
@@ -533,8 +492,14 @@ private Q_SLOTS:
         QCOMPARE(pixel(mark, 16, 5), QColor(Qt::green));
         QCOMPARE(pixel(mark, 1, 1).alpha(), 0);
         QCOMPARE(QList<bool>({mark->isHidden(), band->isHidden()}), QList<bool>({false, false}));
+        // Only a left release on the contents toggles it, also through the highlight; not checkable, none.
+        for (const Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton, Qt::LeftButton, Qt::LeftButton}) {
+            QTest::mouseClick(card->getContentsWidget(), button);
+        }
         card->setCheckable(false);
-        QCOMPARE(log.joined(), QStringLiteral("checkable on, checked on, checked off, checkable off"));
+        QTest::mouseClick(card->getContentsWidget(), Qt::LeftButton);
+        QCOMPARE(log.joined(),
+                 QStringLiteral("checkable on, checked on, checked off, checked on, checked off, checkable off"));
         QCOMPARE(QList<bool>({mark->isHidden(), band->isHidden()}), QList<bool>({true, true}));
     }
 

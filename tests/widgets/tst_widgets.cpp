@@ -46,24 +46,17 @@ using UserList = QList<const Nalu::Models::UserInterface *>;
 
 namespace {
 
-// A widget-less item of a known size hint that records where it was put.
-struct FixedItem : QLayoutItem
+// A widget-less item of a known size hint (half of it at least) that records where it was put.
+struct FixedItem : QSpacerItem
 {
     FixedItem(QSize size, bool empty = false)
-        : m_size(size)
+        : QSpacerItem(size.width(), size.height(), QSizePolicy::Fixed, QSizePolicy::Fixed)
         , m_empty(empty)
     {
     }
-    QSize sizeHint() const override { return m_size; }
-    QSize minimumSize() const override { return m_size / 2; }
-    QSize maximumSize() const override { return m_size; }
-    Qt::Orientations expandingDirections() const override { return {}; }
-    void setGeometry(const QRect &rect) override { m_geometry = rect; }
-    QRect geometry() const override { return m_geometry; }
+    QSize minimumSize() const override { return sizeHint() / 2; }
     bool isEmpty() const override { return m_empty; }
-    QSize m_size;
     bool m_empty;
-    QRect m_geometry;
 };
 
 // Known metrics: layout spacings 13 and 9, a 13-pixel indicator (half = 6), the check indicator at (10, 5).
@@ -142,10 +135,9 @@ private Q_SLOTS:
         QTest::newRow("margins") << 164 << 7 << Sizes {s, s, s} << Indexes {}
                                  << Rects {{7, 7, 50, 20}, {67, 7, 50, 20}, {7, 32, 50, 20}} << 59 << false;
         QTest::newRow("empty") << 100 << 3 << Sizes {} << Indexes {} << Rects {} << 6 << false;
-        QTest::newRow("right to left") << 170 << 0 << Sizes {s, s, s} << Indexes {}
-                                       << Rects {{120, 0, 50, 20}, {60, 0, 50, 20}, {120, 25, 50, 20}} << 45 << true;
-        QTest::newRow("margins, right to left") << 164 << 7 << Sizes {s, s, s} << Indexes {1}
-                                                << Rects {{107, 7, 50, 20}, {}, {47, 7, 50, 20}} << 34 << true;
+        QTest::newRow("right to left, margins")
+            << 164 << 7 << Sizes {s, s, s, s} << Indexes {1}
+            << Rects {{107, 7, 50, 20}, {}, {47, 7, 50, 20}, {107, 32, 50, 20}} << 59 << true;
     }
     void rowsWrapWhenTheNextItemPassesTheRightEdge()
     {
@@ -172,38 +164,42 @@ private Q_SLOTS:
         }
     }
 
-    void spacingComesFromParentOrStyle()
+    void spacingAndSizeHintsComeFromItemsParentOrStyle()
     {
         MetricStyle style;
         QWidget window;
         window.setStyle(&style);
         auto *layout = new FlowLayout(&window, 0);
-        QVERIFY(layout->horizontalSpacing() == 13 && layout->verticalSpacing() == 9);
         QWidget w[3];
         for (QWidget &widget : w) {
             widget.setFixedSize(40, 20);
             layout->addWidget(&widget);
         }
-        layout->setGeometry(QRect(0, 0, 100, 100));
-        QCOMPARE(w[1].geometry(), QRect(53, 0, 40, 20));
-        QCOMPARE(w[2].geometry(), QRect(0, 29, 40, 20));
+        layout->setGeometry(QRect(0, 0, 100, 100)); // the style's spacings 13 and 9
+        QVERIFY(w[1].geometry() == QRect(53, 0, 40, 20) && w[2].geometry() == QRect(0, 29, 40, 20));
 
         QVBoxLayout outer; // nested: that layout's spacing; parentless: -1
         outer.setSpacing(7);
-        auto *inner = new FlowLayout;
+        auto *inner = new FlowLayout(4, -1, -1);
         QCOMPARE(inner->horizontalSpacing(), -1);
         outer.addLayout(inner);
         QCOMPARE(inner->verticalSpacing(), 7);
-        // Then no one to ask and no widget in the items: the application style's gap, never negative.
-        auto *second = new FixedItem(QSize(50, 20));
         inner->setParent(nullptr);
         const std::unique_ptr<FlowLayout> orphan(inner);
-        orphan->addItem(new FixedItem(QSize(50, 20)));
-        orphan->addItem(second);
-        orphan->addItem(new QSpacerItem(10, 10));
+        QCOMPARE(orphan->sizeHint(), QSize(7, 7)); // invalid size plus twice the left and top margins
+        // Then no one to ask and no widget in the items: the application style's gap, never negative.
+        auto *first = new FixedItem(QSize(30, 50)), *second = new FixedItem(QSize(80, 10));
+        auto *empty = new FixedItem(QSize(20, 60), true);
+        for (QLayoutItem *item : QList<QLayoutItem *> {first, empty, second}) {
+            orphan->addItem(item);
+        }
         orphan->setGeometry(QRect(0, 0, 500, 100));
         const int gap = qApp->style()->layoutSpacing(QSizePolicy::PushButton, QSizePolicy::PushButton, Qt::Horizontal);
-        QCOMPARE(second->geometry().x(), 50 + qMax(0, gap));
+        QCOMPARE(second->geometry().x(), 4 + 30 + qMax(0, gap));
+        QVERIFY(orphan->sizeHint() == QSize(88, 68) && orphan->minimumSize() == QSize(48, 38)); // empty ones too
+        QVERIFY(!orphan->itemAt(-1) && !orphan->itemAt(3) && !orphan->takeAt(-1) && !orphan->takeAt(3));
+        const std::unique_ptr<QLayoutItem> taken(orphan->takeAt(0));
+        QVERIFY(taken.get() == first && orphan->count() == 2 && orphan->itemAt(0) == empty);
     }
 
     void parentHeightFollowsWidth()
@@ -219,16 +215,14 @@ private Q_SLOTS:
                     window->setLayout(layout);
                 }
                 for (int i = 0; i < 6; ++i) {
-                    auto *w = new QWidget(window);
-                    w->setFixedSize(50, 30);
-                    layout->addWidget(w);
+                    layout->addWidget(new QWidget(window));
+                    layout->itemAt(i)->widget()->setFixedSize(50, 30);
                 }
                 top.show();
                 // One row of six, three rows of two, six rows of one.
-                for (const QSize &widthHeight : {QSize(400, 30), QSize(120, 98), QSize(60, 200)}) {
-                    window->resize(widthHeight.width(), 300);
-                    const int h = layout->heightForWidth(widthHeight.width());
-                    QCOMPARE(h, widthHeight.height());
+                for (const auto &[width, h] : {std::pair(400, 30), std::pair(120, 98), std::pair(60, 200)}) {
+                    window->resize(width, 300);
+                    QCOMPARE(layout->heightForWidth(width), h);
                     const int height = window->height();
                     QVERIFY(policy == QSizePolicy::Maximum ? height <= h
                                                            : height == (policy == QSizePolicy::Fixed ? h : 300));
@@ -237,21 +231,6 @@ private Q_SLOTS:
                 }
             }
         }
-    }
-
-    void itemAccessAndSizeHints()
-    {
-        FlowLayout layout(4, 2, 2);
-        QCOMPARE(layout.sizeHint(), QSize(7, 7)); // invalid size plus twice the left and top margins
-        QLayoutItem *small = new FixedItem(QSize(30, 50)), *wide = new FixedItem(QSize(80, 10), true);
-        for (QLayoutItem *item : {small, wide}) {
-            layout.addItem(item);
-        }
-        QCOMPARE(layout.sizeHint(), QSize(88, 58));
-        QCOMPARE(layout.minimumSize(), QSize(48, 33));
-        QVERIFY(!layout.itemAt(-1) && !layout.itemAt(2) && !layout.takeAt(-1) && !layout.takeAt(2));
-        const std::unique_ptr<QLayoutItem> taken(layout.takeAt(0));
-        QVERIFY(taken.get() == small && layout.count() == 1 && layout.itemAt(0) == wide);
     }
 
     // Switching the direction of the whole application while a menu pops up, value pop-ups show, a scroll bar
@@ -266,9 +245,9 @@ private Q_SLOTS:
         auto *bar = new MinimizedScrollBar(nullptr, Qt::Vertical);
         auto *popUp = new ToolButtonPopUp;
         popUp->setMenuWidget(new QLabel(QStringLiteral("menu")));
-        for (QWidget *w : {static_cast<QWidget *>(blink), static_cast<QWidget *>(slider), static_cast<QWidget *>(bar),
-                           static_cast<QWidget *>(popUp)})
+        for (QWidget *w : QWidgetList {blink, slider, bar, popUp}) {
             flow->addWidget(w);
+        }
         slider->setFixedWidth(200);
         window.resize(600, 200);
         QVERIFY(showExposed(window));
@@ -282,8 +261,7 @@ private Q_SLOTS:
         // The menu's own loop runs while the direction flips; then it closes.
         QTimer::singleShot(50, popUp, [&] {
             flip(10);
-            if (QWidget *menu = QApplication::activePopupWidget())
-                menu->close();
+            QApplication::activePopupWidget()->close();
         });
         popUp->showMenu();
         const QPoint between = slider->rect().center();
@@ -297,18 +275,28 @@ private Q_SLOTS:
         QTest::qWait(1050);
         flip(60); // during the shrinking
         QVERIFY(blink->isBlinking());
-        QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
         QTRY_VERIFY(blink->x() > slider->x()); // the row fills from the right
         QApplication::setLayoutDirection(Qt::LeftToRight);
         QTRY_VERIFY(blink->x() < slider->x());
     }
 
-    void stretchedTabsCarryTheSelector()
+    void themeSelectorsAreSetByEveryConstructor()
     {
         TabWidgetStretched tabs;
-        auto *tabBar = qobject_cast<TabBarStretched *>(tabs.tabBar());
-        QVERIFY(tabBar && tabBar->parent() == &tabs && tabBar->property("stretched").toBool());
-        QVERIFY(tabs.property("stretched").toBool() && TabBarStretched().property("stretched").toBool());
+        QVERIFY(qobject_cast<TabBarStretched *>(tabs.tabBar()) && tabs.tabBar()->parent() == &tabs);
+        TabBarStretched bar;
+        SwitchCheckBox plainSwitch, textSwitch(QStringLiteral("Wi-Fi"), nullptr);
+        PillLabel pill;
+        UserConnector connector(nullptr, nullptr);
+        for (const auto &[object, selector] : QList<QPair<QObject *, const char *>> {{&tabs, "stretched"},
+                                                                                     {tabs.tabBar(), "stretched"},
+                                                                                     {&bar, "stretched"},
+                                                                                     {&plainSwitch, "switch"},
+                                                                                     {&textSwitch, "switch"},
+                                                                                     {&pill, "Pill_Font"}}) {
+            QVERIFY2(object->property(selector).toBool(), selector);
+        }
+        QCOMPARE(connector.property("ButtonType"), QVariant(QStringLiteral("UserConnector")));
     }
 
     void errorStateAndMessageNotifyOnlyOnChange()
@@ -334,41 +322,36 @@ private Q_SLOTS:
     void errorToolTipOnlyOverTheIndicatorZone_data()
     {
         QTest::addColumn<Input>("kind");
-        QTest::addColumn<bool>("error");
-        QTest::addColumn<QPoint>("pos");
-        QTest::addColumn<bool>("expectError");
         QTest::addColumn<bool>("rtl");
+        QTest::addColumn<QPoint>("pos");
+        QTest::addColumn<bool>("expectError"); // without the error state, the plain tip everywhere
         // Line edit and combo box: the zone is QRect(87, 0, 12, 12), left of the last column.
-        QTest::newRow("line edit, zone top-left") << Input::LineEdit << true << QPoint(87, 0) << true << false;
-        QTest::newRow("line edit, last column") << Input::LineEdit << true << QPoint(99, 0) << false << false;
-        QTest::newRow("line edit, left of zone") << Input::LineEdit << true << QPoint(86, 5) << false << false;
-        QTest::newRow("line edit, no error") << Input::LineEdit << false << QPoint(90, 5) << false << false;
-        QTest::newRow("combo box, zone bottom-right") << Input::ComboBox << true << QPoint(98, 11) << true << false;
-        QTest::newRow("combo box, below zone") << Input::ComboBox << true << QPoint(90, 12) << false << false;
+        QTest::newRow("line edit, zone top-left") << Input::LineEdit << false << QPoint(87, 0) << true;
+        QTest::newRow("line edit, last column") << Input::LineEdit << false << QPoint(99, 0) << false;
+        QTest::newRow("line edit, left of zone") << Input::LineEdit << false << QPoint(86, 5) << false;
+        QTest::newRow("combo box, zone bottom-right") << Input::ComboBox << false << QPoint(98, 11) << true;
+        QTest::newRow("combo box, below zone") << Input::ComboBox << false << QPoint(90, 12) << false;
         // Check box: the zone hangs from its indicator, QRect(10, 5, 12, 12).
-        QTest::newRow("check box, zone") << Input::CheckBox << true << QPoint(15, 10) << true << false;
-        QTest::newRow("check box, widget corner") << Input::CheckBox << true << QPoint(90, 5) << false << false;
+        QTest::newRow("check box, zone") << Input::CheckBox << false << QPoint(15, 10) << true;
+        QTest::newRow("check box, widget corner") << Input::CheckBox << false << QPoint(90, 5) << false;
         // From right to left the zones are mirrored: QRect(1, 0, 12, 12); the check box's QRect(78, 5, 12, 12).
-        QTest::newRow("line edit, right to left, zone") << Input::LineEdit << true << QPoint(1, 0) << true << true;
-        QTest::newRow("line edit, right to left, first column")
-            << Input::LineEdit << true << QPoint(0, 0) << false << true;
-        QTest::newRow("check box, right to left, zone") << Input::CheckBox << true << QPoint(89, 16) << true << true;
-        QTest::newRow("check box, right to left, left of zone")
-            << Input::CheckBox << true << QPoint(77, 10) << false << true;
+        QTest::newRow("line edit, right to left, zone") << Input::LineEdit << true << QPoint(1, 0) << true;
+        QTest::newRow("line edit, right to left, first column") << Input::LineEdit << true << QPoint(0, 0) << false;
+        QTest::newRow("check box, right to left, zone") << Input::CheckBox << true << QPoint(89, 16) << true;
+        QTest::newRow("check box, right to left, left of zone") << Input::CheckBox << true << QPoint(77, 10) << false;
     }
     void errorToolTipOnlyOverTheIndicatorZone()
     {
         QFETCH(Input, kind);
-        QFETCH(bool, error);
+        QFETCH(bool, rtl);
         QFETCH(QPoint, pos);
         QFETCH(bool, expectError);
-        QFETCH(bool, rtl);
         MetricStyle style;
         const auto input = makeInput(kind, &style);
         input->setLayoutDirection(rtl ? Qt::RightToLeft : Qt::LeftToRight);
         input->setToolTip(QStringLiteral("Plain"));
         input->setProperty("errorMessage", QStringLiteral("Bad <b>value</b>"));
-        input->setProperty("errorState", error);
+        input->setProperty("errorState", true);
         QVERIFY(showExposed(*input));
         if (kind == Input::CheckBox) { // before its first paint it does not know its indicator
             const auto unpainted = makeInput(kind, &style);
@@ -379,11 +362,14 @@ private Q_SLOTS:
             QCOMPARE(QToolTip::text(), QStringLiteral("Unpainted"));
             input->grab();
         }
-        sendToolTip(input.get(), pos);
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(),
-                 expectError ? QStringLiteral("<p class=\"errorTooltip\">Bad <b>value</b></p>")
-                             : QStringLiteral("Plain"));
+        for (const bool error : {true, false}) {
+            input->setProperty("errorState", error);
+            sendToolTip(input.get(), pos);
+            QTRY_VERIFY(QToolTip::isVisible());
+            QCOMPARE(QToolTip::text(),
+                     error && expectError ? QStringLiteral("<p class=\"errorTooltip\">Bad <b>value</b></p>")
+                                          : QStringLiteral("Plain"));
+        }
         input->setToolTip(QString()); // then no ordinary tip: the tip hides
         sendToolTip(input.get(), QPoint(1, 29));
         QTRY_VERIFY(!QToolTip::isVisible());
@@ -417,7 +403,6 @@ private Q_SLOTS:
     void switchStoresAndAnnouncesAlignment()
     {
         SwitchCheckBox box(QStringLiteral("Wi-Fi"), nullptr);
-        QVERIFY(box.property("switch").toBool() && SwitchCheckBox().property("switch").toBool());
         QList<int> emitted;
         connect(&box, &SwitchCheckBox::textAlignmentChanged, this, [&](Qt::AlignmentFlag a) { emitted.append(a); });
         // Left is the default; beyond the three meant values, anything is stored and announced as given.
@@ -433,8 +418,7 @@ private Q_SLOTS:
         PillLabel pill;
         const int h = pill.style()->pixelMetric(QStyle::PM_SmallIconSize);
         const int margin = pill.style()->pixelMetric(QStyle::PM_ButtonMargin);
-        QVERIFY(pill.property("Pill_Font").toBool() && !pill.getPillColor().isValid()
-                && pill.sizePolicy().verticalPolicy() == QSizePolicy::Fixed);
+        QVERIFY(!pill.getPillColor().isValid() && pill.sizePolicy().verticalPolicy() == QSizePolicy::Fixed);
         QCOMPARE(pill.sizeHint(), QSize(2 * margin, h));
         QCOMPARE(pill.minimumSizeHint(), QSize(-1, h));
         // A light pill: the text is dark on it, but would be light on the darkened pill.
@@ -471,8 +455,7 @@ private Q_SLOTS:
         // Without a model (or a user): a log-in button with the default avatar, and no menu.
         QVERIFY(button.text() == QStringLiteral("Log In") && button.toolTip() == button.text());
         QVERIFY(!button.menu() && logOut(button) && !logOut(button)->isEnabled());
-        QVERIFY(button.property("ButtonType") == QStringLiteral("UserConnector") && button.iconSize() == QSize(24, 24)
-                && button.isFrameless() && !button.isOutline());
+        QVERIFY(button.iconSize() == QSize(24, 24) && button.isFrameless() && !button.isOutline());
         QCOMPARE(button.icon().cacheKey(), Nalu::Models::UserHelpers::getDefaultAvatar().cacheKey());
         QSignalSpy logIn(&button, &UserConnector::logInRequested);
         QTest::mouseClick(&button, Qt::LeftButton, {}, button.rect().center());
