@@ -107,6 +107,24 @@ QList<CascadingListViewPanel *> chain(const CascadingListView &view)
     return panels;
 }
 
+// The view shows `model` from its top level in `count` panels, one per level and no other, and browses down them.
+void verifyChain(const CascadingListView &view, const QAbstractItemModel *model, int count)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const QList<CascadingListViewPanel *> panels = chain(view);
+    QCOMPARE(view.getNumberOfPanels(), count);
+    QCOMPARE(panels.count(), count);
+    QCOMPARE(view.findChildren<CascadingListViewPanel *>().count(), count);
+    QCOMPARE(panels.first()->model(), model);
+    QVERIFY(!panels.first()->rootIndex().isValid());
+    QModelIndex index = model->index(0, 0);
+    for (int level = 1; level < count; ++level, index = model->index(0, 0, index)) {
+        panels.at(level - 1)->setCurrentIndex(index);
+        QCOMPARE(panels.at(level)->model(), model);
+        QCOMPARE(panels.at(level)->rootIndex(), index);
+    }
+}
+
 // Records the tick marks a slider asks its style for, and draws them only when there are no more than pixels:
 // a style draws one line per mark, and billions of lines would not end.
 struct TickCountingStyle : QProxyStyle
@@ -216,11 +234,11 @@ struct GroupScene
     }
 };
 
-template<typename C, typename Base, typename... Args>
-Offer offering(void (Base::*setter)(QWidget *), Args... args)
+template<typename C, typename Base>
+Offer offering(void (Base::*setter)(QWidget *))
 {
-    return [setter, args...](QWidget *window, bool offerWindow) -> QWidget * {
-        auto *component = new C(args..., window);
+    return [setter](QWidget *window, bool offerWindow) -> QWidget * {
+        auto *component = new C(window);
         (component->*setter)(offerWindow ? window : component);
         return component;
     };
@@ -302,20 +320,7 @@ private Q_SLOTS:
             QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, first->visualRect(first->currentIndex()).center());
         }
         QVERIFY(rebuilds > 0);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-
-        // The view shows the model it was given last, from its top level, one panel per level and no other.
-        const int depth = Nalu::Helpers::getModelMaxDepth(expected);
-        const QList<CascadingListViewPanel *> panels = chain(*view);
-        QCOMPARE(view->getNumberOfPanels(), depth);
-        QCOMPARE(panels.count(), depth);
-        QCOMPARE(view->findChildren<CascadingListViewPanel *>().count(), depth);
-        QCOMPARE(panels.first()->model(), expected);
-        QVERIFY(!panels.first()->rootIndex().isValid());
-        // And it browses on: the first item's children fill level 1.
-        panels.first()->setCurrentIndex(expected->index(0, 0));
-        QCOMPARE(panels.at(1)->model(), expected);
-        QCOMPARE(panels.at(1)->rootIndex(), expected->index(0, 0));
+        verifyChain(*view, expected, Nalu::Helpers::getModelMaxDepth(expected)); // the model it was given last
     }
 
     void cascadingViewBoundsTheLevelsItShows_data()
@@ -360,18 +365,7 @@ private Q_SLOTS:
         QVERIFY(TestSupport::showExposed(window));
         // Generous, for slow machines and sanitizers: without the bound the constructor never returns.
         QVERIFY2(timer.elapsed() < 10000, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(view->getNumberOfPanels(), panels);
-
-        // The last panel browses the last level it has; the first lists the top level.
-        const QList<CascadingListViewPanel *> list = chain(*view);
-        QCOMPARE(list.count(), panels);
-        QCOMPARE(list.first()->model()->rowCount(list.first()->rootIndex()), model->rowCount());
-        QModelIndex index = model->index(0, 0);
-        for (int level = 0; level + 1 < panels; ++level) {
-            list.at(level)->setCurrentIndex(index);
-            index = model->index(0, 0, index);
-        }
-        QCOMPARE(list.last()->rootIndex().isValid(), panels > 1);
+        verifyChain(*view, model, panels);
 
         // Back to the default: the levels cut off come back.
         view->setMaximumNumberOfPanels(CascadingListView::DefaultMaximumNumberOfPanels);
@@ -699,17 +693,15 @@ private Q_SLOTS:
                 QTest::addRow("%s: itself", call) << warning << offer << false;
             }
         };
-        const QString title = QStringLiteral("Card");
         rows("card contents", "CardWidgetBase::setContentsWidget",
-             offering<CardWidget>(&CardWidget::setContentsWidget, title));
-        rows("card footer", "CardWidgetBase::setFooterWidget",
-             offering<CardWidget>(&CardWidget::setFooterWidget, title));
+             offering<CardWidget>(&CardWidget::setContentsWidget));
+        rows("card footer", "CardWidgetBase::setFooterWidget", offering<CardWidget>(&CardWidget::setFooterWidget));
         rows("expander contents", "CardWidgetBase::setContentsWidget",
-             offering<ExpanderWidget>(&ExpanderWidget::setContentsWidget, title));
+             offering<ExpanderWidget>(&ExpanderWidget::setContentsWidget));
         rows("header right widget", "CardWidgetBaseHeader::setHeaderRightWidget",
-             offering<CardWidget>(&CardWidget::setHeaderRightWidget, title));
+             offering<CardWidget>(&CardWidget::setHeaderRightWidget));
         rows("header bottom widget", "CardWidgetBaseHeader::setHeaderBottomWidget",
-             offering<CardWidget>(&CardWidget::setHeaderBottomWidget, title));
+             offering<CardWidget>(&CardWidget::setHeaderBottomWidget));
         rows("cascading preview", "CascadingListView::setPreviewWidget",
              offering<CascadingListView>(&CascadingListView::setPreviewWidget));
         rows("pop-up menu widget", "ToolButtonPopUpBase::setMenuWidget",
