@@ -320,6 +320,8 @@ private Q_SLOTS:
             QTest::mouseClick(first->viewport(), Qt::LeftButton, {}, first->visualRect(first->currentIndex()).center());
         }
         QVERIFY(rebuilds > 0);
+        // Panels taken out while still running wait for the event loop to be deleted, but are out of the chain now.
+        QCOMPARE(chain(*view).count(), view->getNumberOfPanels());
         verifyChain(*view, expected, Nalu::Helpers::getModelMaxDepth(expected)); // the model it was given last
     }
 
