@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUiLoader>
-#include <QXmlStreamReader>
 #include <QtTest>
 #include <QtUiPlugin/QDesignerCustomWidgetCollectionInterface>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
@@ -42,50 +41,16 @@ QList<const QMetaObject *> classesMeantForDirectUse()
     return classes;
 }
 
-// The class and object name of the top-level <widget> element of a form XML; empty when the XML is not a form.
-QPair<QString, QString> topWidgetOf(const QString &xml)
-{
-    QXmlStreamReader reader(xml);
-    if (!reader.readNextStartElement() || reader.name() != QLatin1String("ui")) {
-        return {};
-    }
-    QPair<QString, QString> widget;
-    while (reader.readNextStartElement()) {
-        if (reader.name() == QLatin1String("widget") && widget.first.isEmpty()) {
-            widget = {reader.attributes().value(QLatin1String("class")).toString(),
-                      reader.attributes().value(QLatin1String("name")).toString()};
-        }
-        reader.skipCurrentElement();
-    }
-    return reader.hasError() ? QPair<QString, QString>() : widget;
-}
-
-// The @brief paragraph of the class's comment in its header, joined into one line.
+// The @brief paragraph of the doc comment before the class in its header, as one line.
 QString briefInHeader(const QString &shortName)
 {
     QFile header(QStringLiteral(NALU_SOURCE_DIR "/ComponentsLibrary/%1.h").arg(shortName));
-    if (!header.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return QString();
-    }
-    const QString text = QString::fromUtf8(header.readAll());
+    const QString text = header.open(QIODevice::ReadOnly) ? QString::fromUtf8(header.readAll()) : QString();
     const int classAt = text.indexOf(QStringLiteral("class COMPONENTSLIBRARY_EXPORT %1 ").arg(shortName));
-    const int start = text.lastIndexOf(QLatin1String("/**"), classAt);
-    const int end = text.lastIndexOf(QLatin1String("*/"), classAt);
-    if (classAt < 0 || start < 0 || end < start) {
-        return QString();
-    }
-    QStringList brief;
-    for (QString line : text.mid(start + 3, end - start - 3).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        line = line.startsWith(QLatin1Char('*')) ? line.mid(1).trimmed() : line;
-        if (line.isEmpty() && !brief.isEmpty()) {
-            break;
-        }
-        if (!line.isEmpty()) {
-            brief.append(line);
-        }
-    }
-    return brief.join(QLatin1Char(' '));
+    const int start = text.lastIndexOf(QLatin1String("/**"), classAt) + 3;
+    QString comment = text.mid(start, text.lastIndexOf(QLatin1String("*/"), classAt) - start);
+    comment.replace(QRegularExpression(QStringLiteral("\\n[ \\t]*\\*?")), QStringLiteral("\n"));
+    return classAt < 0 || start < 3 ? QString() : comment.trimmed().section(QStringLiteral("\n\n"), 0, 0).simplified();
 }
 
 } // namespace
@@ -100,16 +65,6 @@ private:
                                 ? QStringLiteral(NALU_DESIGNER_PLUGIN)
                                 : qEnvironmentVariable("NALU_DESIGNER_PLUGIN")};
     QHash<QString, QDesignerCustomWidgetInterface *> m_widgets;
-
-    static void addClassRows(bool cardsOnly)
-    {
-        QTest::addColumn<const QMetaObject *>("meta");
-        for (const QMetaObject *meta : classesMeantForDirectUse()) {
-            if (!cardsOnly || meta->inherits(&Components::CardWidgetBase::staticMetaObject)) {
-                QTest::newRow(meta->className()) << meta;
-            }
-        }
-    }
 
 private Q_SLOTS:
     void initTestCase()
@@ -142,42 +97,59 @@ private Q_SLOTS:
         }
     }
 
+    void describesAndCreatesEachClass_data()
+    {
+        QTest::addColumn<const QMetaObject *>("meta");
+        for (const QMetaObject *meta : classesMeantForDirectUse())
+            QTest::newRow(meta->className()) << meta;
+    }
     // What Designer shows of each class: its group, description, tool tip (the @brief of its header), include file,
-    // icon, form XML; and the widget it creates, without a parent (deleted again: clean under AddressSanitizer) or
-    // in a form.
-    void describesAndCreatesEachClass_data() { addClassRows(false); }
+    // icon; the form XML it drops, which QUiLoader loads into the class without a parent (deleted again: clean under
+    // AddressSanitizer); and the widget it creates in a form. A card or expander comes with its contents container:
+    // widgets put into "contentsWidget" are the card's contents and show.
     void describesAndCreatesEachClass()
     {
         QFETCH(const QMetaObject *, meta);
-        const QString className = QString::fromLatin1(meta->className());
-        QDesignerCustomWidgetInterface *widget = m_widgets.value(className);
+        QDesignerCustomWidgetInterface *widget = m_widgets.value(QString::fromLatin1(meta->className()));
         QVERIFY(widget);
         const QString description = ownClassInfo(meta, "description");
         const QString package = ownClassInfo(meta, "package");
         QCOMPARE(widget->group(), package.isEmpty() ? QStringLiteral("ComponentsLibrary") : package);
         QCOMPARE(widget->whatsThis(), description);
-        QVERIFY(!widget->toolTip().isEmpty());
-        QVERIFY(description.simplified().startsWith(widget->toolTip()));
-        QCOMPARE(QStringLiteral("@brief ") + Designer::firstSentence(description),
-                 briefInHeader(Designer::shortClassName(meta)));
+        QCOMPARE(QStringLiteral("@brief ") + widget->toolTip(), briefInHeader(Designer::shortClassName(meta)));
         QCOMPARE(widget->includeFile(), QStringLiteral("<ComponentsLibrary/%1.h>").arg(Designer::shortClassName(meta)));
         // A 32 x 32 icon, drawn with 64 x 64 pixels for 2x screens, and not (nearly) empty.
         QCOMPARE(widget->icon().availableSizes(), QList<QSize> {QSize(64, 64)});
         const QImage icon = widget->icon().pixmap(QSize(64, 64)).toImage().convertToFormat(QImage::Format_ARGB32);
         QCOMPARE(icon.size(), QSize(64, 64));
         QVERIFY(TestSupport::countPixels(icon, Qt::transparent) < 64 * 64 - 32);
-
-        const QPair<QString, QString> top = topWidgetOf(widget->domXml());
-        QCOMPARE(top.first, className);
-        QVERIFY(!top.second.isEmpty() && top.second.at(0).isLower());
         QCOMPARE(widget->isContainer(),
                  meta->inherits(&Components::CardWidgetBase::staticMetaObject)
                      || meta == &Components::ButtonGroupWidget::staticMetaObject);
 
-        std::unique_ptr<QWidget> orphan(widget->createWidget(nullptr));
-        QVERIFY(orphan && !orphan->parent());
-        QCOMPARE(orphan->metaObject(), meta);
-        orphan.reset();
+        QUiLoader loader;
+        loader.clearPluginPaths();
+        loader.addPluginPath(QFileInfo(m_loader.fileName()).absolutePath());
+        QByteArray xml = widget->domXml().toUtf8();
+        QBuffer buffer(&xml);
+        std::unique_ptr<QWidget> loaded(loader.load(&buffer));
+        QVERIFY2(loaded && !loaded->parent(), qPrintable(loader.errorString()));
+        QCOMPARE(loaded->metaObject(), meta);
+        QVERIFY(loaded->objectName().at(0).isLower());
+        if (auto *card = qobject_cast<Components::CardWidgetBase *>(loaded.get())) {
+            QCOMPARE(card->title(), QStringLiteral("Title"));
+            QWidget *contents = card->getContentsWidget();
+            QVERIFY(contents && contents->layout());
+            QCOMPARE(contents->objectName(), QStringLiteral("contentsWidget"));
+            QCOMPARE(contents->parentWidget()->objectName(), QStringLiteral("contentsContainer"));
+            auto *label = new QLabel(QStringLiteral("dropped"), contents);
+            contents->layout()->addWidget(label);
+            card->show();
+            QCoreApplication::processEvents();
+            QVERIFY(label->isVisible());
+            QVERIFY(card->sizeHint().height() > contents->parentWidget()->y());
+        }
+        loaded.reset();
         QWidget form;
         QWidget *child = widget->createWidget(&form);
         QVERIFY(child);
@@ -185,64 +157,6 @@ private Q_SLOTS:
         QCOMPARE(child->metaObject(), meta);
         form.show();
         QCoreApplication::processEvents();
-    }
-
-    // A card or expander dropped from the widget box brings its contents container: widgets put into
-    // "contentsWidget" are the card's contents and show.
-    void cardsComeWithTheirContents_data() { addClassRows(true); }
-    void cardsComeWithTheirContents()
-    {
-        QFETCH(const QMetaObject *, meta);
-        QUiLoader loader;
-        loader.clearPluginPaths();
-        loader.addPluginPath(QFileInfo(m_loader.fileName()).absolutePath());
-        QByteArray xml = m_widgets.value(QString::fromLatin1(meta->className()))->domXml().toUtf8();
-        QBuffer buffer(&xml);
-        std::unique_ptr<QWidget> loaded(loader.load(&buffer));
-        QVERIFY2(loaded, qPrintable(loader.errorString()));
-        auto *card = qobject_cast<Components::CardWidgetBase *>(loaded.get());
-        QVERIFY(card);
-        QCOMPARE(card->metaObject(), meta);
-        QCOMPARE(card->title(), QStringLiteral("Title"));
-        QWidget *contents = card->getContentsWidget();
-        QVERIFY(contents && contents->layout());
-        QCOMPARE(contents->objectName(), QStringLiteral("contentsWidget"));
-        QCOMPARE(contents->parentWidget()->objectName(), QStringLiteral("contentsContainer"));
-        auto *label = new QLabel(QStringLiteral("dropped"), contents);
-        contents->layout()->addWidget(label);
-        card->show();
-        QCoreApplication::processEvents();
-        QVERIFY(label->isVisible());
-        QVERIFY(card->sizeHint().height() > contents->parentWidget()->y());
-    }
-
-    // Buttons placed into a button group of a form loaded by QUiLoader (which never initializes the
-    // plugin) become members, laid out by the group.
-    void buttonGroupTakesTheButtonsPlacedIntoIt()
-    {
-        std::unique_ptr<QWidget> created(
-            m_widgets.value(QStringLiteral("Nalu::Components::ButtonGroupWidget"))->createWidget(nullptr));
-        auto *group = qobject_cast<Components::ButtonGroupWidget *>(created.get());
-        QVERIFY(group);
-        auto *first = new QPushButton(QStringLiteral("One"), group);
-        auto *label = new QLabel(QStringLiteral("not a button"), group);
-        auto *second = new QPushButton(QStringLiteral("Two"), group);
-        QVERIFY(group->getButtons().isEmpty()); // a form builder names a child after creating it
-        second->setObjectName(QStringLiteral("pushButton_2"));
-        label->setObjectName(QStringLiteral("label"));
-        first->setObjectName(QStringLiteral("pushButton"));
-        QCOMPARE(group->getButtons(), (QList<QAbstractButton *> {second, first}));
-        QCOMPARE(group->layout()->indexOf(second), 0);
-        QCOMPARE(group->layout()->indexOf(first), 1);
-        QCOMPARE(group->layout()->indexOf(label), -1);
-        first->setObjectName(QStringLiteral("renamed")); // members are not added twice
-        QCOMPARE(group->getButtons().size(), 2);
-        // A button moved elsewhere before it is named is left alone.
-        QWidget elsewhere;
-        auto *moved = new QPushButton(group);
-        moved->setParent(&elsewhere);
-        moved->setObjectName(QStringLiteral("moved"));
-        QCOMPARE(group->getButtons().size(), 2);
     }
 
     // Designer shows a property whose type is an enumeration as a drop-down list only when the enumeration is
@@ -273,24 +187,46 @@ private Q_SLOTS:
         }
     }
 
-    // Inside Designer, which initializes the plugin, the buttons are only laid out: a button of a
-    // QButtonGroup would be saved with a "buttonGroup" attribute, which makes uic create a stray group.
-    // Last, since the plugin stays initialized.
-    void buttonGroupInDesignerOnlyLaysOutItsButtons()
+    void buttonGroupTakesTheButtonsNamedInIt_data()
     {
+        QTest::addColumn<bool>("inDesigner");
+        QTest::newRow("loaded by QUiLoader, which never initializes the plugin") << false;
+        QTest::newRow("inside Designer, which does (last: it stays initialized)") << true;
+    }
+    // A form builder names a child after creating it: buttons named in a button group become members, laid out in
+    // that order, once each. Inside Designer they are only laid out: a member of a QButtonGroup would be saved with a
+    // "buttonGroup" attribute, which makes uic create a stray group.
+    void buttonGroupTakesTheButtonsNamedInIt()
+    {
+        QFETCH(bool, inDesigner);
         QDesignerCustomWidgetInterface *widget = m_widgets.value(QStringLiteral("Nalu::Components::ButtonGroupWidget"));
-        widget->initialize(nullptr);
-        QVERIFY(widget->isInitialized());
+        if (inDesigner)
+            widget->initialize(nullptr);
+        QCOMPARE(widget->isInitialized(), inDesigner);
         std::unique_ptr<QWidget> created(widget->createWidget(nullptr));
         auto *group = qobject_cast<Components::ButtonGroupWidget *>(created.get());
         QVERIFY(group);
-        auto *button = new QPushButton(QStringLiteral("One"), group);
-        button->setObjectName(QStringLiteral("pushButton"));
-        QCOMPARE(group->layout()->indexOf(button), 0);
-        QVERIFY(!button->group());
-        QVERIFY(group->getButtons().isEmpty());
-        button->setObjectName(QStringLiteral("renamed"));
-        QCOMPARE(group->layout()->count(), 1);
+        auto *first = new QPushButton(QStringLiteral("One"), group);
+        auto *label = new QLabel(QStringLiteral("not a button"), group);
+        auto *second = new QPushButton(QStringLiteral("Two"), group);
+        QVERIFY(group->getButtons().isEmpty() && group->layout()->count() == 0);
+        second->setObjectName(QStringLiteral("pushButton_2"));
+        label->setObjectName(QStringLiteral("label"));
+        first->setObjectName(QStringLiteral("pushButton"));
+        const QList<QAbstractButton *> members {second, first};
+        QCOMPARE(group->getButtons(), inDesigner ? QList<QAbstractButton *>() : members);
+        QCOMPARE(first->group() != nullptr, !inDesigner);
+        QCOMPARE(group->layout()->indexOf(second), 0);
+        QCOMPARE(group->layout()->indexOf(first), 1);
+        QCOMPARE(group->layout()->indexOf(label), -1);
+        first->setObjectName(QStringLiteral("renamed"));
+        // A button moved elsewhere before it is named is left alone.
+        QWidget elsewhere;
+        auto *moved = new QPushButton(group);
+        moved->setParent(&elsewhere);
+        moved->setObjectName(QStringLiteral("moved"));
+        QCOMPARE(group->getButtons().size(), inDesigner ? 0 : 2);
+        QCOMPARE(group->layout()->count(), 2);
     }
 };
 

@@ -8,7 +8,6 @@
 #include <ComponentsLibrary/ButtonPrimary.h>
 #include <ComponentsLibrary/CardWidget.h>
 #include <ComponentsLibrary/CascadingListView.h>
-#include <ComponentsLibrary/CascadingListViewPanelContainer.h>
 #include <ComponentsLibrary/CascadingListViewPanelPreview.h>
 #include <ComponentsLibrary/ColorButton.h>
 #include <ComponentsLibrary/ErrorComboBox.h>
@@ -35,11 +34,31 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <memory>
+#include <functional>
 
 using namespace Nalu::Components;
 
 namespace {
+
+using Make = std::function<QWidget *()>;
+using Holder = std::function<QObject *(QWidget *)>; // the object that holds the text; none: the widget
+
+// Makes a T, then sets it up.
+template<class T>
+Make made(void (*setup)(T &) = nullptr)
+{
+    return [setup] {
+        auto *widget = new T(nullptr);
+        if (setup)
+            setup(*widget);
+        return widget;
+    };
+}
+template<class T>
+Holder child(const char *name = nullptr)
+{
+    return [name](QWidget *widget) { return widget->findChild<T *>(QLatin1String(name)); };
+}
 
 // A workflow of two steps, the first one current.
 QWidget *workflow()
@@ -55,68 +74,34 @@ QWidget *workflow()
     return group;
 }
 
-// A component with a default text, and the object and property that hold the text.
-QWidget *make(const QString &component)
+void signIn(UserConnector &connector)
 {
-    if (component == QLatin1String("SwitchCheckBox"))
-        return new SwitchCheckBox;
-    if (component == QLatin1String("PushButtonBlink")) {
-        auto *button = new PushButtonBlink(nullptr);
-        button->setBlinking(true);
-        return button;
-    }
-    if (component == QLatin1String("ErrorLineEdit in error")) {
-        auto *edit = new ErrorLineEdit(nullptr);
-        edit->setErrorState(true);
-        edit->setErrorMessage(QStringLiteral("Disk full"));
-        return edit;
-    }
-    if (component == QLatin1String("workflow step"))
-        return workflow();
-    if (component == QLatin1String("signed-in UserConnector")) {
-        auto *connector = new UserConnector(nullptr, nullptr);
-        auto *model = new Nalu::Models::UserConnectorModel(connector);
-        model->setCurrentUser(new Nalu::Models::User(QStringLiteral("Ada"), QStringLiteral("Lovelace"), model));
-        connector->setModel(model);
-        return connector;
-    }
-    if (component == QLatin1String("card menu"))
-        return new CardWidget(nullptr);
-    if (component == QLatin1String("slider pop-up")) {
-        // The value pop-ups are made when the pointer first shows them: between the handles, both show.
-        auto *slider = new RangeSlider;
-        slider->resize(200, 30);
-        const QPoint between(100, 15);
-        QMouseEvent move(QEvent::MouseMove, between, slider->mapToGlobal(between), Qt::NoButton, Qt::NoButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(slider, &move);
-        return slider;
-    }
-    if (component == QLatin1String("CascadingListViewPanelPreview"))
-        return new CascadingListViewPanelPreview;
-    if (component == QLatin1String("ButtonConfig"))
-        return new ButtonConfig(nullptr);
-    if (component == QLatin1String("ButtonPrimary"))
-        return new ButtonPrimary(nullptr);
-    if (component == QLatin1String("ErrorLineEdit"))
-        return new ErrorLineEdit(nullptr);
-    if (component == QLatin1String("ErrorComboBox"))
-        return new ErrorComboBox(nullptr);
-    return new UserConnector(nullptr, nullptr);
+    auto *model = new Nalu::Models::UserConnectorModel(&connector);
+    model->setCurrentUser(new Nalu::Models::User(QStringLiteral("Ada"), QStringLiteral("Lovelace"), model));
+    connector.setModel(model);
 }
 
-QObject *textHolder(QWidget *widget, const QString &component)
+void failWithDiskFull(ErrorLineEdit &edit)
 {
-    // The log-out entry is the user connector's own action.
-    if (component == QLatin1String("UserConnector log-out entry"))
-        return widget->findChild<QAction *>(QString(), Qt::FindDirectChildrenOnly);
-    if (component == QLatin1String("workflow step"))
-        return widget->findChild<QPushButton *>();
-    if (component == QLatin1String("card menu"))
-        return widget->findChild<QWidget *>(QStringLiteral("menuButton"));
-    if (component == QLatin1String("slider pop-up"))
-        return widget->findChildren<QSpinBox *>().value(0);
-    return widget;
+    edit.setErrorState(true);
+    edit.setErrorMessage(QStringLiteral("Disk full"));
+}
+
+// The value pop-ups are made when the pointer first shows them: between the handles, both show.
+void showPopUps(RangeSlider &slider)
+{
+    slider.resize(200, 30);
+    QMouseEvent move(QEvent::MouseMove, QPoint(100, 15), slider.mapToGlobal(QPoint(100, 15)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&slider, &move);
+}
+
+// A row of defaultTextsFollowTheLanguage: the texts are UTF-8, the locale is named as QLocale names it.
+void addRow(const char *row, const Make &make, const Holder &holder, const char *property, const char *locale,
+            const char *english, const char *translated)
+{
+    QTest::newRow(row) << make << holder << QByteArray(property) << QLocale(QLatin1String(locale))
+                       << QString::fromUtf8(english) << QString::fromUtf8(translated);
 }
 
 // A cascading view over a two-level model: the application names the first level, the second gets a filler title.
@@ -140,6 +125,9 @@ bool switchTo(const QLocale &locale, const QString &directory = QString())
 
 } // namespace
 
+Q_DECLARE_METATYPE(Make)
+Q_DECLARE_METATYPE(Holder)
+
 class TestTranslation : public QObject
 {
     Q_OBJECT
@@ -149,70 +137,58 @@ private Q_SLOTS:
 
     void defaultTextsFollowTheLanguage_data()
     {
-        QTest::addColumn<QString>("component");
+        QTest::addColumn<Make>("make");
+        QTest::addColumn<Holder>("holder");
         QTest::addColumn<QByteArray>("property");
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("english");
         QTest::addColumn<QString>("translated");
-        QTest::newRow("status button, German")
-            << "ButtonConfig" << QByteArray("text") << QLocale(QLocale::German) << "Config"
-            << "Konfiguration";
-        QTest::newRow("priority button, Japanese")
-            << "ButtonPrimary" << QByteArray("text") << QLocale(QLocale::Japanese) << "Primary"
-            << QStringLiteral("プライマリ");
-        QTest::newRow("line edit error, French")
-            << "ErrorLineEdit" << QByteArray("errorMessage") << QLocale(QLocale::French) << "Error"
-            << "Erreur";
-        QTest::newRow("combo box error, Swiss German") << "ErrorComboBox" << QByteArray("errorMessage")
-                                                       << QLocale(QLocale::German, QLocale::Switzerland) << "Error"
-                                                       << "Fehler";
-        QTest::newRow("log in, Spanish") << "UserConnector" << QByteArray("text") << QLocale(QLocale::Spanish)
-                                         << "Log In" << QStringLiteral("Iniciar sesión");
-        QTest::newRow("log out, French") << "UserConnector log-out entry" << QByteArray("text")
-                                         << QLocale(QLocale::French) << "Log Out" << QStringLiteral("Se déconnecter");
+        const char *description = "accessibleDescription";
+        addRow("status button, German", made<ButtonConfig>(), {}, "text", "de", "Config", "Konfiguration");
+        addRow("priority button, Japanese", made<ButtonPrimary>(), {}, "text", "ja", "Primary", "プライマリ");
+        addRow("line edit error, French", made<ErrorLineEdit>(), {}, "errorMessage", "fr", "Error", "Erreur");
+        addRow("combo box error, Swiss German", made<ErrorComboBox>(), {}, "errorMessage", "de_CH", "Error", "Fehler");
+        addRow("log in, Spanish", made<UserConnector>(), {}, "text", "es", "Log In", "Iniciar sesión");
+        addRow("log out, French", made<UserConnector>(), child<QAction>(), "text", "fr", "Log Out", "Se déconnecter");
         // Accessible texts are handed to Qt once: they have to be handed over again in the new language.
-        const QByteArray name("accessibleName"), description("accessibleDescription");
-        QTest::newRow("switch, German") << "SwitchCheckBox" << description << QLocale(QLocale::German)
-                                        << "On/off switch"
-                                        << "Ein/Aus-Schalter";
-        QTest::newRow("blinking, Spanish") << "PushButtonBlink" << description << QLocale(QLocale::Spanish)
-                                           << "Needs attention" << QStringLiteral("Requiere atención");
-        QTest::newRow("error around the application's message, German")
-            << "ErrorLineEdit in error" << description << QLocale(QLocale::German) << "Error: Disk full"
-            << "Fehler: Disk full";
-        QTest::newRow("workflow step, Spanish")
-            << "workflow step" << description << QLocale(QLocale::Spanish) << "Step 1 of 2, current"
-            << "Paso 1 de 2, actual";
-        QTest::newRow("signed in, Japanese")
-            << "signed-in UserConnector" << description << QLocale(QLocale::Japanese)
-            << "Signed in; opens a menu to log out" << QStringLiteral("ログイン済み。ログアウト用のメニューを開きます");
-        QTest::newRow("card menu, German")
-            << "card menu" << name << QLocale(QLocale::German) << "Menu" << QStringLiteral("Menü");
-        QTest::newRow("slider pop-up, Spanish")
-            << "slider pop-up" << name << QLocale(QLocale::Spanish) << "Minimum" << QStringLiteral("Mínimo");
-        QTest::newRow("preview, French") << "CascadingListViewPanelPreview" << name << QLocale(QLocale::French)
-                                         << "Preview" << QStringLiteral("Aperçu");
+        addRow("switch, German", made<SwitchCheckBox>(), {}, description, "de", "On/off switch", "Ein/Aus-Schalter");
+        addRow("blinking, Spanish", made<PushButtonBlink>([](PushButtonBlink &button) { button.setBlinking(true); }),
+               {}, description, "es", "Needs attention", "Requiere atención");
+        addRow("error around the application's message, German", made<ErrorLineEdit>(failWithDiskFull), {}, description,
+               "de", "Error: Disk full", "Fehler: Disk full");
+        addRow("workflow step, Spanish", workflow, child<QPushButton>(), description, "es", "Step 1 of 2, current",
+               "Paso 1 de 2, actual");
+        addRow("signed in, Japanese", made<UserConnector>(signIn), {}, description, "ja",
+               "Signed in; opens a menu to log out", "ログイン済み。ログアウト用のメニューを開きます");
+        addRow("card menu, German", made<CardWidget>(), child<QWidget>("menuButton"), "accessibleName", "de", "Menu",
+               "Menü");
+        addRow("slider pop-up, Spanish", made<RangeSlider>(showPopUps), child<QSpinBox>(), "accessibleName", "es",
+               "Minimum", "Mínimo");
+        addRow("preview, French", made<CascadingListViewPanelPreview>(), {}, "accessibleName", "fr", "Preview",
+               "Aperçu");
     }
     // Texts shown by default follow the language, in components made before and after the switch; texts the
     // application set stay; English brings the source texts back.
     void defaultTextsFollowTheLanguage()
     {
-        QFETCH(QString, component);
+        QFETCH(Make, make);
+        QFETCH(Holder, holder);
         QFETCH(QByteArray, property);
         QFETCH(QLocale, locale);
         QFETCH(QString, english);
         QFETCH(QString, translated);
-        const std::unique_ptr<QWidget> untouched(make(component)), renamed(make(component));
-        const auto text = [&](QWidget *w) { return textHolder(w, component)->property(property).toString(); };
+        const std::unique_ptr<QWidget> untouched(make()), renamed(make());
+        const auto at = [&](QWidget *widget) { return holder ? holder(widget) : widget; };
+        const auto text = [&](QWidget *widget) { return at(widget)->property(property).toString(); };
         // An application's description is read before the component's part, which still follows the language.
         const auto mine = [&](const QString &part) {
             return property == "accessibleDescription" ? QStringLiteral("Mine. ") + part : QStringLiteral("Mine");
         };
         QCOMPARE(text(untouched.get()), english);
-        textHolder(renamed.get(), component)->setProperty(property, QStringLiteral("Mine"));
+        at(renamed.get())->setProperty(property, QStringLiteral("Mine"));
 
         QVERIFY(switchTo(locale));
-        const std::unique_ptr<QWidget> created(make(component));
+        const std::unique_ptr<QWidget> created(make());
         QCOMPARE(text(untouched.get()), translated);
         QCOMPARE(text(created.get()), translated);
         QCOMPARE(text(renamed.get()), mine(translated));
@@ -239,41 +215,38 @@ private Q_SLOTS:
     void translationsFromAFolder_data()
     {
         QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("folder"); // "temporary": a new folder holding `file`
-        QTest::addColumn<QString>("file"); // written as nalu_components_<language>.qm; empty: none
+        QTest::addColumn<QString>("folder"); // "temporary": a new folder holding `file` when there is one
+        QTest::addColumn<QByteArray>("file"); // written as nalu_components_<language>.qm
         QTest::addColumn<QString>("text"); // the status button's, after; the French one: nothing changed
+        const auto builtIn = [](const char *language) {
+            QFile file(QStringLiteral(":/nalu/translations/nalu_components_%1.qm").arg(QLatin1String(language)));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        const QByteArray german = builtIn("de");
         const QString french = QStringLiteral("Configuration");
-        QTest::newRow("copy of the built-in Japanese") << QLocale(QLocale::Japanese, QLocale::Japan) << "temporary"
-                                                       << "ja" << QStringLiteral("設定");
-        QTest::newRow("language without translation") << QLocale(QLocale::Italian) << QString() << QString() << french;
-        QTest::newRow("missing folder") << QLocale(QLocale::German) << "/nonexistent/translations" << QString()
+        QTest::newRow("copy of the built-in Japanese")
+            << QLocale(QLocale::Japanese) << "temporary" << builtIn("ja") << QStringLiteral("設定");
+        QTest::newRow("language without translation")
+            << QLocale(QLocale::Italian) << QString() << QByteArray() << french;
+        QTest::newRow("missing folder") << QLocale(QLocale::German) << "/nonexistent/translations" << QByteArray()
                                         << french;
-        QTest::newRow("no file in folder") << QLocale(QLocale::German) << "temporary" << QString() << french;
-        QTest::newRow("corrupt file") << QLocale(QLocale::German) << "temporary"
-                                      << "corrupt" << french;
-        QTest::newRow("truncated file") << QLocale(QLocale::German) << "temporary"
-                                        << "truncated" << french;
+        QTest::newRow("no file in folder") << QLocale(QLocale::German) << "temporary" << QByteArray() << french;
+        QTest::newRow("corrupt file") << QLocale(QLocale::German) << "temporary" << QByteArray(4096, 'x') << french;
+        QTest::newRow("truncated file") << QLocale(QLocale::German) << "temporary" << german.left(german.size() * 2 / 3)
+                                        << french;
     }
     // The installed .qm files serve as well as the built-in ones; a file that cannot be used changes nothing.
     void translationsFromAFolder()
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, folder);
-        QFETCH(QString, file);
+        QFETCH(QByteArray, file);
         QFETCH(QString, text);
         QTemporaryDir temporary;
         if (folder == QLatin1String("temporary")) {
             folder = temporary.path();
-            const QString name
-                = QStringLiteral("nalu_components_%1.qm").arg(QLatin1String(file == QLatin1String("ja") ? "ja" : "de"));
-            QFile real(QStringLiteral(":/nalu/translations/") + name);
-            QVERIFY(real.open(QIODevice::ReadOnly));
-            QByteArray content = file == QLatin1String("corrupt") ? QByteArray(4096, 'x') : real.readAll();
-            if (file == QLatin1String("truncated")) {
-                content.chop(content.size() / 3);
-            }
-            QFile written(temporary.filePath(name));
-            QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(content) > 100));
+            QFile written(temporary.filePath(QStringLiteral("nalu_components_%1.qm").arg(locale.name().left(2))));
+            QVERIFY(file.isEmpty() || (written.open(QIODevice::WriteOnly) && written.write(file) > 100));
         }
         QVERIFY(switchTo(QLocale(QLocale::French)));
         ButtonConfig button;
