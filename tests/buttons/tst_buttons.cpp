@@ -18,7 +18,6 @@
 #include <ComponentsLibrary/ToolButtonHighlighted.h>
 #include <ComponentsLibrary/ToolButtonPavo.h>
 
-#include <QMap>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -210,14 +209,14 @@ class tst_Buttons : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void constructorsSetTextLookAndClassInfo_data()
+    void constructorsSetTextLookClassInfoAndSelectors_data()
     {
         QTest::addColumn<int>("row");
         for (size_t i = 0; i < std::size(classes); ++i) {
             QTest::newRow(classes[i].name) << int(i);
         }
     }
-    void constructorsSetTextLookAndClassInfo()
+    void constructorsSetTextLookClassInfoAndSelectors()
     {
         QFETCH(int, row);
         const Class &c = classes[row];
@@ -251,68 +250,30 @@ private Q_SLOTS:
             QCOMPARE(withText->text(), QStringLiteral("Delete all"));
             QVERIFY(withIcon->text().isEmpty() && !withIcon->icon().isNull());
         }
-    }
-
-    void styleSheetSeesSelectorsAtFirstPolish_data()
-    {
-        QTest::addColumn<int>("row");
-        for (size_t i = 0; i < std::size(classes); ++i) {
-            if (classes[i].look[0] == '[') {
-                QTest::newRow(classes[i].name) << int(i);
-            }
+        if (c.look[0] == '[') { // the style sheet sees the selector properties when it first polishes the button
+            parent.setStyleSheet(QStringLiteral("QAbstractButton%1 { color: #123456; }")
+                                     .arg(QString::fromLatin1(c.look).remove(QLatin1Char(' '))));
+            QAbstractButton *button = c.make(0, &parent);
+            button->ensurePolished();
+            QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(0x123456));
         }
     }
-    void styleSheetSeesSelectorsAtFirstPolish()
-    {
-        QFETCH(int, row);
-        // Each selector gets its own text colour; selector properties that arrive after polishing would leave
-        // the palette's default colour.
-        QMap<QString, int> colours;
-        QString sheet;
-        for (const Class &c : classes) {
-            const QString selector = QString::fromLatin1(c.look).remove(QLatin1Char(' '));
-            if (c.look[0] == '[' && !colours.contains(selector)) {
-                colours.insert(selector, colours.size() + 1);
-                sheet += QStringLiteral("QAbstractButton%1 { color: #%2; }")
-                             .arg(selector)
-                             .arg(colours.size(), 6, 10, QLatin1Char('0'));
-            }
-        }
-        const QString selector = QString::fromLatin1(classes[row].look).remove(QLatin1Char(' '));
-        QWidget window;
-        window.setStyleSheet(sheet);
-        QAbstractButton *button = classes[row].make(0, &window);
-        button->ensurePolished();
-        QCOMPARE(button->palette().color(QPalette::ButtonText).name(),
-                 QStringLiteral("#%1").arg(colours.value(selector), 6, 10, QLatin1Char('0')));
-    }
 
-    void constructorFlagsKeepTheirOrder_data()
+    void flagsKeepConstructorOrderAndWritesNotifyOnlyOnChange_data()
     {
         QTest::addColumn<QString>("overload");
         for (const char *overload : {"push", "push text", "push icon", "tool"}) {
             QTest::newRow(overload) << QString::fromLatin1(overload);
         }
     }
-    void constructorFlagsKeepTheirOrder()
+    void flagsKeepConstructorOrderAndWritesNotifyOnlyOnChange()
     {
         QFETCH(QString, overload);
-        for (int flag = 0; flag < 4; ++flag) {
+        for (int flag = 0; flag < 4; ++flag) { // the constructor flags keep their order
             std::unique_ptr<QAbstractButton> button(makeFlagged(overload, flag, nullptr));
             QCOMPARE(flagsOf(button.get()), QLatin1String(flagNames[flag]));
             QCOMPARE(look(button.get()), QLatin1String(flagNames[flag])); // the properties read the same
         }
-    }
-
-    void flagWritesNotifyAndRepaintOnlyOnChange_data()
-    {
-        QTest::addColumn<QString>("overload");
-        QTest::newRow("push") << QStringLiteral("push");
-        QTest::newRow("tool") << QStringLiteral("tool");
-    }
-    void flagWritesNotifyAndRepaintOnlyOnChange()
-    {
-        QFETCH(QString, overload);
         QWidget window;
         QAbstractButton *button = makeFlagged(overload, -1, &window);
         window.resize(120, 60);

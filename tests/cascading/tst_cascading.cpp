@@ -163,6 +163,13 @@ private Q_SLOTS:
         QTEST(emitted.joined(), "emittedRows");
         QVERIFY2(f.chainError().isEmpty(), qPrintable(f.chainError()));
         const QList<Panel *> panels = f.panels();
+        const QWidget *viewport = f.view->findChild<QScrollArea *>(QStringLiteral("scrollArea"))->viewport();
+        QVERIFY(viewport->height() > 200);
+        for (Panel *panel : panels) { // the cards span the view's height, although their vertical policy is fixed
+            const QWidget *card = panel->parentWidget()->parentWidget();
+            QCOMPARE(card->mapTo(viewport, QPoint()).y(), 0);
+            QCOMPARE(card->height(), viewport->height());
+        }
         // Each level lies after the one before it, in the direction the text reads.
         const auto x = [&](int level) { return panels.at(level)->mapTo(&f.window, QPoint()).x(); };
         QCOMPARE(x(1) < x(0), rtl);
@@ -269,20 +276,6 @@ private Q_SLOTS:
         QVERIFY(sevenRows() && first->minimumSizeHint().height() == before);
         f.view->setItemDelegateForPanel(0, &one);
         QVERIFY(sevenRows());
-    }
-
-    // The panels' cards span the view's height, although a card's own vertical policy is fixed.
-    void panelsFillTheViewHeight()
-    {
-        Fixture f;
-        f.run(QStringLiteral("c0.0 c1.0 c2.0"));
-        const QWidget *viewport = f.view->findChild<QScrollArea *>(QStringLiteral("scrollArea"))->viewport();
-        QVERIFY(viewport->height() > 200);
-        for (Panel *panel : f.panels()) {
-            const QWidget *card = panel->parentWidget()->parentWidget();
-            QCOMPARE(card->mapTo(viewport, QPoint()).y(), 0);
-            QCOMPARE(card->height(), viewport->height());
-        }
     }
 
     // Shown for the first time, the view lays the panels out at their final sizes at once: the layouts around the

@@ -123,11 +123,7 @@ private Q_SLOTS:
         const QString initial = lastName ? user.getLastName() : user.getFirstName();
         QSignalSpy changedSpy(&user, lastName ? &User::lastNameChanged : &User::firstNameChanged);
         QSignalSpy fullNameSpy(&user, &User::fullNameChanged);
-        if (lastName) {
-            user.setLastName(renamed);
-        } else {
-            user.setFirstName(renamed);
-        }
+        lastName ? user.setLastName(renamed) : user.setFirstName(renamed);
 
         QTEST(user.getFullName(), "fullName");
         QCOMPARE(changedSpy, renamed == initial ? QList<QVariantList>() : QList<QVariantList>({{initial, renamed}}));
@@ -183,32 +179,29 @@ private Q_SLOTS:
     void colormapClampsFillsAndDropsStops_data()
     {
         QTest::addColumn<ColorStops>("input");
+        QTest::addColumn<QVector<QColor>>("classes"); // spread evenly and discrete when given
         QTest::addColumn<ColorStops>("expected");
-        const QColor red(Qt::red), green(Qt::green), blue(Qt::blue);
-        QTest::newRow("ends missing") << ColorStops {{0.25, red}, {0.75, blue}}
+        const QColor red(Qt::red), green(Qt::green), blue(Qt::blue), black(Qt::black);
+        QTest::newRow("ends missing") << ColorStops {{0.25, red}, {0.75, blue}} << QVector<QColor>()
                                       << ColorStops {{0.0, red}, {0.25, red}, {0.75, blue}, {1.0, blue}};
-        QTest::newRow("out of range clamped") << ColorStops {{-1.0, red}, {0.5, green}, {2.0, blue}}
-                                              << ColorStops {{0.0, red}, {0.5, green}, {1.0, blue}};
-        QTest::newRow("invalid colour dropped")
-            << ColorStops {{0.0, red}, {0.5, QColor()}, {1.0, blue}} << ColorStops {{0.0, red}, {1.0, blue}};
-        QTest::newRow("single colour") << ColorStops {{0.5, red}} << ColorStops {{0.0, red}};
+        QTest::newRow("out of range clamped")
+            << ColorStops {{-1.0, red}, {0.5, green}, {2.0, blue}} << QVector<QColor>()
+            << ColorStops {{0.0, red}, {0.5, green}, {1.0, blue}};
+        QTest::newRow("invalid colour dropped") << ColorStops {{0.0, red}, {0.5, QColor()}, {1.0, blue}}
+                                                << QVector<QColor>() << ColorStops {{0.0, red}, {1.0, blue}};
+        QTest::newRow("single colour") << ColorStops {{0.5, red}} << QVector<QColor>() << ColorStops {{0.0, red}};
+        QTest::newRow("classes, invalid dropped")
+            << ColorStops() << QVector<QColor> {red, QColor(), green, blue, black}
+            << ColorStops {{0.0, red}, {1.0 / 3.0, green}, {2.0 / 3.0, blue}, {1.0, black}};
     }
     void colormapClampsFillsAndDropsStops()
     {
         QFETCH(ColorStops, input);
-        const Colormap colormap(QStringLiteral("Test"), input);
-        QVERIFY(!colormap.isDiscrete());
+        QFETCH(QVector<QColor>, classes);
+        const Colormap colormap = classes.isEmpty() ? Colormap(QStringLiteral("Test"), input)
+                                                    : Colormap(QStringLiteral("Classes"), classes);
+        QCOMPARE(colormap.isDiscrete(), !classes.isEmpty());
         QTEST(colormap.getColorValues(), "expected");
-    }
-
-    void discreteColormapSpreadsValidColours()
-    {
-        const QColor red(Qt::red), blue(Qt::blue);
-        const Colormap colormap(QStringLiteral("Classes"), QVector<QColor> {red, QColor(), Qt::green, blue, Qt::black});
-        QVERIFY(colormap.isDiscrete());
-        QCOMPARE(
-            colormap.getColorValues(),
-            (ColorStops {{0.0, red}, {1.0 / 3.0, QColor(Qt::green)}, {2.0 / 3.0, blue}, {1.0, QColor(Qt::black)}}));
     }
 
     void histogramClampsNegativeCountsAndNotifiesOnChange()
