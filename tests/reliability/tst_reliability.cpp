@@ -159,6 +159,12 @@ const char *onProperty(const QWidget *member)
     return qobject_cast<const ExpanderWidget *>(member) ? "expanded" : "checked";
 }
 
+// The property that lets the user turn a member on at all.
+const char *ableProperty(const QWidget *member)
+{
+    return qobject_cast<const ExpanderWidget *>(member) ? "expandable" : "checkable";
+}
+
 // An exclusive card, expander or button group of members in `window`, member i on as on[i] says; `toggled` hears
 // the group's signal for each member turned on or off.
 struct GroupScene
@@ -195,7 +201,7 @@ struct GroupScene
         g->setExclusive(false);
         for (const bool state : on) {
             auto *member = new M(QStringLiteral("Member"), &window);
-            member->setProperty(qobject_cast<ExpanderWidget *>(member) ? "expandable" : "checkable", true);
+            member->setProperty(ableProperty(member), true);
             member->setProperty(onProperty(member), state && !buttons);
             (g->*add)(member);
             members.append(member);
@@ -217,8 +223,7 @@ struct GroupScene
         if (action == QLatin1String("turn 1 on")) {
             members.at(1)->setProperty(onProperty(members.at(1)), true);
         } else if (action == QLatin1String("disable 0")) {
-            members.at(0)->setProperty(qobject_cast<ExpanderWidget *>(members.at(0)) ? "expandable" : "checkable",
-                                       false);
+            members.at(0)->setProperty(ableProperty(members.at(0)), false);
         } else if (action == QLatin1String("leave exclusive")) {
             buttons->setExclusive(false);
         } else {
